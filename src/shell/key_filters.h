@@ -1,0 +1,25 @@
+#pragma once
+// Key filters of the number boxes. A key code is the character code of a key press.
+
+#include <cstdint>
+#include <string_view>
+
+namespace bw {
+
+constexpr int kKeyBackspace = 8;
+constexpr int kKeyEnter = 13;
+constexpr int kKeyDelete = 127;
+
+struct KeyVerdict {
+    int key = 0;        // the key code to use; 0 = refused
+    bool beep = false;  // the system beep sounds
+};
+
+// Amount and rate boxes. `keyBoxText` is the box's text before the key; `decimalsAllowed` of 2
+// or less allows two decimals, 3 or more allows that many once and is reset to 0 when used.
+KeyVerdict DecimalKeyFilter(int key, std::string_view keyBoxText, std::int16_t& decimalsAllowed);
+
+// Whole-number boxes (years, months, days).
+KeyVerdict DigitKeyFilter(int key);
+
+}  // namespace bw
