@@ -209,7 +209,10 @@ AmortizationResult CalculateSchedule(const AmortizationInput& in) {
                     const Money limit = Add(Cur(B), -prev[3]);
                     if (!(a >= limit)) {
                         Q = Add(Cur(Q), a).toDouble();
-                        if (a > Money()) ++r.appliedCount;
+                        if (a > Money()) {
+                            ++r.appliedCount;
+                            r.applied.push_back({k, y, a});
+                        }
                     }
                 }
             }
@@ -260,6 +263,7 @@ AmortizationResult CalculateSchedule(const AmortizationInput& in) {
             L = k;
         }
         if (!stopped) L = N;
+        r.totalInterest = cumInterest;
 
         // Step 15: the final payment is cut down to what was still owed.
         if (B < 6.0) {

@@ -63,6 +63,15 @@ struct AmortizationResult {
     float retiredYears = 0;
     std::int16_t gridRows = 0;
     int appliedCount = 0;
+    // Each additional payment applied (amount above zero): the payment it went with, the row of
+    // the additional-payments table it came from and its amount. The comparison table lists them.
+    struct AppliedPayment {
+        int payment = 0;
+        int year = 0;
+        Money amount;
+    };
+    std::vector<AppliedPayment> applied;
+    double totalInterest = 0;  // the running total of the interest parts, unrounded
     Money totalPaid;
     double savings = 0;  // below 10 shown as 0 (already applied)
 };
