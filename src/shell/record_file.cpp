@@ -169,6 +169,11 @@ std::optional<Money> RecordReader::money() {
     }
 }
 
+bool RecordReader::skipField() {
+    bool quoted;
+    return field(quoted).has_value();
+}
+
 bool RecordReader::atEnd() const {
     for (std::size_t i = pos_; i < data_.size(); ++i) {
         const char c = data_[i];

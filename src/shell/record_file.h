@@ -42,6 +42,10 @@ public:
     std::optional<std::int16_t> int16();  // rounds halves to even, refuses out-of-range values
     std::optional<Money> money();
 
+    // Reads one field of any kind (quoted or not, possibly empty) for a field that is not used;
+    // false when no field is left.
+    bool skipField();
+
     bool atEnd() const;        // no field left (blank lines and trailing blanks ignored)
     bool atLineStart() const;  // the last field read ended its line (or nothing read yet)
     // Skips the rest of the current line (fields after those that are used).
