@@ -1,0 +1,93 @@
+#include "reports/printer_header_input.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/twips.h"
+
+namespace bw {
+
+PrinterHeaderInput::PrinterHeaderInput(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx) {
+    setObjectName("PrinterHeaderInput");
+    setWindowTitle("Input");
+    setModal(true);
+    setFixedSize(Px(6000), Px(1950));
+
+    Label1 = new QLabel(" Type in one line header information.", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(Px(240), Px(150), Px(5520), Px(300));
+    Label1->setAutoFillBackground(true);
+    Label1->setStyleSheet("background-color: cyan;");
+
+    InFName = new QLineEdit(this);
+    InFName->setObjectName("InFName");
+    InFName->setGeometry(Px(240), Px(600), Px(5520), Px(375));
+    InFName->setStyleSheet("background-color: yellow;");
+    InFName->installEventFilter(this);
+
+    Acept = new QPushButton("Continue &Printout", this);
+    Acept->setObjectName("Acept");
+    Acept->setGeometry(Px(600), Px(1275), Px(2250), Px(420));
+    Acept->setAutoDefault(false);
+
+    NAcept = new QPushButton("&Cancel", this);
+    NAcept->setObjectName("NAcept");
+    NAcept->setGeometry(Px(3150), Px(1275), Px(2250), Px(420));
+    NAcept->setAutoDefault(false);
+
+    connect(Acept, &QPushButton::clicked, this, [this] { Acept_Click(); });
+    connect(NAcept, &QPushButton::clicked, this, [this] { NAcept_Click(); });
+    setTabOrder(InFName, Acept);
+    setTabOrder(Acept, NAcept);
+    InFName->setFocus();
+}
+
+void PrinterHeaderInput::Acept_Click() {
+    ctx_.mm.PrintHeader = InFName->text().toStdString();
+    accept();
+}
+
+void PrinterHeaderInput::NAcept_Click() {
+    ctx_.mm.PrintHeader.assign(1, '1');  // "1": cancelled
+    QDialog::reject();
+}
+
+void PrinterHeaderInput::reject() {
+    // Escape or the close box: nothing is printed.
+    NAcept_Click();
+}
+
+void PrinterHeaderInput::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Form_Activate();
+    InFName->setFocus();
+}
+
+void PrinterHeaderInput::Form_Activate() {
+    const TwipPoint offset =
+        ctx_.mm.FrameClass <= 8500 ? TwipPoint{3400, 3000} : TwipPoint{4500, 4000};
+    move(ctx_.frame.frameOrigin() + QPoint(Px(offset.left), Px(offset.top)));
+}
+
+bool PrinterHeaderInput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == InFName && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text() == "\"") return true;  // a double quote is discarded
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Acept->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool AskPrintHeader(AppContext& ctx) {
+    PrinterHeaderInput dialog(ctx, ctx.frame.dialogParent());
+    dialog.exec();
+    return ctx.mm.PrintHeader != "1";
+}
+
+}  // namespace bw
