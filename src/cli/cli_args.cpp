@@ -58,17 +58,29 @@ double Args::number(const std::string& name, double fallback) const {
     return *n;
 }
 
-std::optional<double> ParseNumberText(const std::string& text) { return ParsePlainNumber(text); }
+std::optional<double> ParseNumberText(const std::string& text) {
+    return ParsePlainNumber(text);
+}
 
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (unsigned char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -87,6 +99,19 @@ std::string JsonNumber(double value) {
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, res.ptr);
+}
+
+}  // namespace bw::cli
+
+namespace bw::cli {
+
+std::string JsonMoney(Money value) {
+    std::string text = value.plainText();  // ".5" and "-.5" need their leading zero in JSON
+    if (text.rfind(".", 0) == 0)
+        text.insert(0, "0");
+    else if (text.rfind("-.", 0) == 0)
+        text.insert(1, "0");
+    return text;
 }
 
 }  // namespace bw::cli

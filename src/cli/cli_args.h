@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/money.h"
+
 namespace bw::cli {
 
 // A bad option or value: printed as a one-line usage error, exit code 2.
@@ -15,7 +17,7 @@ struct UsageError : std::runtime_error {
 };
 
 class Args {
-public:
+  public:
     // `flags` are options without a value; every other "--name" takes the next argument
     // (or "--name=value"). Options named in `repeatable` may appear more than once.
     Args(const std::vector<std::string>& argv, const std::vector<std::string>& known,
@@ -26,7 +28,7 @@ public:
     std::vector<std::string> all(const std::string& name) const;
     double number(const std::string& name, double fallback) const;  // UsageError when not numeric
 
-private:
+  private:
     std::map<std::string, std::vector<std::string>> values_;
 };
 
@@ -37,5 +39,7 @@ std::optional<double> ParseNumberText(const std::string& text);
 std::string JsonString(const std::string& text);
 // JSON number: the shortest text that reads back as the same double.
 std::string JsonNumber(double value);
+// JSON number of a currency value with its four decimals at most ("0.6729", "-0.5", "12").
+std::string JsonMoney(Money value);
 
 }  // namespace bw::cli

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <map>
@@ -43,8 +44,7 @@ std::string ProgramFolder(const Args& args) {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
-void PrintText(std::ostream& out, const AmortizationResult& r, const ScheduleTexts& t,
-               const ScheduleView& view) {
+void PrintText(std::ostream& out, const ScheduleTexts& t, const ScheduleView& view) {
     const ResultBoxes& b = t.boxes;
     const std::pair<std::string, std::string> boxes[] = {
         {" Days      in year.", b.InDays},
@@ -57,28 +57,33 @@ void PrintText(std::ostream& out, const AmortizationResult& r, const ScheduleTex
     };
     for (const auto& [label, value] : boxes) out << RightAlign(label, 36) << "  " << value << "\n";
     out << "\n";
-    const int widths[kGridColumns] = {22, 16, 18, 18, 20, 21};
-    auto line = [&](const std::array<std::string, kGridColumns>& cells) {
+
+    // The grid below the boxes: the heading row, the schedule rows, then the totals row and the
+    // list of applied payments at their grid rows (empty rows between them stay empty).
+    using Line = std::array<std::string, kGridColumns>;
+    Line heading = kGridHeadings;
+    heading[0] = t.heading0;
+    std::map<int, Line> lines;
+    lines[0] = heading;
+    for (std::size_t r = 0; r < t.rows.size(); ++r) lines[static_cast<int>(r) + 1] = t.rows[r];
+    lines[t.totalsRow] = t.totals;
+    for (const auto& cell : t.listCells)
+        lines[cell.row][static_cast<std::size_t>(cell.column)] = cell.text;
+
+    std::array<std::size_t, kGridColumns> widths{};
+    for (const auto& [row, cells] : lines)
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            widths[c] = std::max(widths[c], TextLength(cells[c]));
+    int next = 0;
+    for (const auto& [row, cells] : lines) {
+        for (; next < row; ++next) out << "\n";
         std::string s;
-        for (int c = 0; c < kGridColumns; ++c) s += RightAlign(cells[c], widths[c]);
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            s += (c ? "  " : "") + RightAlign(cells[c], static_cast<int>(widths[c]));
         while (!s.empty() && s.back() == ' ') s.pop_back();
         out << s << "\n";
-    };
-    std::array<std::string, kGridColumns> heading = kGridHeadings;
-    heading[0] = t.heading0;
-    line(heading);
-    for (const auto& row : t.rows) line(row);
-    // Rows after the schedule: the totals row and the applied-payments list, by grid row.
-    std::map<int, std::array<std::string, kGridColumns>> extra;
-    extra[t.totalsRow] = t.totals;
-    for (const auto& cell : t.listCells) extra[cell.row][cell.column] = cell.text;
-    int next = static_cast<int>(t.rows.size()) + 1;
-    for (const auto& [row, cells] : extra) {
-        for (; next < row; ++next) out << "\n";
-        line(cells);
         next = row + 1;
     }
-    (void)r;
 }
 
 void PrintCsv(std::ostream& out, const AmortizationResult& r, const ScheduleView& view) {
@@ -90,7 +95,10 @@ void PrintCsv(std::ostream& out, const AmortizationResult& r, const ScheduleView
         const ScheduleRow& row = r.schedule[static_cast<std::size_t>(k)];
         out << row[1].plainText();
         if (dates)
-            out << "," << DateFromSerial(row[7].ticks() / Money::kScale).toString(Qt::ISODate).toStdString();
+            out << ","
+                << DateFromSerial(row[7].ticks() / Money::kScale)
+                       .toString(Qt::ISODate)
+                       .toStdString();
         else if (view.rowView == 2)
             out << "," << FormatNumber(row[0], "###");
         for (int c = 2; c <= 6; ++c) out << "," << FormatNumber(row[c], "0.00##");
@@ -112,7 +120,7 @@ void PrintJson(std::ostream& out, const AmortizationResult& r, const ScheduleTex
     double final = static_cast<double>(r.payments) / r.paymentsPerYear;
     if (view.tableMode == 2) final *= 12;
     out << "  \"final\": " << JsonNumber(final) << ",\n";
-    out << "  \"total_paid\": " << r.totalPaid.plainText() << ",\n";
+    out << "  \"total_paid\": " << JsonMoney(r.totalPaid) << ",\n";
     out << "  \"savings\": " << JsonNumber(r.savings) << ",\n";
     out << "  \"rate_factor\": " << JsonNumber(r.periodicRate) << ",\n";
     out << "  \"monthly_rate\": " << JsonNumber(r.monthlyRate) << ",\n";
@@ -132,13 +140,15 @@ void PrintJson(std::ostream& out, const AmortizationResult& r, const ScheduleTex
     out << "  \"rows\": [";
     for (int k = 1; k <= r.gridRows; ++k) {
         const ScheduleRow& row = r.schedule[static_cast<std::size_t>(k)];
-        out << (k > 1 ? ",\n" : "\n") << "    {\"number\": " << row[1].plainText()
-            << ", \"interest\": " << row[2].plainText() << ", \"principal\": " << row[3].plainText()
-            << ", \"balance\": " << row[4].plainText() << ", \"cum_interest\": " << row[5].plainText()
-            << ", \"cum_principal\": " << row[6].plainText();
+        out << (k > 1 ? ",\n" : "\n") << "    {\"number\": " << JsonMoney(row[1])
+            << ", \"interest\": " << JsonMoney(row[2]) << ", \"principal\": " << JsonMoney(row[3])
+            << ", \"balance\": " << JsonMoney(row[4]) << ", \"cum_interest\": " << JsonMoney(row[5])
+            << ", \"cum_principal\": " << JsonMoney(row[6]);
         if (view.dateMode == 1)
             out << ", \"date\": "
-                << JsonString(DateFromSerial(row[7].ticks() / Money::kScale).toString(Qt::ISODate).toStdString());
+                << JsonString(DateFromSerial(row[7].ticks() / Money::kScale)
+                                  .toString(Qt::ISODate)
+                                  .toStdString());
         out << ", \"cells\": " << CellsJson(t.rows[static_cast<std::size_t>(k - 1)]) << "}";
     }
     out << "\n  ],\n";
@@ -146,8 +156,9 @@ void PrintJson(std::ostream& out, const AmortizationResult& r, const ScheduleTex
     out << "  \"totals\": " << CellsJson(t.totals) << ",\n";
     out << "  \"applied\": [";
     for (std::size_t i = 0; i < t.applied.size(); ++i)
-        out << (i ? ", " : "") << "{\"year\": " << t.applied[i].year << ", \"month\": "
-            << t.applied[i].month << ", \"amount\": " << t.applied[i].amount.plainText() << "}";
+        out << (i ? ", " : "") << "{\"year\": " << t.applied[i].year
+            << ", \"month\": " << t.applied[i].month
+            << ", \"amount\": " << JsonMoney(t.applied[i].amount) << "}";
     out << "],\n";
     out << "  \"print_text\": " << JsonString(t.printText) << ",\n";
     out << "  \"messages\": [";
@@ -168,8 +179,9 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
                         {"principal", "rate", "period", "compounding", "frequency", "view", "days",
                          "term", "first-date", "prepay", "prepay-month", "format", "folder"},
                         {"loan", "dates"}, {"prepay"});
-        const Settings settings = ReadSettings(
-            QDir(QString::fromStdString(ProgramFolder(args))).filePath(kSettingsFileName).toStdString());
+        const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
+                                                   .filePath(kSettingsFileName)
+                                                   .toStdString());
 
         AmortizationInput in;
         in.tableMode = args.has("loan") ? 2 : 1;
@@ -181,7 +193,8 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         in.period = in.tableMode == 1 ? period : period / 12.0;
 
         int compounding = settings.defaultCompounding >= 0 && settings.defaultCompounding <= 4
-                              ? settings.defaultCompounding : 0;
+                              ? settings.defaultCompounding
+                              : 0;
         if (auto c = args.get("compounding")) {
             auto it = kCompoundingNames.find(*c);
             if (it == kCompoundingNames.end()) throw UsageError("unknown compounding '" + *c + "'");
@@ -202,10 +215,14 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         if (auto d = args.get("days")) {
             auto v = ParseNumberText(*d);
             if (!v) throw UsageError("--days needs a number");
-            if (*d == "365.25") days = DaysForOption(0);
-            else if (*d == "365") days = DaysForOption(1);
-            else if (*d == "364") days = DaysForOption(2);
-            else if (*d == "363") days = DaysForOption(3);
+            if (*v == 365.25)
+                days = DaysForOption(0);
+            else if (*v == 365)
+                days = DaysForOption(1);
+            else if (*v == 364)
+                days = DaysForOption(2);
+            else if (*v == 363)
+                days = DaysForOption(3);
             else {
                 const float typed = static_cast<float>(*v);
                 if (!DaysInRange(typed)) throw Stop{19};
@@ -217,7 +234,8 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         in.weeklyPeriods = days.weeklyPeriods;
 
         const double term = args.number("term", 0);
-        if (term != 0 && term != 1 && term != 2 && term != 3 && term != 4 && term != 5 && term != 10)
+        if (term != 0 && term != 1 && term != 2 && term != 3 && term != 4 && term != 5 &&
+            term != 10)
             throw UsageError("--term is one of 0, 1, 2, 3, 4, 5, 10");
         in.displayTerm = static_cast<std::int16_t>(term);
 
@@ -245,7 +263,8 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             for (const auto& spec : args.all("prepay")) {
                 const auto eq = spec.find('=');
                 auto year = ParseNumberText(spec.substr(0, eq == std::string::npos ? 0 : eq));
-                auto amount = eq == std::string::npos ? std::nullopt : ParseNumberText(spec.substr(eq + 1));
+                auto amount =
+                    eq == std::string::npos ? std::nullopt : ParseNumberText(spec.substr(eq + 1));
                 if (!year || !amount || *year != std::floor(*year) || *year < 1 ||
                     *year > kYearLastRow || *amount < 0 || *amount > 1e12)
                     throw UsageError("--prepay takes YEAR=AMOUNT, a year from 1 to 45");
@@ -267,7 +286,8 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         const AmortizationResult r = CalculateSchedule(in);
         for (int m : r.messages)
             if (m == 34 && r.outcome == EngineOutcome::Completed) err << MessageText(m) << "\n";
-        if (r.outcome != EngineOutcome::Completed) throw Stop{r.messages.empty() ? 4 : r.messages.back()};
+        if (r.outcome != EngineOutcome::Completed)
+            throw Stop{r.messages.empty() ? 4 : r.messages.back()};
 
         ScheduleView view;
         view.tableMode = in.tableMode;
@@ -279,9 +299,12 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         view.prePayCount = prePayCount;
         view.prePayMonth = in.prePayMonth;
         const ScheduleTexts t = MakeScheduleTexts(r, view);
-        if (format == "json") PrintJson(out, r, t, view);
-        else if (format == "csv") PrintCsv(out, r, view);
-        else PrintText(out, r, t, view);
+        if (format == "json")
+            PrintJson(out, r, t, view);
+        else if (format == "csv")
+            PrintCsv(out, r, view);
+        else
+            PrintText(out, t, view);
         return 0;
     } catch (const UsageError& e) {
         err << "brindlewood-cli table: " << e.what() << " (see brindlewood-cli table --help)\n";

@@ -8,15 +8,25 @@ namespace {
 const QDate kEpoch(1899, 12, 30);
 }
 
-long long DateSerial(const QDate& date) { return kEpoch.daysTo(date); }
+long long DateSerial(const QDate& date) {
+    return kEpoch.daysTo(date);
+}
 
-QDate DateFromSerial(long long serial) { return kEpoch.addDays(serial); }
+QDate DateFromSerial(long long serial) {
+    return kEpoch.addDays(serial);
+}
 
-QDate AddMonths(const QDate& date, int months) { return date.addMonths(months); }
+QDate AddMonths(const QDate& date, int months) {
+    return date.addMonths(months);
+}
 
-QDate AddDays(const QDate& date, int days) { return date.addDays(days); }
+QDate AddDays(const QDate& date, int days) {
+    return date.addDays(days);
+}
 
-QDate Today() { return QDate::currentDate(); }
+QDate Today() {
+    return QDate::currentDate();
+}
 
 QString ShortDateFormat() {
     QString format = QLocale::system().dateFormat(QLocale::ShortFormat);

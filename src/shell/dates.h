@@ -12,7 +12,8 @@ namespace bw {
 long long DateSerial(const QDate& date);
 QDate DateFromSerial(long long serial);
 
-// Adds months; a day past the end of the target month becomes its last day (31 Jan + 1 = 28/29 Feb).
+// Adds months; a day past the end of the target month becomes its last day (31 Jan + 1 = 28/29
+// Feb).
 QDate AddMonths(const QDate& date, int months);
 QDate AddDays(const QDate& date, int days);
 QDate Today();

@@ -23,7 +23,8 @@ KeyVerdict DecimalKeyFilter(int key, std::string_view keyBoxText, std::int16_t& 
 }
 
 KeyVerdict DigitKeyFilter(int key) {
-    if (key == kKeyBackspace || key == kKeyDelete || (key >= '0' && key <= '9')) return {key, false};
+    if (key == kKeyBackspace || key == kKeyDelete || (key >= '0' && key <= '9'))
+        return {key, false};
     return {0, true};
 }
 

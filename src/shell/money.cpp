@@ -35,8 +35,8 @@ Money Money::operator-() const {
 std::string Money::plainText() const {
     const bool negative = ticks_ < 0;
     // Work in unsigned to cover the most negative value.
-    const std::uint64_t magnitude = negative ? ~static_cast<std::uint64_t>(ticks_) + 1
-                                             : static_cast<std::uint64_t>(ticks_);
+    const std::uint64_t magnitude =
+        negative ? ~static_cast<std::uint64_t>(ticks_) + 1 : static_cast<std::uint64_t>(ticks_);
     const std::uint64_t whole = magnitude / kScale;
     std::uint64_t frac = magnitude % kScale;
     std::string text = negative ? "-" : "";

@@ -9,12 +9,12 @@ namespace bw {
 
 // Raised when a value does not fit the currency range (or is not a number).
 class CurrencyOverflow : public std::overflow_error {
-public:
+  public:
     CurrencyOverflow() : std::overflow_error("currency overflow") {}
 };
 
 class Money {
-public:
+  public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Money() = default;
@@ -40,7 +40,7 @@ public:
     // The shortest plain decimal text of the value: "12.34", "-0.5" is "-.5", 0 is "0".
     std::string plainText() const;
 
-private:
+  private:
     std::int64_t ticks_ = 0;
 };
 

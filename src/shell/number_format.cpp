@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <system_error>
 
 namespace bw {
@@ -92,8 +93,7 @@ std::string FormatNumber(double value, std::string_view patternText) {
     if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
     const bool negative = std::signbit(value);
     std::string intDigits, frac;
-    RoundDecimal(ShortestFixed(std::fabs(value)), p.hasPoint ? p.maxDecimals : 0, intDigits,
-                 frac);
+    RoundDecimal(ShortestFixed(std::fabs(value)), p.hasPoint ? p.maxDecimals : 0, intDigits, frac);
     const bool isZero = intDigits.empty() && frac.find_first_not_of('0') == std::string::npos;
 
     // Optional decimals: drop trailing zeros down to the required ones.
@@ -159,7 +159,11 @@ double LeadingNumber(std::string_view text) {
         }
     }
     if (!digits) return 0.0;
-    return std::strtod(number.c_str(), nullptr);
+    const double value = std::strtod(number.c_str(), nullptr);
+    // A number too long for a double is taken as the largest one, so that a calculation with it
+    // overflows (and says so) instead of running on infinity.
+    if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
+    return value;
 }
 
 bool ToInt16(double value, std::int16_t& out) {
@@ -188,14 +192,20 @@ std::string Plain(T value) {
             if (c == 'e') c = 'E';
         return s;
     }
-    if (s.rfind("0.", 0) == 0) s.erase(0, 1);
-    else if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
+    if (s.rfind("0.", 0) == 0)
+        s.erase(0, 1);
+    else if (s.rfind("-0.", 0) == 0)
+        s.erase(1, 1);
     return s;
 }
 
 }  // namespace
 
-std::string PlainNumber(double value) { return Plain(value); }
-std::string PlainNumber(float value) { return Plain(value); }
+std::string PlainNumber(double value) {
+    return Plain(value);
+}
+std::string PlainNumber(float value) {
+    return Plain(value);
+}
 
 }  // namespace bw

@@ -31,7 +31,8 @@ std::string RightAlign(std::string_view text, int width);
 std::size_t TextLength(std::string_view text);
 
 // The numeric value of a box's text: its leading number (blanks before it skipped, an optional
-// sign, digits with at most one point); anything else ends it; no number gives 0.
+// sign, digits with at most one point); anything else ends it; no number gives 0. A number too
+// large for a double gives the largest double.
 double LeadingNumber(std::string_view text);
 
 // Conversion to a 16-bit integer: rounds to the nearest whole number, halves to the even one.

@@ -15,7 +15,8 @@ void RecordWriter::separate() {
 RecordWriter& RecordWriter::text(std::string_view value) {
     separate();
     out_ += '"';
-    out_ += value;
+    // Strings are not escaped: a double quote inside would end the field early when read back.
+    for (char c : value) out_ += c == '"' ? '\'' : c;
     out_ += '"';
     return *this;
 }
@@ -182,7 +183,9 @@ bool RecordReader::atEnd() const {
     return true;
 }
 
-bool RecordReader::atLineStart() const { return lineStart_; }
+bool RecordReader::atLineStart() const {
+    return lineStart_;
+}
 
 void RecordReader::skipLine() {
     bool quoted;

@@ -12,18 +12,18 @@
 namespace bw {
 
 class RecordWriter {
-public:
-    RecordWriter& text(std::string_view value);  // "value"
+  public:
+    RecordWriter& text(std::string_view value);  // "value"; a double quote inside becomes '
     RecordWriter& number(double value);
     RecordWriter& single(float value);
     RecordWriter& integer(long long value);
     RecordWriter& money(Money value);
-    RecordWriter& empty();  // nothing between the commas
+    RecordWriter& empty();    // nothing between the commas
     RecordWriter& endLine();  // CR LF
 
     const std::string& str() const { return out_; }
 
-private:
+  private:
     void separate();
     std::string out_;
     bool lineStarted_ = false;
@@ -33,7 +33,7 @@ private:
 // fields may be read across lines; `atLineStart()` tells whether the next field opens a line.
 // Every read returns nothing on a missing field or a field of the wrong type.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::string_view data) : data_(data) {}
 
     std::optional<std::string> text();
@@ -51,7 +51,7 @@ public:
     // Skips the rest of the current line (fields after those that are used).
     void skipLine();
 
-private:
+  private:
     // The raw text of the next field; `quoted` tells whether it was in double quotes.
     std::optional<std::string> field(bool& quoted);
     std::string_view data_;

@@ -69,13 +69,20 @@ struct Frequency {
 bool LookUpFrequency(const AmortizationInput& in, Frequency& f) {
     using U = Frequency::DateUnit;
     const std::string& t = in.frequency;
-    if (t == lists::kFrequency[0]) f = {0, 12, 12.0, U::Months, 1, -1};
-    else if (t == lists::kFrequency[1]) f = {2, 24, 24.0, U::Months, 1, -1};
-    else if (t == lists::kFrequency[2]) f = {2, 26, in.biWeeklyPeriods, U::Days, 14, -14};
-    else if (t == lists::kFrequency[3]) f = {4, 52, in.weeklyPeriods, U::Days, 7, -7};
-    else if (t == lists::kFrequency[4]) f = {2, 26, in.biWeeklyPeriods, U::Days, 14, -14};
-    else if (t == lists::kFrequency[5]) f = {4, 52, in.weeklyPeriods, U::Days, 7, -7};
-    else return false;
+    if (t == lists::kFrequency[0])
+        f = {0, 12, 12.0, U::Months, 1, -1};
+    else if (t == lists::kFrequency[1])
+        f = {2, 24, 24.0, U::Months, 1, -1};
+    else if (t == lists::kFrequency[2])
+        f = {2, 26, in.biWeeklyPeriods, U::Days, 14, -14};
+    else if (t == lists::kFrequency[3])
+        f = {4, 52, in.weeklyPeriods, U::Days, 7, -7};
+    else if (t == lists::kFrequency[4])
+        f = {2, 26, in.biWeeklyPeriods, U::Days, 14, -14};
+    else if (t == lists::kFrequency[5])
+        f = {4, 52, in.weeklyPeriods, U::Days, 7, -7};
+    else
+        return false;
     return true;
 }
 
@@ -252,8 +259,7 @@ AmortizationResult CalculateSchedule(const AmortizationInput& in) {
                     row[7] = Money::fromTicks(DateSerial(date) * Money::kScale);
                 } else {
                     const ScheduleRow& before = Row(table, k - 1);
-                    if (std::floor(before[1].toDouble() / ppy) ==
-                        static_cast<double>(k - 1) / ppy)
+                    if (std::floor(before[1].toDouble() / ppy) == static_cast<double>(k - 1) / ppy)
                         yearValue = static_cast<double>(k) / ppy + 1.0;
                     row[0] = Cur(yearValue);
                 }
@@ -295,7 +301,8 @@ AmortizationResult CalculateSchedule(const AmortizationInput& in) {
                     yr[4] = row[4];
                     yr[5] = row[5];
                     yr[6] = row[6];
-                    if (!(row[4] > Money())) {
+                    // Rows past the last payment belong to an earlier calculation.
+                    if (!(row[4] > Money()) || k >= L) {
                         done = true;
                         break;
                     }

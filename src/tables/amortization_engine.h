@@ -31,15 +31,15 @@ struct AmortizationInput {
 };
 
 enum class EngineOutcome {
-    Completed,     // results and grid are to be shown
-    Stopped,       // message 5: nothing was calculated
-    Faulted,       // message 4: abandoned, rows stored so far stay
-    TermTooLong,   // message 34 at the end: window reset, TypingFlag 1, grid not refilled
+    Completed,    // results and grid are to be shown
+    Stopped,      // message 5: nothing was calculated
+    Faulted,      // message 4: abandoned, rows stored so far stay
+    TermTooLong,  // message 34 at the end: window reset, TypingFlag 1, grid not refilled
 };
 
 struct AmortizationResult {
     EngineOutcome outcome = EngineOutcome::Completed;
-    std::vector<int> messages;  // message numbers in the order raised (4, 5, 34)
+    std::vector<int> messages;     // message numbers in the order raised (4, 5, 34)
     std::int16_t displayTerm = 0;  // DisplayTerm after the calculation (reset to 0 by message 34)
 
     ScheduleTableData schedule;  // rows 0..2100
@@ -47,7 +47,7 @@ struct AmortizationResult {
 
     std::int16_t frequencyKind = 0;
     std::int16_t paymentsPerYear = 12;
-    double periodsPerYear = 12;  // F
+    double periodsPerYear = 12;   // F
     int compoundingPerYear = 12;  // m
 
     double monthlyRate = 0;    // rm
@@ -63,6 +63,7 @@ struct AmortizationResult {
     float retiredYears = 0;
     std::int16_t gridRows = 0;
     int appliedCount = 0;
+    std::vector<int> appliedYears;  // the years whose additional amount was applied, in order
     // Each additional payment applied (amount above zero): the payment it went with, the row of
     // the additional-payments table it came from and its amount. The comparison table lists them.
     struct AppliedPayment {

@@ -18,6 +18,8 @@ struct DaysSetting {
 DaysSetting DaysForOption(std::int16_t option, float typedDays = 365.0f);
 
 // A typed day count is accepted from 363 to 365.25 inclusive.
-inline bool DaysInRange(float days) { return days >= 363.0f && days <= 365.25f; }
+inline bool DaysInRange(float days) {
+    return days >= 363.0f && days <= 365.25f;
+}
 
 }  // namespace bw

@@ -1,15 +1,19 @@
 #include "tables/schedule_texts.h"
 
 #include <QDate>
+#include <algorithm>
 
 #include "shell/dates.h"
 #include "shell/number_format.h"
 
 namespace bw {
 
-const std::array<std::string, kGridColumns> kGridHeadings = {
-    "", "Interest Payment", "Principal Payment", "Remaining Balance", "Cumulative Interest",
-    "Cumulative Principal"};
+const std::array<std::string, kGridColumns> kGridHeadings = {"",
+                                                             "Interest Payment",
+                                                             "Principal Payment",
+                                                             "Remaining Balance",
+                                                             "Cumulative Interest",
+                                                             "Cumulative Principal"};
 
 std::string LoadHeading0(std::int16_t tableMode) {
     return tableMode == 2 ? " Year Number" : "  Payment   No.  Year";
@@ -20,14 +24,17 @@ std::string Heading0(std::int16_t rowView, std::int16_t dateMode) {
     return " Payment  Year";
 }
 
-std::string GridAmount(Money value) { return FormatNumber(value, "####,,###.00"); }
+std::string GridAmount(Money value) {
+    return FormatNumber(value, "####,,###.00");
+}
 
 std::string EndMortYearLabel(std::int16_t tableMode) {
     return tableMode == 2 ? " No. months to   final payment." : " No. of years to  final payment.";
 }
 
 std::string AllPaymentsLabel(std::int16_t tableMode) {
-    return tableMode == 2 ? " Total paid over   life of the loan." : " Total paid over   life of mortgage";
+    return tableMode == 2 ? " Total paid over   life of the loan."
+                          : " Total paid over   life of mortgage";
 }
 
 std::array<std::string, kGridColumns> RowCells(const AmortizationResult& result, int r,
@@ -61,9 +68,11 @@ ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const Schedule
                       ? gridRows
                       : (view.rowView == 1 ? result.displayTerm : result.displayTerm * ppy);
     t.totalsRow = T + 2;
-    t.totals[0] = result.displayTerm == 0 ? "Total:" : std::to_string(result.displayTerm) + " Yr. Term";
+    t.totals[0] =
+        result.displayTerm == 0 ? "Total:" : std::to_string(result.displayTerm) + " Yr. Term";
     const ScheduleRow& end = result.schedule.at(static_cast<std::size_t>(T));
-    for (int col = 3; col <= 5; ++col) t.totals[col] = view.currencySymbol + GridAmount(end[col + 1]);
+    for (int col = 3; col <= 5; ++col)
+        t.totals[col] = view.currencySymbol + GridAmount(end[col + 1]);
 
     // Result boxes
     ResultBoxes& b = t.boxes;
@@ -85,8 +94,10 @@ ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const Schedule
     b.TotSavd = RightAlign(view.currencySymbol + FormatNumber(result.savings, "###,,###.00"), 12);
 
     std::int16_t rrc = 0;
-    if (view.rowView == 2) rrc = static_cast<std::int16_t>(gridRows + 1);
-    else ToInt16(static_cast<double>(result.retiredYears), rrc);
+    if (view.rowView == 2)
+        rrc = static_cast<std::int16_t>(gridRows + 1);
+    else
+        ToInt16(static_cast<double>(result.retiredYears), rrc);
     t.resultRowCount = rrc;
     t.graphTitle = view.tableMode == 2 ? "Personal Loan balance at start of each Year"
                                        : "Mortgage balance at start of each Year";
@@ -105,15 +116,22 @@ ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const Schedule
             if (listed == result.appliedCount) break;
             const auto& entry = view.prePayTable[static_cast<std::size_t>(y)];
             if (!(entry[2] > Money())) continue;
+            // Only amounts the calculation actually paid are listed as applied.
+            if (std::find(result.appliedYears.begin(), result.appliedYears.end(), y) ==
+                result.appliedYears.end())
+                continue;
             const int month = view.prePayMonth == 12 ? 1 : view.prePayMonth + 1;
-            const std::string yearText = RightAlign(FormatNumber(entry[1], "###"), 3);
+            // Column 1 holds the year number; a table filled without it still names the year.
+            const Money year = entry[1] > Money() ? entry[1] : Money::fromTicks(y * Money::kScale);
+            const std::string yearText = RightAlign(FormatNumber(year, "###"), 3);
             const std::string monthText = RightAlign(FormatNumber(double(month), "###"), 3);
             const std::string amount = FormatNumber(entry[2], "###,,###.00");
             t.listCells.push_back({nextRow, 0, "Year  " + yearText});
             t.listCells.push_back({nextRow, 1, " Month " + monthText});
             t.listCells.push_back({nextRow, 2, amount});
-            t.printText += " Year " + yearText + "    Month" + monthText + RightAlign(amount, 12) + "\r\n";
-            t.applied.push_back({static_cast<int>(entry[1].ticks() / Money::kScale), month, entry[2]});
+            t.printText +=
+                " Year " + yearText + "    Month" + monthText + RightAlign(amount, 12) + "\r\n";
+            t.applied.push_back({static_cast<int>(year.ticks() / Money::kScale), month, entry[2]});
             ++nextRow;
             ++listed;
         }

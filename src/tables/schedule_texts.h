@@ -49,14 +49,14 @@ struct AppliedPayment {
 };
 
 struct ScheduleTexts {
-    int gridRowCount = 0;                 // rows of the grid, heading row included
+    int gridRowCount = 0;  // rows of the grid, heading row included
     std::string heading0;
     std::vector<std::array<std::string, kGridColumns>> rows;  // grid rows 1..GridRows
     int totalsRow = 0;
     std::array<std::string, kGridColumns> totals;  // columns 1 and 2 stay empty
     std::vector<GridCell> listCells;  // the heading and entries of the applied-payments list
     std::vector<AppliedPayment> applied;
-    std::string printText;            // entry 1 of PrintLines; empty when nothing is listed
+    std::string printText;  // entry 1 of PrintLines; empty when nothing is listed
     ResultBoxes boxes;
     std::int16_t resultRowCount = 0;
     std::string graphTitle;
