@@ -63,7 +63,6 @@ struct AmortizationResult {
     float retiredYears = 0;
     std::int16_t gridRows = 0;
     int appliedCount = 0;
-    std::vector<int> appliedYears;  // the years whose additional amount was applied, in order
     // Each additional payment applied (amount above zero): the payment it went with, the row of
     // the additional-payments table it came from and its amount. The comparison table lists them.
     struct AppliedPayment {

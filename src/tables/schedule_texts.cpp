@@ -117,8 +117,8 @@ ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const Schedule
             const auto& entry = view.prePayTable[static_cast<std::size_t>(y)];
             if (!(entry[2] > Money())) continue;
             // Only amounts the calculation actually paid are listed as applied.
-            if (std::find(result.appliedYears.begin(), result.appliedYears.end(), y) ==
-                result.appliedYears.end())
+            if (std::none_of(result.applied.begin(), result.applied.end(),
+                             [y](const auto& a) { return a.year == y; }))
                 continue;
             const int month = view.prePayMonth == 12 ? 1 : view.prePayMonth + 1;
             // Column 1 holds the year number; a table filled without it still names the year.
