@@ -57,6 +57,11 @@ Printout& Printout::line(int column, std::string_view text) {
     return endLine();
 }
 
+Printout& Printout::line(const PrintLine& composed) {
+    for (const PrintField& field : composed.fields) at(field.column, field.text);
+    return endLine();
+}
+
 void Printout::newPage() {
     if (ended_) return;
     if (pendingUsed_) commitLine();

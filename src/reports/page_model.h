@@ -50,6 +50,8 @@ class Printout {
     Printout& endLine();
     // at(column, text) followed by endLine().
     Printout& line(int column, std::string_view text);
+    // Every text of a composed line at its column, then endLine().
+    Printout& line(const PrintLine& composed);
 
     // The printer's new-page command: the next line goes to a new page.
     void newPage();

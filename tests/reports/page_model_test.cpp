@@ -1,0 +1,79 @@
+// The page model and its plain-text rendering: columns, line ends inside texts, pages, fonts.
+
+#include <gtest/gtest.h>
+
+#include "reports/page_model.h"
+#include "reports/text_backend.h"
+#include "shell/mmodule.h"
+
+namespace bw {
+namespace {
+
+TEST(PageModel, TextsLandAtTheirCharacterColumns) {
+    Printout p;
+    p.at(2, "ab").at(10, "cd").endLine();
+    p.line(0, "x");  // column 0 is column 1
+    p.endDocument();
+    const auto pages = p.pages();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(RenderPageLines(pages[0]), (std::vector<std::string>{" ab      cd", "x"}));
+}
+
+TEST(PageModel, OverlappingTextMovesOnInsteadOfOverwriting) {
+    PrintLine line{{{2, "$1,234,567.89"}, {13, "10.125%"}}};
+    EXPECT_EQ(RenderLine(line), " $1,234,567.8910.125%");
+}
+
+TEST(PageModel, LineEndsInsideATextStartNewLinesAtColumnOne) {
+    Printout p;
+    p.line(2, "Head\r\n\r\n one\r\n");
+    p.endDocument();
+    // The text's own line ends give three lines; the print's line end adds an empty one.
+    EXPECT_EQ(RenderText(p.pages()), " Head\n\n one\n\n");
+}
+
+TEST(PageModel, EndPrintoutLeavesNoBlankPageAndCountsPages) {
+    Printout p;
+    p.line(1, "first");
+    EXPECT_EQ(p.page(), 1);
+    p.newPage();
+    EXPECT_EQ(p.page(), 2);
+    p.line(1, "second");
+    EndPrintout(p);
+    ASSERT_TRUE(p.ended());
+    const auto pages = p.pages();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[1].number, 2);
+    EXPECT_EQ(RenderText(pages), "first\n\fsecond\n");
+    p.line(1, "after the end");  // ignored
+    EXPECT_EQ(p.pages().size(), 2u);
+}
+
+TEST(PageModel, SetPrinterFontStartsThePageAndSetsLinesPerPage) {
+    struct Case {
+        std::int16_t choice;
+        bool accepted;
+        PrintFont font;
+        std::int16_t lines;
+    };
+    const Case cases[] = {
+        {0, true, PrintFont::Standard, 53},
+        {1, true, PrintFont::CourierNew11Bold, 56},
+        {1, false, PrintFont::Standard, 53},  // the printer refuses the font
+        {7, true, PrintFont::Standard, 53},   // a choice no settings file should hold
+    };
+    for (const Case& c : cases) {
+        MMODULE mm;
+        mm.PrinterFontChoice = c.choice;
+        Printout p(c.accepted);
+        SetPrinterFont(p, mm);
+        EXPECT_EQ(mm.LinesPerPage, c.lines) << c.choice;
+        EXPECT_EQ(p.font(), c.font) << c.choice;
+        ASSERT_EQ(p.pages().size(), 1u);
+        EXPECT_EQ(p.pages()[0].font, c.font);
+        EXPECT_EQ(p.linesOnPage(), 1);  // the empty line
+    }
+}
+
+}  // namespace
+}  // namespace bw

@@ -1,0 +1,325 @@
+// The table printout, line by line, for the default mortgage (100,000.00 at 10.125% over 25 years,
+// monthly compounding and payments) and variations. The figures of year 1 (interest 10,082.74,
+// principal 927.59, balance 99,072.41) and the payment 917.53 were checked by an independent
+// calculation: A = P r / (1 - (1 + r)^-300) with r = 0.10125 / 12, and twelve steps of
+// interest = balance * r.
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+
+#include "reports/page_model.h"
+#include "reports/table_printout.h"
+#include "reports/text_backend.h"
+#include "shell/dates.h"
+#include "shell/mmodule.h"
+#include "tables/amortization_engine.h"
+#include "tables/schedule_texts.h"
+
+namespace bw {
+namespace {
+
+const std::string kRule = " " + std::string(75, '_');
+const std::string kHead1 =
+    "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
+const std::string kHeadYear =
+    "   Year       Payment     Payment       Balance      Interest      Principal";
+const std::string kHeadNumber =
+    " No. Year     Payment     Payment       Balance      Interest      Principal";
+const std::string kHeadDate =
+    "    Date      Payment     Payment       Balance      Interest      Principal";
+
+// A calculated table as the tables window leaves it in the shared state.
+struct Table {
+    MMODULE mm;
+    TableWindowTexts texts;
+
+    explicit Table(AmortizationInput in, std::int16_t fontChoice = 0,
+                   std::int16_t prePayCount = 0) {
+        const AmortizationResult r = CalculateSchedule(in);
+        EXPECT_EQ(r.outcome, EngineOutcome::Completed);
+        ScheduleView view;
+        view.tableMode = in.tableMode;
+        view.rowView = in.rowView;
+        view.dateMode = in.dateMode;
+        view.prePayTable = in.prePayTable;
+        view.prePayCount = prePayCount;
+        view.prePayMonth = in.prePayMonth;
+        const ScheduleTexts t = MakeScheduleTexts(r, view);
+        mm.PrinterFontChoice = fontChoice;
+        mm.CurrencySymbol = "$";
+        mm.TableMode = in.tableMode;
+        mm.LoanInputs[1] = in.principal;
+        mm.LoanInputs[2] = in.rate;
+        mm.LoanInputs[3] = in.period;
+        mm.ScheduleTable = r.schedule;
+        mm.RetiredYears = r.retiredYears;
+        mm.PaymentsPerYear = r.paymentsPerYear;
+        mm.RowView = in.rowView;
+        mm.DateMode = in.dateMode;
+        mm.DisplayTerm = r.displayTerm;
+        mm.ResultRowCount = t.resultRowCount;
+        mm.PrintLines = {"", t.printText, "", ""};
+        mm.PrintHeader = "Smith residence, 12 Elm Street";
+        const double period = in.tableMode == 2 ? in.period * 12 : in.period;
+        texts.periodText = std::string(14, ' ') + std::to_string(static_cast<int>(period));
+        texts.compoundingText = in.compounding;
+        texts.frequencyText = in.frequency;
+        texts.boxes = t.boxes;
+    }
+
+    std::vector<std::vector<std::string>> print() {
+        Printout printer;
+        PrintTable(printer, mm, texts);
+        EXPECT_TRUE(printer.ended());
+        std::vector<std::vector<std::string>> pages;
+        for (const PrintPage& page : printer.pages()) pages.push_back(RenderPageLines(page));
+        return pages;
+    }
+};
+
+AmortizationInput Mortgage(std::int16_t rowView) {
+    AmortizationInput in;
+    in.rowView = rowView;
+    return in;
+}
+
+// The row number printed at the start of a schedule line ("   1  1" -> 1), 0 when none.
+int RowNumber(const std::string& line) {
+    if (line.size() < 8 || line[0] != ' ') return 0;
+    try {
+        return std::stoi(line.substr(0, 7));
+    } catch (...) {
+        return 0;
+    }
+}
+
+TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
+    Table t(Mortgage(1));
+    const auto pages = t.print();
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& p = pages[0];
+    const std::vector<std::string> expected = {
+        "",
+        " Smith residence, 12 Elm Street",
+        "",
+        std::string(31, ' ') + " Mortgage Table",
+        kRule,
+        "",
+        " Principal      Annual        Amortization   Interest           Frequency",
+        " amount of      interest      period in      compounding        and type of",
+        " mortgage.      rate(%).      years.         periods in year.   each payment",
+        "",
+        " $100,000.00    10.125%       25                Monthly              Monthly",
+        kRule,
+        "",
+        " Days   Interest    No. of     No. years  Principal   Total paid    Total of",
+        " in     rate        payments   to final   + Interest  over life     interest",
+        " year   factor      each year  payment    payment     of mortgage   savings",
+        "",
+        " Normal  0.0084375  12.00      25.00      $917.53    $275,258.20        $.00",
+        kRule,
+        "",
+        kHead1,
+        kHeadYear,
+        kRule,
+        "",
+        "     1      10,082.74      927.59     99,072.41     10,082.74         927.59",
+    };
+    ASSERT_GE(p.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(p[i], expected[i]) << "line " << i + 1;
+    // Rows 1 to 25, the rule, an empty line and the total line; nothing after.
+    ASSERT_EQ(p.size(), 24u + 25u + 3u);
+    EXPECT_EQ(p[24 + 24],
+              "    25         580.80   10,429.52           .00    175,258.20     100,000.00");
+    EXPECT_EQ(p[49], kRule);
+    EXPECT_EQ(p[50], "");
+    EXPECT_EQ(p[51],
+              " Total:                            $         .00 $  175,258.20  $  100,000.00");
+    EXPECT_EQ(t.mm.LinesPerPage, 53);
+}
+
+TEST(TablePrintout, PersonalLoanBlockAndInputs) {
+    AmortizationInput in;
+    in.tableMode = 2;
+    in.principal = 20000;
+    in.period = 4;  // 48 months
+    in.rowView = 1;
+    Table t(in);
+    const auto p = t.print()[0];
+    EXPECT_EQ(p[3], std::string(31, ' ') + " Personal Loan Table");
+    EXPECT_EQ(p[6], " Principal      Annual        Length of      Interest           Frequency");
+    EXPECT_EQ(p[7], " amount of      interest      the loan       compounding        and type of");
+    EXPECT_EQ(p[8], " the loan.      rate(%).      in months.     periods in year.   each payment");
+    EXPECT_EQ(p[10],
+              "  $20,000.00    10.125%       48                Monthly              Monthly");
+    EXPECT_EQ(p[13],
+              " Days   Interest    No. of     No. months Principal   Total paid    Total of");
+    EXPECT_EQ(p[15], " year   factor      each year  payment    payment     of the loan   savings");
+    // 48 months to the final payment, on the results line at column 31.
+    EXPECT_EQ(p[17].substr(30, 6), " 48.00");
+}
+
+TEST(TablePrintout, AllPaymentsRowsCarryNumberAndYear) {
+    Table t(Mortgage(2));
+    const auto pages = t.print();
+    EXPECT_EQ(pages[0][21], kHeadNumber);
+    EXPECT_EQ(pages[0][24],
+              "    1  1       843.75       73.78     99,926.22        843.75          73.78");
+    EXPECT_EQ(pages[0][36].substr(0, 8), "   13  2");
+}
+
+TEST(TablePrintout, DateRowsShowPaymentDatesInBothViews) {
+    for (std::int16_t view : {std::int16_t(1), std::int16_t(2)}) {
+        AmortizationInput in = Mortgage(view);
+        in.dateMode = 1;
+        in.firstPayDate = "2027-01-01";
+        Table t(in);
+        const auto p = t.print()[0];
+        // With annual rows the heading keeps "Year" while the rows show dates.
+        EXPECT_EQ(p[21], view == 1 ? kHeadYear : kHeadDate);
+        const QDate second = view == 1 ? QDate(2028, 1, 1) : QDate(2027, 2, 1);
+        const std::string date = ShortDateText(second);
+        EXPECT_EQ(p[25].substr(0, 1 + date.size()), " " + date) << view;
+        EXPECT_EQ(p[25].substr(12, 9), view == 1 ? " 9,984.34" : "   843.13") << view;
+    }
+}
+
+// Page breaks: page 1 holds rows 1 to 29 (standard font) or 32 (Courier New 11), later pages 46
+// or 49; every broken page ends with "Page" and its number at column 40, the last page has none.
+TEST(TablePrintout, PageBreaksByFont) {
+    struct Case {
+        std::int16_t font;
+        int first;
+        int later;
+    };
+    for (const Case c : {Case{0, 29, 46}, Case{1, 32, 49}}) {
+        Table t(Mortgage(2), c.font);
+        const auto pages = t.print();
+        int expectedFirstRow = 1;
+        for (std::size_t n = 0; n < pages.size(); ++n) {
+            const auto& p = pages[n];
+            const bool last = n + 1 == pages.size();
+            const std::size_t rowsStart = n == 0 ? 24 : 6;
+            if (n > 0) {
+                EXPECT_EQ(p[0], "");
+                EXPECT_EQ(p[1], "");
+                EXPECT_EQ(p[2], kHead1);
+                EXPECT_EQ(p[3], kHeadNumber);
+                EXPECT_EQ(p[4], kRule);
+                EXPECT_EQ(p[5], "");
+            }
+            EXPECT_EQ(RowNumber(p[rowsStart]), expectedFirstRow) << "page " << n + 1;
+            if (!last) {
+                const int rows = n == 0 ? c.first : c.later;
+                ASSERT_EQ(p.size(), rowsStart + rows + 3) << "page " << n + 1;
+                EXPECT_EQ(RowNumber(p[rowsStart + rows - 1]), expectedFirstRow + rows - 1);
+                EXPECT_EQ(p[p.size() - 3], "");
+                EXPECT_EQ(p[p.size() - 2], "");
+                EXPECT_EQ(p.back(), std::string(39, ' ') + "Page " + std::to_string(n + 1));
+                expectedFirstRow += rows;
+            } else {
+                // The last page: rows up to 300, rule, empty line, total, and no page number.
+                EXPECT_EQ(RowNumber(p[p.size() - 4]), 300);
+                EXPECT_EQ(p[p.size() - 3], kRule);
+                EXPECT_EQ(p.back().substr(0, 7), " Total:");
+                for (const auto& line : p) EXPECT_EQ(line.find("Page"), std::string::npos);
+            }
+        }
+        // 300 rows: 29 + 5 * 46 = 259 (or 32 + 5 * 49 = 277) before the seventh page.
+        EXPECT_EQ(pages.size(), 7u) << c.font;
+        EXPECT_EQ(t.mm.LinesPerPage, c.font == 1 ? 56 : 53);
+    }
+}
+
+TEST(TablePrintout, TwentyNineAnnualRowsPutTheTotalAloneOnPageTwo) {
+    AmortizationInput in = Mortgage(1);
+    in.period = 29;
+    Table t(in);
+    const auto pages = t.print();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(RowNumber(pages[0][24 + 28]), 29);
+    EXPECT_EQ(pages[0].back(), std::string(39, ' ') + "Page 1");
+    const std::vector<std::string> second = {
+        "", "", kHead1, kHeadYear, kRule, "", kRule, "",
+        // 348 payments of 891.65 less the principal: 210,294.66 of interest.
+        " Total:                            $         .00 $  210,294.66  $  100,000.00"};
+    EXPECT_EQ(pages[1], second);
+}
+
+TEST(TablePrintout, FiveYearTermPrintsSixtyRowsAndTheTermTotal) {
+    AmortizationInput in = Mortgage(2);
+    in.displayTerm = 5;
+    Table t(in);
+    ASSERT_EQ(t.mm.DisplayTerm, 5);
+    EXPECT_EQ(TablePrintRows(t.mm), 60);
+    const auto pages = t.print();
+    ASSERT_EQ(pages.size(), 2u);  // 29 rows, then 31
+    const auto& p = pages[1];
+    EXPECT_EQ(RowNumber(p[p.size() - 4]), 60);
+    // The balance after five years (the annual view's year 5: 94,267.99).
+    EXPECT_EQ(p.back(),
+              "  5 Year Term                      $   94,267.99 $   49,319.63  $    5,732.01");
+}
+
+TEST(TablePrintout, AppliedPaymentsListFollowsTheTotal) {
+    AmortizationInput in = Mortgage(1);
+    in.prePayTable[2] = {Money(), Money::fromDouble(2), Money::fromDouble(5000)};
+    in.prePayTable[4] = {Money(), Money::fromDouble(4), Money::fromDouble(3000)};
+    Table t(in, 0, 2);
+    const auto pages = t.print();
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& p = pages[0];
+    // 20 years of rows, rule, empty, total, then the list.
+    ASSERT_EQ(p.size(), 24u + 20 + 3 + 6);
+    const std::vector<std::string> tail = {
+        "",
+        " Additional  Payments     Applied",
+        "",
+        " Year   2    Month  1    5,000.00",
+        " Year   4    Month  1    3,000.00",
+        "",
+    };
+    for (std::size_t i = 0; i < tail.size(); ++i) EXPECT_EQ(p[47 + i], tail[i]) << i;
+}
+
+// The list is moved to a new page when its lines + 4 + the line counter pass 57, whatever the
+// font: 28 annual rows leave the counter at 52, 52 + 3 + 4 > 57.
+TEST(TablePrintout, AppliedPaymentsListGetsItsOwnPageWhenItWouldNotFit) {
+    for (std::int16_t font : {std::int16_t(0), std::int16_t(1)}) {
+        AmortizationInput in = Mortgage(1);
+        in.period = 28;
+        in.prePayTable[2] = {Money(), Money::fromDouble(2), Money::fromDouble(100)};
+        Table t(in, font, 1);
+        const auto pages = t.print();
+        ASSERT_EQ(pages.size(), 2u) << font;
+        const auto& first = pages[0];
+        EXPECT_EQ(RowNumber(first[24 + 27]), 28);
+        EXPECT_EQ(first[first.size() - 4].substr(0, 7), " Total:");
+        EXPECT_EQ(first.back(), std::string(39, ' ') + "Page 1");
+        const std::vector<std::string> second = {"",     "",
+                                                 kHead1, kHeadYear,
+                                                 kRule,  "",
+                                                 "",     " Additional  Payments     Applied",
+                                                 "",     " Year   2    Month  1      100.00",
+                                                 ""};
+        EXPECT_EQ(pages[1], second) << font;
+    }
+    // With 25 rows (counter 49) the list stays on page 1.
+    AmortizationInput in = Mortgage(1);
+    in.prePayTable[2] = {Money(), Money::fromDouble(2), Money::fromDouble(100)};
+    Table t(in, 0, 1);
+    EXPECT_EQ(t.print().size(), 1u);
+}
+
+TEST(TablePrintout, AmountsWiderThanTheirFieldArePrintedWhole) {
+    AmortizationInput in = Mortgage(1);
+    in.principal = 2500000;
+    Table t(in);
+    const auto p = t.print()[0];
+    EXPECT_EQ(p[10].substr(0, 24), " $2,500,000.00  10.125% ");
+}
+
+}  // namespace
+}  // namespace bw
