@@ -1,0 +1,108 @@
+// The balance graph's data: the principal, then the balance at the start of each year, from the
+// annual view and from the all-payments view of the same loan.
+
+#include <gtest/gtest.h>
+
+#include "reports/balance_graph.h"
+#include "shell/mmodule.h"
+#include "tables/amortization_engine.h"
+
+namespace bw {
+namespace {
+
+MMODULE Calculated(AmortizationInput in) {
+    const AmortizationResult r = CalculateSchedule(in);
+    EXPECT_EQ(r.outcome, EngineOutcome::Completed);
+    MMODULE mm;
+    mm.TableMode = in.tableMode;
+    mm.LoanInputs[1] = in.principal;
+    mm.ScheduleTable = r.schedule;
+    mm.RetiredYears = r.retiredYears;
+    mm.PaymentsPerYear = r.paymentsPerYear;
+    mm.RowView = in.rowView;
+    return mm;
+}
+
+TEST(BalanceGraph, TwentyFiveYearMortgageShowsTwentyFiveBarsFromThePrincipal) {
+    AmortizationInput in;
+    in.rowView = 1;
+    MMODULE mm = Calculated(in);
+    const BalanceGraph g = PrepareBalanceGraph(mm);
+    EXPECT_EQ(g.years, 25);
+    const GraphData d = BalanceGraphData(g, "Mortgage balance at start of each Year");
+    EXPECT_EQ(d.title, "Mortgage balance at start of each Year");
+    ASSERT_EQ(d.points.size(), 25u);
+    for (int i = 0; i < 25; ++i) EXPECT_EQ(d.points[i].label, std::to_string(i + 1));
+    EXPECT_DOUBLE_EQ(d.points[0].value, 100000.0);
+    EXPECT_NEAR(d.points[1].value, 99072.41, 0.006);   // end of year 1
+    EXPECT_NEAR(d.points[5].value, 94267.99, 0.006);   // end of year 5
+    EXPECT_NEAR(d.points[24].value, 10429.52, 0.006);  // end of year 24
+    // Row Y + 1 holds the end of the loan; it is prepared but not drawn.
+    EXPECT_NEAR(g.values[26], 0.0, 0.006);
+    EXPECT_EQ(g.labels[26], 26);
+    ASSERT_EQ(mm.GraphValues.size(), 27u);
+    EXPECT_EQ(mm.GraphValues[1], Money::fromDouble(100000));
+}
+
+// The all-payments view walks each year's payments; it must give the balances the annual view
+// has, also for frequencies whose loans end in mid-year and with additional payments.
+TEST(BalanceGraph, AllPaymentsViewMatchesTheAnnualView) {
+    struct Case {
+        const char* frequency;
+        double prepayYear2;
+    };
+    for (const Case c : {Case{"      Monthly", 0}, Case{"      2 Weeks", 0},
+                         Case{"      1 Week", 0}, Case{"      Monthly", 7777.77}}) {
+        AmortizationInput in;
+        in.frequency = c.frequency;
+        in.prePayTable[2] = {Money(), Money::fromDouble(2), Money::fromDouble(c.prepayYear2)};
+        in.rowView = 1;
+        MMODULE annual = Calculated(in);
+        in.rowView = 2;
+        MMODULE all = Calculated(in);
+        const BalanceGraph a = PrepareBalanceGraph(annual);
+        const BalanceGraph b = PrepareBalanceGraph(all);
+        ASSERT_EQ(a.years, b.years) << c.frequency;
+        for (int row = 1; row <= a.years + 1; ++row) {
+            EXPECT_NEAR(a.values[row], b.values[row], 0.00005) << c.frequency << " row " << row;
+            EXPECT_EQ(b.labels[row], row);
+        }
+        // The row after the last year holds the balance of the payment that paid the loan off.
+        EXPECT_LE(b.values[b.years + 1], 1.00) << c.frequency;
+    }
+}
+
+TEST(BalanceGraph, TwoWeekPaymentsEndInMidYear) {
+    AmortizationInput in;
+    in.frequency = "      2 Weeks";
+    in.rowView = 2;
+    MMODULE mm = Calculated(in);
+    // 638 payments: 24.54 years, so 25 years of bars.
+    const BalanceGraph g = PrepareBalanceGraph(mm);
+    EXPECT_EQ(g.years, 25);
+    EXPECT_NEAR(g.values[25], mm.ScheduleTable[24 * 26][4].toDouble(), 1e-9);
+    EXPECT_GT(g.values[25], 1.00);
+    EXPECT_NEAR(g.values[26], mm.ScheduleTable[638][4].toDouble(), 1e-9);
+    EXPECT_EQ(BalanceGraphData(g, "t").points.size(), 25u);
+}
+
+TEST(BalanceGraph, LoanPaidWithinAYearShowsTwoBars) {
+    for (std::int16_t view : {std::int16_t(1), std::int16_t(2)}) {
+        AmortizationInput in;
+        in.tableMode = 2;
+        in.principal = 6000;
+        in.period = 10.0 / 12.0;  // 10 months
+        in.rowView = view;
+        MMODULE mm = Calculated(in);
+        const BalanceGraph g = PrepareBalanceGraph(mm);
+        EXPECT_EQ(g.years, 1);
+        const GraphData d = BalanceGraphData(g, "Personal Loan balance at start of each Year");
+        ASSERT_EQ(d.points.size(), 2u) << view;
+        EXPECT_EQ(d.points[0], (GraphPoint{"1", 6000.0, false}));
+        EXPECT_EQ(d.points[1].label, "2");
+        EXPECT_NEAR(d.points[1].value, 0.0, 1.0) << view;
+    }
+}
+
+}  // namespace
+}  // namespace bw
