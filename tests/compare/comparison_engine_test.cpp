@@ -1,0 +1,298 @@
+// The comparison engine against the worked figures and against a separate plain calculation.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "compare/comparison_engine.h"
+#include "shell/number_format.h"
+
+namespace bw {
+namespace {
+
+const std::string kMonthly = lists::kFrequency[0];
+const std::string kSemimonthly = lists::kFrequency[1];
+const std::string kTwoWeeks = lists::kFrequency[2];
+const std::string kOneWeek = lists::kFrequency[3];
+const std::string kBiweeklyAcc = lists::kFrequency[4];
+const std::string kWeeklyAcc = lists::kFrequency[5];
+
+ComparisonInput Defaults() {
+    ComparisonInput in;
+    in.principal = 100000;
+    in.rate = 10.125;
+    in.period = 25;
+    in.compounding = lists::kCompounding[0];
+    in.frequency = kMonthly;
+    return in;
+}
+
+std::string Cents(double v) {
+    return FormatNumber(v, "####,,###.00");
+}
+
+struct Worked {
+    const char* name;
+    std::string compounding;
+    std::string frequency;
+    const char* payment;
+    int payments;
+    const char* years;
+    const char* interest;
+};
+
+TEST(ComparisonEngine, WorkedExamples) {
+    const Worked cases[] = {
+        {"monthly", lists::kCompounding[0], kMonthly, "917.53", 300, "25.00", "175,258.20"},
+        {"semiannual", lists::kCompounding[3], kMonthly, "902.91", 300, "25.00", "170,873.89"},
+        {"biweekly acc", lists::kCompounding[0], kBiweeklyAcc, "458.76", 482, "18.54",
+         "120,861.40"},
+        {"two weeks", lists::kCompounding[0], kTwoWeeks, "423.47", 638, "24.54", "169,924.71"},
+        {"semimonthly", lists::kCompounding[0], kSemimonthly, "458.76", 595, "24.79", "172,666.12"},
+    };
+    for (const Worked& c : cases) {
+        SCOPED_TRACE(c.name);
+        ComparisonInput in = Defaults();
+        in.compounding = c.compounding;
+        in.frequency = c.frequency;
+        const ComparisonRow row = CalculateComparisonRow(in);
+        ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
+        EXPECT_TRUE(row.messages.empty());
+        EXPECT_EQ(Cents(row.payment), c.payment);
+        EXPECT_EQ(row.payments, c.payments);
+        EXPECT_EQ(FormatNumber(row.retiredYears, "###.00"), c.years);
+        EXPECT_EQ(Cents(row.totalInterest.toDouble()), c.interest);
+        EXPECT_EQ(row.cells[7], std::string("$") + c.interest);
+        EXPECT_EQ(row.rowNumber, 1);
+        // The last payment leaves nothing owed.
+        EXPECT_EQ(row.schedule[static_cast<std::size_t>(row.payments)][4], Money());
+    }
+}
+
+TEST(ComparisonEngine, RatesOfTheMonthlyDefaults) {
+    const ComparisonRow row = CalculateComparisonRow(Defaults());
+    EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
+    EXPECT_EQ(row.periodicRateText, "0.0084375");
+    ComparisonInput in = Defaults();
+    in.compounding = lists::kCompounding[3];
+    const ComparisonRow semi = CalculateComparisonRow(in);
+    EXPECT_NEAR(semi.monthlyRate, std::pow(1.050625, 1.0 / 6.0) - 1, 1e-15);
+}
+
+// A plain loop over the payments in double precision, written apart from the engine: the
+// payment count and the total interest with the additional amounts given by payment number.
+// At the payments that may carry an additional amount (`firstSlot`, then every `perYear`) the
+// principal part is taken to currency (4 decimals) before the amount is added.
+struct Plain {
+    int payments = 0;
+    double interest = 0;
+};
+Plain PlainSchedule(double P, double r, int CP, double F, double q_over_im, double T,
+                    bool monthlyLoop, int bound, int perYear, int firstSlot = 1,
+                    const std::map<int, double>& extra = {}) {
+    const double im = std::pow(1 + r / CP, CP / 12.0) - 1;
+    const double ip = std::pow(1 + r / CP, CP / F) - 1;
+    const double vN = 1 / std::pow(1 + r / CP, CP * T);
+    const double M = P * im * q_over_im / (1 - vN);
+    const double i = monthlyLoop ? im : ip;
+    Plain out;
+    double B = P;
+    for (int n = 1; n <= bound; ++n) {
+        const double I = i * B;
+        if (I < 0) break;
+        double Q = M - I;
+        if (n >= firstSlot && (n - firstSlot) % perYear == 0) {
+            Q = std::nearbyint(Q * 10000) / 10000;
+            if (auto it = extra.find(n); it != extra.end()) Q += it->second;
+        }
+        B -= Q;
+        out.interest += I;
+        out.payments = n;
+    }
+    return out;
+}
+
+TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
+    struct Case {
+        std::string frequency;
+        float days;
+        double F;
+        double qOverIm;
+        bool monthlyLoop;
+        int perYear;
+    };
+    const Case cases[] = {
+        {kMonthly, 365, 12, 1, true, 12},
+        {kSemimonthly, 365, 24, 0.5, false, 24},
+        {kTwoWeeks, 365.25f, 365.25 / 14, 12.0 / 26, false, 26},
+        {kOneWeek, 364, 52, 12.0 / 52, false, 52},
+        {kBiweeklyAcc, 363, 363.0 / 14, 0.5, false, 26},
+        {kWeeklyAcc, 365, 365.0 / 7, 0.25, false, 52},
+    };
+    for (const Case& c : cases) {
+        for (int comp = 0; comp < 5; ++comp) {
+            SCOPED_TRACE(c.frequency + " / " + lists::kCompounding[comp]);
+            ComparisonInput in = Defaults();
+            in.principal = 250000;
+            in.rate = 7.5;
+            in.period = 30;
+            in.frequency = c.frequency;
+            in.compounding = lists::kCompounding[comp];
+            in.daysInYear = c.days;
+            in.biWeeklyPeriods = c.days / 14.0;
+            in.weeklyPeriods = c.days / 7.0;
+            const int CP[] = {12, 6, 3, 2, 1};
+            const int bound =
+                c.perYear == 12 ? 360 : (c.perYear == 52 ? 52 * 30 + 50 : 26 * 30 + 50);
+            const Plain plain = PlainSchedule(250000, 0.075, CP[comp], c.F, c.qOverIm, 30,
+                                              c.monthlyLoop, bound, c.perYear);
+            const ComparisonRow row = CalculateComparisonRow(in);
+            ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
+            EXPECT_EQ(row.payments, plain.payments);
+            EXPECT_NEAR(row.graphInterest, plain.interest, 1e-6);
+            EXPECT_NEAR(row.totalInterest.toDouble(), plain.interest, 0.005);
+            EXPECT_FLOAT_EQ(row.retiredYears,
+                            static_cast<float>(static_cast<double>(plain.payments) / c.perYear));
+            EXPECT_EQ(row.paymentsPerYear, c.perYear);
+        }
+    }
+}
+
+TEST(ComparisonEngine, DaysTextTagAndLabels) {
+    struct Case {
+        std::string frequency;
+        float days;
+        const char* daysText;
+        const char* tag;
+        const char* inDays;
+    };
+    const Case cases[] = {
+        {kMonthly, 365.25f, "Norm", "1m  ", "Normal"},
+        {kSemimonthly, 363, "Norm", "sm  ", "Normal"},
+        {kTwoWeeks, 365.25f, "5.25", "2wk ", "365.25"},
+        {kOneWeek, 365, "5.00", "1wk ", "365"},
+        {kBiweeklyAcc, 363, "3.00", "b(a)", "363"},
+        {kWeeklyAcc, 364.5f, "4.50", "w(a)", "364.5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.frequency);
+        ComparisonInput in = Defaults();
+        in.frequency = c.frequency;
+        in.compounding = lists::kCompounding[4];
+        in.daysInYear = c.days;
+        in.biWeeklyPeriods = c.days / 14.0;
+        in.weeklyPeriods = c.days / 7.0;
+        in.rowCounter = 8;
+        const ComparisonRow row = CalculateComparisonRow(in);
+        ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
+        EXPECT_EQ(row.daysText, c.daysText);
+        EXPECT_EQ(row.rowTag, c.tag);
+        EXPECT_EQ(row.inDaysText, c.inDays);
+        EXPECT_EQ(row.cells[0], std::string("09 ") + c.daysText + " A " + c.tag);
+        EXPECT_EQ(row.graphLabel, "Row  9");
+    }
+}
+
+TEST(ComparisonEngine, CellsAndPrintLineOfTheDefaults) {
+    const ComparisonRow row = CalculateComparisonRow(Defaults());
+    const std::array<std::string, 8> cells = {"01 Norm M 1m  ", "25",     "25.00",   "12",
+                                              "$100,000.00",    "10.125", "$917.53", "$175,258.20"};
+    EXPECT_EQ(row.cells, cells);
+    EXPECT_EQ(row.printLine,
+              " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
+    EXPECT_EQ(row.graphLabel, "Row  1");
+    EXPECT_NEAR(row.graphInterest, 175258.20, 0.005);
+}
+
+TEST(ComparisonEngine, AdditionalPaymentsMonthlyAtTheYearsFirstPayment) {
+    ComparisonInput in = Defaults();
+    in.prePayTable[1] = {Money(), Money::fromDouble(1), Money::fromDouble(10000)};
+    in.prePayTable[3] = {Money(), Money::fromDouble(3), Money::fromDouble(5000)};
+    in.prePayMonth = 12;
+    const ComparisonRow row = CalculateComparisonRow(in);
+    ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
+    ASSERT_EQ(row.applied.size(), 2u);
+    EXPECT_EQ(row.applied[0].payment, 1);
+    EXPECT_EQ(row.applied[0].year, Money::fromDouble(1));
+    EXPECT_EQ(row.applied[0].month, 1);
+    EXPECT_EQ(row.applied[0].amount, Money::fromDouble(10000));
+    EXPECT_EQ(row.applied[1].payment, 25);
+    EXPECT_EQ(row.applied[1].year, Money::fromDouble(3));
+
+    const Plain plain = PlainSchedule(100000, 0.10125, 12, 12, 1, 25, true, 300, 12, 1,
+                                      {{1, 10000.0}, {25, 5000.0}});
+    EXPECT_EQ(row.payments, plain.payments);
+    EXPECT_NEAR(row.graphInterest, plain.interest, 1e-4);
+    EXPECT_EQ(row.cells[2], "*" + FormatNumber(plain.payments / 12.0, "###.00"));
+    EXPECT_EQ(row.printLine.substr(18, 3), "  *");
+}
+
+TEST(ComparisonEngine, AdditionalPaymentsBiweeklyInTheChosenMonth) {
+    ComparisonInput in = Defaults();
+    in.frequency = kBiweeklyAcc;
+    for (int y = 1; y <= 3; ++y)
+        in.prePayTable[static_cast<std::size_t>(y)] = {Money(), Money::fromDouble(y),
+                                                       Money::fromDouble(1000.0 * y)};
+    in.prePayMonth = 3;  // the option captioned 4
+    const ComparisonRow row = CalculateComparisonRow(in);
+    ASSERT_EQ(row.applied.size(), 3u);
+    // K = 2 * 3 + 2 = 8: the amount goes with the ninth payment of each year.
+    EXPECT_EQ(row.applied[0].payment, 9);
+    EXPECT_EQ(row.applied[1].payment, 35);
+    EXPECT_EQ(row.applied[2].payment, 61);
+    for (const auto& p : row.applied) EXPECT_EQ(p.month, 4);
+    const Plain plain = PlainSchedule(100000, 0.10125, 12, 365.0 / 14, 0.5, 25, false, 700, 26, 9,
+                                      {{9, 1000.0}, {35, 2000.0}, {61, 3000.0}});
+    EXPECT_EQ(row.payments, plain.payments);
+    EXPECT_NEAR(row.graphInterest, plain.interest, 1e-4);
+}
+
+TEST(ComparisonEngine, AmountNotBelowTheBalanceIsNeitherAppliedNorListed) {
+    ComparisonInput in = Defaults();
+    in.prePayTable[1] = {Money(), Money::fromDouble(1), Money::fromDouble(200000)};
+    const ComparisonRow row = CalculateComparisonRow(in);
+    ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
+    EXPECT_TRUE(row.applied.empty());
+    EXPECT_EQ(row.payments, 300);
+    EXPECT_EQ(row.cells[2], "25.00");
+}
+
+TEST(ComparisonEngine, LimitsAndFaults) {
+    ComparisonInput in = Defaults();
+    in.period = 40;
+    EXPECT_EQ(CalculateComparisonRow(in).outcome, ComparisonOutcome::RowAdded);
+    in.period = 41;
+    ComparisonRow row = CalculateComparisonRow(in);
+    EXPECT_EQ(row.outcome, ComparisonOutcome::PeriodTooLong);
+    EXPECT_EQ(row.messages, std::vector<int>{5});
+
+    // The 40-year limit is checked before the row limit.
+    in.rowCounter = 12;
+    EXPECT_EQ(CalculateComparisonRow(in).messages, std::vector<int>{5});
+    in.period = 25;
+    row = CalculateComparisonRow(in);
+    EXPECT_EQ(row.outcome, ComparisonOutcome::RowLimit);
+    EXPECT_EQ(row.messages, std::vector<int>{22});
+    in.rowCounter = 11;
+    row = CalculateComparisonRow(in);
+    EXPECT_EQ(row.outcome, ComparisonOutcome::RowAdded);
+    EXPECT_EQ(row.rowNumber, 12);
+
+    in.rowCounter = 0;
+    for (double rate : {0.0, std::nan("")}) {
+        in.rate = rate;
+        row = CalculateComparisonRow(in);
+        EXPECT_EQ(row.outcome, ComparisonOutcome::Faulted);
+        EXPECT_EQ(row.messages, std::vector<int>{4});
+    }
+    in.rate = 10;
+    in.period = 0;
+    EXPECT_EQ(CalculateComparisonRow(in).messages, std::vector<int>{4});
+    in.period = 25;
+    in.principal = 1e300;
+    EXPECT_EQ(CalculateComparisonRow(in).messages, std::vector<int>{4});
+}
+
+}  // namespace
+}  // namespace bw

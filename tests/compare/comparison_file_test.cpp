@@ -1,0 +1,200 @@
+// Comparison files: the records written, the round trip, the previous format, damaged files.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+
+#include "compare/comparison_file.h"
+#include "compare_fixtures.h"
+#include "shell/record_file.h"
+
+namespace bw {
+namespace {
+
+using test::AddRow;
+using test::PrePay;
+
+// Three rows, the second with two additional payments; 25 years of additional payments table.
+ComparisonFile ThreeRows() {
+    ComparisonFile f;
+    f.prePayYears = 25;
+    f.prePayTable = PrePay({{1, 10000}, {3, 5000}});
+    for (int y = 1; y <= 25; ++y)
+        f.prePayTable[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
+    f.prePayCount = 2;
+    f.prePayMonth = 12;
+    PrePayTableData none{};
+    EXPECT_TRUE(AddRow(f.sheet, none));
+    EXPECT_TRUE(AddRow(f.sheet, f.prePayTable));
+    EXPECT_TRUE(AddRow(f.sheet, none, 12, lists::kFrequency[4]));
+    f.resultRowCount = 3;
+    f.frequency = lists::kFrequency[4];
+    return f;
+}
+
+int CountRecords(const std::string& bytes) {
+    // Records end with CR LF; the printout text holds two CR LF per row inside its quotes.
+    int lineEnds = 0;
+    bool quoted = false;
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == '"') quoted = !quoted;
+        if (!quoted && bytes[i] == '\r' && bytes[i + 1] == '\n') ++lineEnds;
+    }
+    return lineEnds;
+}
+
+std::string FirstLine(const std::string& bytes) {
+    return bytes.substr(0, bytes.find("\r\n"));
+}
+
+TEST(ComparisonFile, HeaderAndRecordCount) {
+    const ComparisonFile f = ThreeRows();
+    const std::string bytes = FormatComparisonFile(f);
+    EXPECT_EQ(FirstLine(bytes),
+              "100000,10.125,25,\"      Monthly\",\" Biweekly(Acc)\",1,2,25,2,3,10,8,,1,2,2,2,0,0,"
+              "0,3,12,\"O\",0");
+    EXPECT_EQ(CountRecords(bytes), 1 + 25 + 24 + 10 * 8 + 3 + 1 + 492);
+    // Year records, then the first upper cell.
+    EXPECT_NE(bytes.find("\r\n1,10000\r\n2,0\r\n3,5000\r\n4,0\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n25,0\r\n\"01 Norm M 1m  \"\r\n\"25\"\r\n"), std::string::npos);
+    // The printout text keeps its line breaks inside the quotes.
+    EXPECT_NE(bytes.find("$175,258.20\r\n\r\n 02 Norm"), std::string::npos);
+    // The file ends with the 492 lower-grid text records.
+    EXPECT_EQ(bytes.substr(bytes.size() - 9), "\r\n\"\",\"\"\r\n");
+}
+
+TEST(ComparisonFile, RoundTripIsByteExact) {
+    const ComparisonFile f = ThreeRows();
+    const std::string bytes = FormatComparisonFile(f);
+    const ComparisonFileRead read = ParseComparisonFile(bytes, 5);
+    ASSERT_TRUE(read.ok) << read.why;
+    EXPECT_TRUE(read.messages.empty());
+    EXPECT_FALSE(read.previousFormat);
+    EXPECT_EQ(read.file.prePayMonth, 12);
+    EXPECT_EQ(read.file.sheet.upper, f.sheet.upper);
+    EXPECT_EQ(read.file.sheet.lower, f.sheet.lower);
+    EXPECT_EQ(read.file.sheet.printText, f.sheet.printText);
+    EXPECT_EQ(read.file.sheet.addPayLabels, f.sheet.addPayLabels);
+    EXPECT_EQ(read.file.sheet.graph[1].value, f.sheet.graph[1].value);
+    EXPECT_EQ(read.file.prePayTable, f.prePayTable);
+    EXPECT_EQ(FormatComparisonFile(read.file), bytes);
+
+    // The next row continues as row 4 with its slot after the loaded one.
+    ComparisonSheet sheet = read.file.sheet;
+    ASSERT_TRUE(AddRow(sheet, PrePay({{2, 700}})));
+    EXPECT_EQ(sheet.rowCounter, 4);
+    EXPECT_EQ(sheet.upper[3][0].substr(0, 2), "04");
+    EXPECT_EQ(sheet.lower[0][3], " Row     4");
+    EXPECT_EQ(sheet.lower[1][2], " 2    1");
+}
+
+TEST(ComparisonFile, SaveAndReadFromDisk) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = QDir(dir.path()).filePath("cmp.kcd").toStdString();
+    const ComparisonFile f = ThreeRows();
+    ASSERT_TRUE(WriteComparisonFile(path, f));
+    // Saving again replaces the file whole.
+    ASSERT_TRUE(WriteComparisonFile(path, f));
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), FormatComparisonFile(f));
+    const ComparisonFileRead read = ReadComparisonFile(path, 12);
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"cmp.kcd"});
+
+    EXPECT_EQ(ReadComparisonFile(path + ".missing", 12).messages, std::vector<int>{13});
+    EXPECT_FALSE(WriteComparisonFile(dir.path().toStdString() + "/no/such/folder/x.kcd", f));
+    EXPECT_FALSE(WriteComparisonFile("", f));
+}
+
+TEST(ComparisonFile, PreviousFormatOpensAfterMessage9AndKeepsTheMonth) {
+    ComparisonFile f = ThreeRows();
+    f.prePayMonth = 4;
+    std::string bytes = FormatComparisonFile(f);
+    const std::string tail = ",4,\"O\",0\r\n";
+    const auto at = bytes.find(tail);
+    ASSERT_EQ(at, FirstLine(bytes).size() + 2 - tail.size());
+    bytes.replace(at, tail.size(), "\r\n");
+    const ComparisonFileRead read = ParseComparisonFile(bytes, 9);
+    ASSERT_TRUE(read.ok) << read.why;
+    EXPECT_TRUE(read.previousFormat);
+    EXPECT_EQ(read.messages, std::vector<int>{9});
+    EXPECT_EQ(read.file.prePayMonth, 9);
+    EXPECT_EQ(read.file.sheet.printText, f.sheet.printText);
+    EXPECT_EQ(read.file.sheet.lower, f.sheet.lower);
+}
+
+// Replaces header field `index` (1-based) of a well-formed file.
+std::string WithHeaderField(const std::string& bytes, int index, const std::string& value) {
+    const std::string first = FirstLine(bytes);
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const auto comma = first.find(',', start);
+        fields.push_back(first.substr(start, comma - start));
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    fields[static_cast<std::size_t>(index - 1)] = value;
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + fields[i];
+    return line + bytes.substr(first.size());
+}
+
+TEST(ComparisonFile, CountsOutOfRangeAreRefusedWith13) {
+    const std::string good = FormatComparisonFile(ThreeRows());
+    struct Case {
+        int field;
+        const char* value;
+    };
+    const Case cases[] = {
+        {10, "13"},         {10, "-1"},        {10, "2.5"},   {11, "43"},  {12, "25"}, {8, "46"},
+        {8, "-1"},          {9, "46"},         {14, "13"},    {14, "4"},   {16, "41"}, {17, "41"},
+        {20, "12"},         {21, "13"},        {22, "0"},     {22, "13"},  {6, "5"},   {7, "3"},
+        {4, "\"Monthly\""}, {5, "\"Weekly\""}, {11, "30000"}, {12, "1e9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.field) + " = " + c.value);
+        const ComparisonFileRead read =
+            ParseComparisonFile(WithHeaderField(good, c.field, c.value), 12);
+        EXPECT_FALSE(read.ok);
+        EXPECT_EQ(read.messages, std::vector<int>{13});
+    }
+    // Counts that fit but do not match the records that follow.
+    EXPECT_FALSE(ParseComparisonFile(WithHeaderField(good, 10, "4"), 12).ok);
+    EXPECT_FALSE(ParseComparisonFile(WithHeaderField(good, 8, "45"), 12).ok);
+}
+
+TEST(ComparisonFile, DamagedFilesAreRefusedNeverCrash) {
+    const std::string good = FormatComparisonFile(ThreeRows());
+    // Every truncation short of the final line end.
+    for (std::size_t cut = 0; cut + 2 < good.size(); cut += 7) {
+        const ComparisonFileRead read = ParseComparisonFile(good.substr(0, cut), 12);
+        ASSERT_FALSE(read.ok) << cut;
+        ASSERT_EQ(read.messages.back(), 13);
+    }
+    // A text where a number belongs makes the header unreadable in either form.
+    const ComparisonFileRead typed = ParseComparisonFile(WithHeaderField(good, 1, "\"x\""), 12);
+    EXPECT_FALSE(typed.ok);
+    EXPECT_EQ(typed.messages, (std::vector<int>{9, 13}));
+    // Random bytes, and random bytes after a good header.
+    std::mt19937 gen(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int n = 0; n < 200; ++n) {
+        std::string junk(static_cast<std::size_t>(n * 37 % 3000), '\0');
+        for (char& c : junk) c = static_cast<char>(byte(gen));
+        EXPECT_FALSE(ParseComparisonFile(junk, 12).ok);
+        EXPECT_FALSE(ParseComparisonFile(FirstLine(good) + "\r\n" + junk, 12).ok);
+    }
+    // A lost quote swallows the rest of the file.
+    std::string quote = good;
+    quote.erase(quote.find("\"25\""), 1);
+    EXPECT_FALSE(ParseComparisonFile(quote, 12).ok);
+}
+
+}  // namespace
+}  // namespace bw

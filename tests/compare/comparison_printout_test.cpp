@@ -1,0 +1,140 @@
+// The comparison printout, rendered as plain text.
+
+#include <gtest/gtest.h>
+
+#include "compare/comparison_printout.h"
+#include "compare_fixtures.h"
+#include "reports/text_backend.h"
+
+namespace bw {
+namespace {
+
+using test::AddRow;
+using test::PrePay;
+
+const std::string kRule = " " + std::string(76, '_');
+
+std::vector<std::vector<std::string>> Print(const ComparisonSheet& sheet, MMODULE& mm) {
+    Printout printer;
+    PrintComparison(printer, mm, sheet, "Smith family");
+    EXPECT_TRUE(printer.ended());
+    std::vector<std::vector<std::string>> pages;
+    for (const PrintPage& page : printer.pages()) pages.push_back(RenderPageLines(page));
+    return pages;
+}
+
+std::vector<std::string> TitleBlock() {
+    return {"",
+            " Smith family",
+            "",
+            std::string(31, ' ') + " Mortgage Comparisons",
+            kRule,
+            "",
+            " Row, Days   Amorti Retired Number  Amount    Annual    Principal   Total",
+            " Compound   -zation at end  Annual  of        Interest  + Interest  Interest",
+            " Frequency   Period of Year Paymts  Mortgage  Rate      Payment     Payment",
+            kRule,
+            ""};
+}
+
+TEST(ComparisonPrintout, OneRowWithoutAdditionalPayments) {
+    MMODULE mm;
+    ComparisonSheet sheet;
+    ASSERT_TRUE(AddRow(sheet, PrePayTableData{}));
+    const auto pages = Print(sheet, mm);
+    ASSERT_EQ(pages.size(), 1u);
+    std::vector<std::string> expected = TitleBlock();
+    expected.push_back(
+        " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
+    expected.push_back("");
+    expected.push_back("");
+    EXPECT_EQ(pages[0], expected);
+    EXPECT_EQ(mm.LinesPerPage, 53);
+}
+
+TEST(ComparisonPrintout, SixRowsWithAdditionalPaymentsPrintTwoBlocks) {
+    MMODULE mm;
+    mm.PrinterFontChoice = 1;
+    ComparisonSheet sheet;
+    for (int r = 1; r <= 6; ++r) {
+        PrePayTableData p{};
+        for (int y = 1; y <= (r == 2 ? 3 : 1); ++y) p = PrePay({{y, 1000.0 * r}}, p);
+        ASSERT_TRUE(AddRow(sheet, p));
+    }
+    const auto pages = Print(sheet, mm);
+    EXPECT_EQ(mm.LinesPerPage, 56);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& lines = pages[0];
+    // 11 lines of title block, 6 rows of two lines, the final line end of the rows.
+    // Then the section title, and two blocks of four lines (the largest count is 3) of three
+    // lines each.
+    ASSERT_EQ(lines.size(), 11u + 12 + 1 + 3 + 4 * 3 + 4 * 3);
+    // Row 2 pays 2,000 with payments 1, 13 and 25: 243 payments (figures from a separate loop).
+    EXPECT_EQ(lines[13],
+              " 02 Norm M 1m   25  *20.25   12   $100,000.00  10.125    $917.53  $128,761.03");
+    std::size_t i = 24;
+    EXPECT_EQ(lines[i++], std::string(24, ' ') + "* Additional Payments Applied");
+    EXPECT_EQ(lines[i++], kRule);
+    EXPECT_EQ(lines[i++], "");
+    // Block of slots 0-4: line 0 holds the headings and row numbers, then year/month/amount.
+    EXPECT_EQ(lines[i++],
+              "Yr. Mth Row  1  Yr. Mth Row  2  Yr. Mth Row  3  Yr. Mth Row  4  Yr. Mth Row  5");
+    EXPECT_EQ(lines[i++], kRule);
+    EXPECT_EQ(lines[i++], "");
+    EXPECT_EQ(lines[i++],
+              " 1 1  1,000.00   1 1  2,000.00   1 1  3,000.00   1 1  4,000.00   1 1  5,000.00");
+    i += 2;
+    EXPECT_EQ(lines[i++], "                 2 1  2,000.00");
+    i += 2;
+    EXPECT_EQ(lines[i++], "                 3 1  2,000.00");
+    i += 2;
+    // Block of slot 5, with as many lines as the largest count of all rows when it was added.
+    EXPECT_EQ(lines[i++], "Yr. Mth Row  6");
+    EXPECT_EQ(lines[i++], kRule);
+    EXPECT_EQ(lines[i++], "");
+    EXPECT_EQ(lines[i++], " 1 1  6,000.00");
+    for (int j = 2; j <= 3; ++j) {
+        EXPECT_EQ(lines[i++], kRule);
+        EXPECT_EQ(lines[i++], "");
+        EXPECT_EQ(lines[i++], "");
+    }
+    EXPECT_EQ(lines[i++], kRule);
+    EXPECT_EQ(lines[i++], "");
+    EXPECT_EQ(i, lines.size());
+}
+
+TEST(ComparisonPrintout, LowerSectionBreaksPagesByItsLineCount) {
+    MMODULE mm;
+    ComparisonSheet sheet;
+    for (int r = 1; r <= 12; ++r) {
+        PrePayTableData p{};
+        for (int y = 1; y <= 20; ++y) p = PrePay({{y, 10.0 * r}}, p);
+        ASSERT_TRUE(AddRow(sheet, p));
+    }
+    ASSERT_EQ(sheet.largest, 20);
+    const auto pages = Print(sheet, mm);
+    ASSERT_GE(pages.size(), 2u);
+    // The count reaches 53 after the fifth block line (2*12 + 12 + 2 + 5*3).
+    const std::vector<std::string> restart = {
+        "", "", std::string(24, ' ') + "* Additional Payments Applied", "", kRule, ""};
+    ASSERT_GE(pages[1].size(), restart.size());
+    EXPECT_EQ(std::vector<std::string>(pages[1].begin(), pages[1].begin() + 6), restart);
+    EXPECT_EQ(pages[0].size(), 11u + 25 + 3 + 5 * 3);
+    EXPECT_EQ(pages[0][pages[0].size() - 3].substr(0, 14), " 4 1     10.00");
+    // Then every 16 or 17 block lines (count 4 up to a multiple of 53 minus 0..2).
+    EXPECT_EQ(pages[1][6].substr(0, 14), " 5 1     10.00");
+    EXPECT_EQ(pages[1].size(), 6u + 17 * 3);
+}
+
+TEST(ComparisonPrintout, SlotsPastTheTableAreNeverRead) {
+    MMODULE mm;
+    ComparisonSheet sheet;
+    ASSERT_TRUE(AddRow(sheet, PrePay({{1, 100}})));
+    sheet.largestSlot = 40;
+    sheet.blockLargest = {90, 90, 90};
+    const auto pages = Print(sheet, mm);
+    EXPECT_FALSE(pages.empty());
+}
+
+}  // namespace
+}  // namespace bw
