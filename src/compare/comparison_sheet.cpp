@@ -47,7 +47,7 @@ bool ComparisonSheet::addRow(const ComparisonRow& row) {
     const int r = rowCounter;
     upper[static_cast<std::size_t>(r - 1)] = row.cells;
     graph.resize(static_cast<std::size_t>(r - 1));
-    graph.push_back({row.graphLabel, row.graphInterest});
+    graph.push_back(GraphPoint{row.graphLabel, row.graphInterest, false});
     printText += row.printLine + "\r\n\r\n";
 
     if (k >= 1) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "compare/comparison_engine.h"
+#include "reports/graph_data.h"
 
 namespace bw {
 
@@ -25,11 +26,6 @@ using UpperRow = std::array<std::string, kUpperCols>;
 
 // Headings of the upper grid (row 0).
 extern const std::array<std::string, kUpperCols> kUpperHeadings;
-
-struct GraphPoint {
-    std::string label;  // "Row  1"
-    double value = 0;   // the row's total interest
-};
 
 struct ComparisonSheet {
     int rowCounter = 0;
@@ -48,7 +44,7 @@ struct ComparisonSheet {
     AddPayTexts addPayLabels{};
     AddPayTexts addPayAmounts{};
 
-    std::vector<GraphPoint> graph;  // one per row
+    std::vector<GraphPoint> graph;  // one per row: "Row  1" and the row's total interest
     std::string printText;          // all row lines, each followed by two CR LF
 
     ComparisonSheet() { layOutLower(); }
