@@ -1,0 +1,422 @@
+// The file dialog driven as a person drives it: typing names, clicking and double-clicking the
+// lists, pressing "&Open", "&Save" and "&Cancel".
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "files/file_info.h"
+#include "support/recording_message_port.h"
+#include "support/test_frame.h"
+
+namespace bw {
+namespace {
+
+// Closes the next system message box as soon as it shows and remembers its text.
+class MessageBoxCatcher {
+  public:
+    MessageBoxCatcher() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts.push_back(box->text());
+                box->accept();
+            }
+        });
+        timer_.start();
+    }
+    std::vector<QString> texts;
+
+  private:
+    QTimer timer_;
+};
+
+class FileInfoTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        root_ = QDir(dir_.path()).canonicalPath();
+        for (const char* name : {"house.kmd", "OTHER.KMD", "Mixed.Kmd", "loan.kld", "notes.txt",
+                                 "sub/inner.kmd", "sub/deeper/far.kmd", "plan.kcd"})
+            Touch(name);
+        mm_.FileKind = 1;
+        mm_.DialogFolder = root_.toStdString() + "/";
+    }
+
+    void Touch(const QString& relative) {
+        const QString path = root_ + "/" + relative;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+
+    std::unique_ptr<FileInfo> Open(bool saving = false) {
+        auto dlg = std::make_unique<FileInfo>(ctx_);
+        if (saving)
+            dlg->PrepareForSaving();
+        else
+            dlg->PrepareForOpening();
+        dlg->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+        return dlg;
+    }
+
+    static QStringList Files(const FileInfo& dlg) {
+        QStringList names;
+        for (int i = 0; i < dlg.FileListBox->count(); ++i)
+            names << dlg.FileListBox->item(i)->text();
+        return names;
+    }
+
+    // Replaces the name box's text with keys typed into it.
+    static void Type(FileInfo& dlg, const QString& text) {
+        dlg.TextBox->setFocus();
+        dlg.TextBox->selectAll();
+        QTest::keyClick(dlg.TextBox, Qt::Key_Delete);
+        QTest::keyClicks(dlg.TextBox, text);
+    }
+
+    static void Press(FileInfo& dlg) { QTest::mouseClick(dlg.DlgButton[0], Qt::LeftButton); }
+
+    static QListWidgetItem* Item(QListWidget* list, const QString& text) {
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->text().trimmed() == text) return list->item(i);
+        return nullptr;
+    }
+
+    static void DoubleClick(QListWidget* list, QListWidgetItem* item) {
+        ASSERT_NE(item, nullptr);
+        list->scrollToItem(item);
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    static void Click(QListWidget* list, QListWidgetItem* item) {
+        ASSERT_NE(item, nullptr);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+
+    QTemporaryDir dir_;
+    QString root_;
+    MMODULE mm_;
+    test::RecordingMessagePort port_{&mm_};
+    test::TestFrame frame_;
+    AppContext ctx_{mm_, port_, frame_};
+};
+
+TEST_F(FileInfoTest, LoadsTheKindsPatternAndTheFolderUsedLast) {
+    auto dlg = Open();
+    EXPECT_EQ(dlg->windowTitle(), "Open File");
+    EXPECT_EQ(dlg->folder(), root_);
+    // Patterns match without regard to case; other kinds' files are not listed.
+    EXPECT_EQ(Files(*dlg), QStringList({"house.kmd", "Mixed.Kmd", "OTHER.KMD"}));
+    EXPECT_EQ(dlg->TextBox->text(), "*.kmd");
+    EXPECT_EQ(dlg->FileTypes->currentText(), "Mortgage Database (*.kmd)");
+    EXPECT_EQ(dlg->Label1->text(), "File name:");
+    EXPECT_EQ(dlg->Label2->text(), "Folder:");
+    EXPECT_EQ(dlg->Label3->text(), "Look in:");
+    EXPECT_EQ(dlg->Label4->text(), "File type:");
+    EXPECT_EQ(dlg->Label5->text(), "File name/s in folder:");
+    EXPECT_EQ(dlg->DlgButton[0]->text(), "&Open");
+    EXPECT_EQ(dlg->DlgButton[1]->text(), "&Cancel");
+    // The folder list shows the way down to the folder and the folders inside it.
+    EXPECT_NE(Item(dlg->DirsBox, "sub"), nullptr);
+    EXPECT_NE(Item(dlg->DirsBox, QFileInfo(root_).fileName()), nullptr);
+    EXPECT_NE(Item(dlg->DirsBox, "/"), nullptr);
+    // The drive list holds the root and shows the drive of the folder.
+    EXPECT_GE(dlg->DriveDropDown->findText("/"), 0);
+    EXPECT_TRUE(root_.startsWith(dlg->DriveDropDown->currentText()));
+}
+
+TEST_F(FileInfoTest, EachKindHasItsPatternAndType) {
+    struct Case {
+        int kind;
+        const char* type;
+        QStringList files;
+    };
+    const Case cases[] = {{2, "Loan Database (*.kld)", {"loan.kld"}},
+                          {3, "Compare Database (*.kcd)", {"plan.kcd"}}};
+    for (const Case& c : cases) {
+        mm_.FileKind = static_cast<std::int16_t>(c.kind);
+        auto dlg = Open();
+        EXPECT_EQ(dlg->FileTypes->currentText(), c.type);
+        EXPECT_EQ(Files(*dlg), c.files);
+    }
+}
+
+TEST_F(FileInfoTest, PreselectsTheLastNameOnlyWhenListedExactly) {
+    mm_.DialogFileName = "OTHER.KMD";
+    EXPECT_EQ(Open()->TextBox->text(), "OTHER.KMD");
+    mm_.DialogFileName = "other.kmd";
+    EXPECT_EQ(Open()->TextBox->text(), "*.kmd");
+    mm_.DialogFileName = "gone.kmd";
+    EXPECT_EQ(Open()->TextBox->text(), "*.kmd");
+}
+
+TEST_F(FileInfoTest, SavingChangesTheWording) {
+    auto dlg = Open(true);
+    EXPECT_EQ(dlg->windowTitle(), "Save File");
+    EXPECT_EQ(dlg->Label3->text(), "Save in:");
+    EXPECT_EQ(dlg->Label4->text(), "Save type:");
+    EXPECT_EQ(dlg->DlgButton[0]->text(), "&Save");
+    dlg->grab().save("/tmp/file_info_save.png");
+}
+
+TEST_F(FileInfoTest, TheExtensionStartsAtTheFirstPoint) {
+    struct Case {
+        int kind;
+        const char* typed;
+        const char* message;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {1, "loan1", "Must use .KMD"},     {1, "loan1.old.kmd", "Must use .KMD"},
+        {1, "loan1.kmd", nullptr},         {1, "LOAN1.KMD", nullptr},
+        {1, "loan1.kld", "Must use .KMD"}, {2, "loan1.kmd", "Must use .KLD"},
+        {2, "loan1.kld", nullptr},         {3, "cmp.kmd", "Must use .KCD"},
+        {3, "cmp.kcd", nullptr},           {1, "sub/x.y.kmd", "Must use .KMD"},
+        {1, "", "Must use .KMD"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        mm_.FileKind = static_cast<std::int16_t>(c.kind);
+        mm_.DialogFolder = root_.toStdString() + "/";
+        auto dlg = Open(true);
+        const QString pattern = dlg->TextBox->text();
+        Type(*dlg, c.typed);
+        MessageBoxCatcher catcher;
+        Press(*dlg);
+        if (c.message) {
+            ASSERT_EQ(catcher.texts.size(), 1u);
+            EXPECT_EQ(catcher.texts[0], c.message);
+            EXPECT_TRUE(dlg->isVisible());
+            EXPECT_EQ(dlg->TextBox->text(), pattern);
+        } else {
+            EXPECT_TRUE(catcher.texts.empty());
+            EXPECT_FALSE(dlg->isVisible());
+            EXPECT_EQ(mm_.DialogFileName, QString(c.typed).toLower().toStdString());
+        }
+    }
+}
+
+TEST_F(FileInfoTest, APatternTypedWithOpenIsApplied) {
+    auto dlg = Open();
+    Type(*dlg, "o*.KMD");
+    QTest::keyClick(dlg->TextBox, Qt::Key_Return);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->pattern(), "o*.KMD");
+    EXPECT_EQ(Files(*dlg), QStringList({"OTHER.KMD"}));
+    EXPECT_EQ(dlg->TextBox->text(), "o*.KMD");
+    EXPECT_EQ(dlg->TextBox->selectedText(), "o*.KMD");
+    // "*.kmd" itself passes the extension check and lists the kind's files again.
+    Type(*dlg, "*.kmd");
+    Press(*dlg);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(Files(*dlg).size(), 3);
+}
+
+TEST_F(FileInfoTest, SavingANewNameGivesItInLowerCase) {
+    auto dlg = Open(true);
+    Type(*dlg, "NEW.KMD");
+    Press(*dlg);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(mm_.FileKind, 1);
+    EXPECT_EQ(mm_.DialogFileName, "new.kmd");
+    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/");
+}
+
+TEST_F(FileInfoTest, SavingOverAListedFileKeepsItsName) {
+    auto dlg = Open(true);
+    Click(dlg->FileListBox, Item(dlg->FileListBox, "OTHER.KMD"));
+    EXPECT_EQ(dlg->TextBox->text(), "OTHER.KMD");
+    Press(*dlg);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(mm_.DialogFileName, "OTHER.KMD");
+    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/");
+}
+
+TEST_F(FileInfoTest, SavingIntoATypedFolder) {
+    auto dlg = Open(true);
+    Type(*dlg, "sub/Fresh.KMD");
+    Press(*dlg);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
+    EXPECT_EQ(mm_.DialogFileName, "fresh.kmd");
+    // A listed file of the typed folder is saved over under its own name.
+    mm_.DialogFolder = root_.toStdString() + "/";
+    auto again = Open(true);
+    Type(*again, root_ + "/sub/inner.kmd");
+    Press(*again);
+    EXPECT_FALSE(again->isVisible());
+    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
+    EXPECT_EQ(mm_.DialogFileName, "inner.kmd");
+}
+
+TEST_F(FileInfoTest, APatternIsNeverSavedAsAName) {
+    auto dlg = Open(true);
+    Type(*dlg, "*.kmd");
+    Press(*dlg);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(Files(*dlg).size(), 3);
+}
+
+TEST_F(FileInfoTest, OpeningAListedFile) {
+    {
+        auto dlg = Open();
+        DoubleClick(dlg->FileListBox, Item(dlg->FileListBox, "Mixed.Kmd"));
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(dlg->result(), QDialog::Accepted);
+        EXPECT_EQ(mm_.DialogFileName, "Mixed.Kmd");
+        EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/");
+        EXPECT_EQ(mm_.FileKind, 1);
+    }
+    {
+        auto dlg = Open();
+        Type(*dlg, "house.kmd");
+        QTest::keyClick(dlg->TextBox, Qt::Key_Return);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(mm_.DialogFileName, "house.kmd");
+    }
+}
+
+TEST_F(FileInfoTest, OpeningATypedPathMovesTheListsThere) {
+    auto dlg = Open();
+    Type(*dlg, root_ + "/sub/INNER.KMD");
+    Press(*dlg);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->folder(), root_ + "/sub");
+    EXPECT_EQ(dlg->TextBox->text(), "*.kmd");
+    EXPECT_EQ(Files(*dlg), QStringList({"inner.kmd"}));
+    // A name not in the list, without a folder: the pattern comes back, nothing is chosen.
+    Type(*dlg, "missing.kmd");
+    Press(*dlg);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->TextBox->text(), "*.kmd");
+    // "/" alone is the root.
+    Type(*dlg, "/x.kmd");
+    Press(*dlg);
+    EXPECT_EQ(dlg->folder(), "/");
+    EXPECT_TRUE(port_.messages.empty());
+}
+
+TEST_F(FileInfoTest, AFolderThatDoesNotExistIsReported) {
+    for (bool saving : {false, true}) {
+        auto dlg = Open(saving);
+        Type(*dlg, "nosuch/place/x.kmd");
+        Press(*dlg);
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(port_.messages, std::vector<int>({13}));
+        EXPECT_EQ(dlg->folder(), root_);
+        port_.messages.clear();
+    }
+}
+
+TEST_F(FileInfoTest, FolderNavigation) {
+    auto dlg = Open();
+    DoubleClick(dlg->DirsBox, Item(dlg->DirsBox, "sub"));
+    EXPECT_EQ(dlg->folder(), root_ + "/sub");
+    EXPECT_EQ(Files(*dlg), QStringList({"inner.kmd"}));
+    EXPECT_NE(Item(dlg->DirsBox, "deeper"), nullptr);
+    // A single click only highlights; "&Open" then moves into the highlighted folder.
+    Click(dlg->DirsBox, Item(dlg->DirsBox, "deeper"));
+    EXPECT_EQ(dlg->folder(), root_ + "/sub");
+    Press(*dlg);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->folder(), root_ + "/sub/deeper");
+    EXPECT_EQ(Files(*dlg), QStringList({"far.kmd"}));
+    EXPECT_EQ(dlg->TextBox->selectedText(), dlg->TextBox->text());
+    // Back up through the chain of folders above.
+    DoubleClick(dlg->DirsBox, Item(dlg->DirsBox, QFileInfo(root_).fileName()));
+    EXPECT_EQ(dlg->folder(), root_);
+    // The drive list moves to the root drive and the folder list follows.
+    const int rootDrive = dlg->DriveDropDown->findText("/");
+    ASSERT_GE(rootDrive, 0);
+    dlg->DriveDropDown->setCurrentIndex(rootDrive);
+    emit dlg->DriveDropDown->activated(rootDrive);
+    EXPECT_EQ(dlg->folder(), "/");
+}
+
+TEST_F(FileInfoTest, TheFolderPersistsWhateverTheKind) {
+    {
+        auto dlg = Open();
+        DoubleClick(dlg->DirsBox, Item(dlg->DirsBox, "sub"));
+        DoubleClick(dlg->FileListBox, Item(dlg->FileListBox, "inner.kmd"));
+        EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
+    }
+    mm_.FileKind = 2;
+    mm_.DialogFileName.clear();
+    auto dlg = Open();
+    EXPECT_EQ(dlg->folder(), root_ + "/sub");
+    EXPECT_TRUE(Files(*dlg).isEmpty());
+}
+
+TEST_F(FileInfoTest, CancelGivesSix) {
+    {
+        auto dlg = Open();
+        DoubleClick(dlg->DirsBox, Item(dlg->DirsBox, "sub"));
+        QTest::mouseClick(dlg->DlgButton[1], Qt::LeftButton);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(dlg->result(), QDialog::Rejected);
+        EXPECT_EQ(mm_.FileKind, FileInfo::kCancelled);
+        EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
+    }
+    mm_.FileKind = 1;
+    {
+        auto dlg = Open(true);
+        QTest::keyClick(dlg->TextBox, Qt::Key_Escape);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(mm_.FileKind, 6);
+    }
+    mm_.FileKind = 1;
+    {
+        auto dlg = Open();
+        dlg->close();
+        EXPECT_EQ(mm_.FileKind, 6);
+    }
+}
+
+TEST_F(FileInfoTest, PlacesItselfFromTheFrame) {
+    mm_.FrameClass = 6810;
+    EXPECT_EQ(Open()->pos(), QPoint(Px(2000), Px(1200)));
+    mm_.FrameClass = 8670;
+    EXPECT_EQ(Open()->pos(), QPoint(Px(3000), Px(2000)));
+}
+
+TEST_F(FileInfoTest, StartsInTheProgramsFolderTheFirstTime) {
+    mm_.DialogFolder.clear();
+    mm_.ProgramFolder = (root_ + "/sub").toStdString();
+    EXPECT_EQ(Open()->folder(), root_ + "/sub");
+    mm_.DialogFolder = (root_ + "/gone/").toStdString();
+    EXPECT_EQ(Open()->folder(), root_ + "/sub");
+}
+
+TEST(FileInfoRules, PatternsIgnoreCase) {
+    EXPECT_TRUE(MatchesPattern("HOUSE.KMD", "*.kmd"));
+    EXPECT_TRUE(MatchesPattern("a.Kmd", "*.KMD"));
+    EXPECT_TRUE(MatchesPattern("loan1.kmd", "loan?.kmd"));
+    EXPECT_FALSE(MatchesPattern("loan12.kmd", "loan?.kmd"));
+    EXPECT_FALSE(MatchesPattern("house.kmd.bak", "*.kmd"));
+    EXPECT_TRUE(MatchesPattern("x.old", "*.kmd;*.old"));
+    EXPECT_EQ(TypedExtension("loan1.old.kmd"), ".OLD.KMD");
+    EXPECT_EQ(TypedExtension("loan1"), "");
+    EXPECT_EQ(TypedExtension("my.dir/loan1.kmd"), ".KMD");
+}
+
+}  // namespace
+}  // namespace bw
