@@ -68,6 +68,8 @@ struct MMODULE {
     // Results shared with print, graph and files
     std::int16_t ResultRowCount = 0;
     std::vector<Money> GraphValues;
+    // Column 1 of GraphValues where it holds a text (the comparison rows' labels "Row  1"), by row.
+    std::vector<std::string> GraphLabels;
     std::string GraphTitle;
     std::int16_t GraphCaller = 0;
     std::vector<std::string> PrintLines;  // entry 1 = text appended to the printout
