@@ -1,0 +1,227 @@
+#include "reports/bar_graph.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <QtDataVisualization/Q3DBars>
+#include <QtDataVisualization/Q3DCamera>
+#include <QtDataVisualization/Q3DScene>
+#include <QtDataVisualization/Q3DTheme>
+#include <QtDataVisualization/QBar3DSeries>
+#include <QtDataVisualization/QBarDataProxy>
+#include <QtDataVisualization/QCategory3DAxis>
+#include <QtDataVisualization/QValue3DAxis>
+#include <algorithm>
+
+namespace bw {
+
+namespace {
+
+const QColor kBarColour(31, 86, 168);
+const QColor kBarGrey(96, 96, 96);
+
+// The top of the value axis: a round number above the largest value.
+double AxisTop(const GraphData& data) {
+    double top = 0;
+    for (const GraphPoint& p : data.points) {
+        if (!p.empty) top = std::max(top, p.value);
+    }
+    return top > 0 ? top : 1;
+}
+
+}  // namespace
+
+BarGraph::BarGraph(QWidget* parent) : QStackedWidget(parent) {
+    chart_ = new QChart();
+    chart_->legend()->hide();
+    chart_->setBackgroundRoundness(0);
+    view2D_ = new QChartView(chart_, this);
+    view2D_->setObjectName("Graph2D");
+    view2D_->setRenderHint(QPainter::Antialiasing);
+    addWidget(view2D_);
+
+    page3D_ = new QWidget(this);
+    page3D_->setObjectName("Graph3D");
+    page3D_->setAutoFillBackground(true);
+    QPalette palette = page3D_->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    page3D_->setPalette(palette);
+    auto* layout = new QVBoxLayout(page3D_);
+    layout->setContentsMargins(0, 4, 0, 0);
+    layout->setSpacing(0);
+    title3D_ = new QLabel(page3D_);
+    title3D_->setAlignment(Qt::AlignCenter);
+    QFont titleFont = title3D_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    title3D_->setFont(titleFont);
+    layout->addWidget(title3D_);
+    addWidget(page3D_);
+    setCurrentIndex(0);
+}
+
+BarGraph::~BarGraph() = default;
+
+bool BarGraph::OpenGLAvailable(QString* why) {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == "offscreen" || platform == "minimal") {
+        if (why) *why = "This display offers no OpenGL, which the 3D graph needs.";
+        return false;
+    }
+    QOpenGLContext context;
+    QOffscreenSurface surface;
+    surface.create();
+    if (!context.create() || !surface.isValid() || !context.makeCurrent(&surface)) {
+        if (why) *why = "OpenGL is not available here; the 3D graph needs it.";
+        return false;
+    }
+    context.doneCurrent();
+    return true;
+}
+
+void BarGraph::setData(const GraphData& data) {
+    data_ = data;
+    build2D();
+    if (bars_) build3D();
+    show2D();
+}
+
+void BarGraph::build2D() {
+    chart_->removeAllSeries();
+    for (QAbstractAxis* axis : chart_->axes()) {
+        chart_->removeAxis(axis);
+        delete axis;
+    }
+    chart_->setTitle(QString::fromStdString(data_.title));
+    QFont titleFont = chart_->titleFont();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(std::max(11.0, titleFont.pointSizeF()));
+    chart_->setTitleFont(titleFont);
+
+    auto* set = new QBarSet(QString::fromStdString(data_.title));
+    QStringList labels;
+    for (const GraphPoint& p : data_.points) {
+        *set << (p.empty ? 0.0 : p.value);
+        labels << QString::fromStdString(p.label);
+    }
+    auto* series = new QBarSeries();
+    series->append(set);
+    series->setBarWidth(0.7);
+    chart_->addSeries(series);
+
+    auto* axisX = new QBarCategoryAxis();
+    axisX->append(labels);
+    chart_->addAxis(axisX, Qt::AlignBottom);
+    series->attachAxis(axisX);
+    auto* axisY = new QValueAxis();
+    axisY->setRange(0, AxisTop(data_));
+    axisY->applyNiceNumbers();
+    axisY->setLabelFormat("%.0f");
+    if (!data_.valueAxisTitle.empty())
+        axisY->setTitleText(QString::fromStdString(data_.valueAxisTitle));
+    chart_->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisY);
+    applyStyle(true);
+}
+
+void BarGraph::build3D() {
+    if (!bars_) {
+        bars_ = new Q3DBars();
+        bars_->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
+        bars_->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetFront);
+        bars_->scene()->activeCamera()->setCameraPosition(-20, 18, 95);
+        bars_->setBarThickness(1.0f);
+        bars_->setBarSpacing(QSizeF(0.4, 0.4));
+        bars_->activeTheme()->setType(Q3DTheme::ThemeQt);
+        bars_->activeTheme()->setBackgroundEnabled(false);
+        bars_->activeTheme()->setWindowColor(Qt::white);
+        bars_->activeTheme()->setLabelBackgroundEnabled(false);
+        bars_->activeTheme()->setColorStyle(Q3DTheme::ColorStyleUniform);
+        container3D_ = QWidget::createWindowContainer(bars_, page3D_);
+        container3D_->setObjectName("Graph3DView");
+        container3D_->setFocusPolicy(Qt::NoFocus);
+        page3D_->layout()->addWidget(container3D_);
+        auto* series = new QBar3DSeries();
+        series->setMesh(QAbstract3DSeries::MeshBevelBar);
+        series->setItemLabelFormat("@colLabel: @valueLabel");
+        bars_->addSeries(series);
+        bars_->valueAxis()->setLabelFormat("%.0f");
+    }
+    title3D_->setText(QString::fromStdString(data_.title));
+    auto* row = new QBarDataRow();
+    QStringList labels;
+    for (const GraphPoint& p : data_.points) {
+        row->append(QBarDataItem(static_cast<float>(p.empty ? 0.0 : p.value)));
+        labels << QString::fromStdString(p.label);
+    }
+    auto* array = new QBarDataArray();
+    array->append(row);
+    QBar3DSeries* series = bars_->seriesList().constFirst();
+    series->dataProxy()->resetArray(array, QStringList{QString()}, labels);
+    bars_->valueAxis()->setRange(0, static_cast<float>(AxisTop(data_) * 1.05));
+    bars_->valueAxis()->setTitle(QString::fromStdString(data_.valueAxisTitle));
+    bars_->valueAxis()->setTitleVisible(!data_.valueAxisTitle.empty());
+    applyStyle(true);
+}
+
+void BarGraph::applyStyle(bool colour) {
+    const QColor bar = colour ? kBarColour : kBarGrey;
+    if (!chart_->series().isEmpty()) {
+        auto* series = static_cast<QBarSeries*>(chart_->series().constFirst());
+        if (!series->barSets().isEmpty()) {
+            series->barSets().constFirst()->setColor(bar);
+            series->barSets().constFirst()->setBorderColor(colour ? bar.darker(130) : Qt::black);
+        }
+    }
+    chart_->setTheme(QChart::ChartThemeLight);
+    if (bars_ && !bars_->seriesList().isEmpty()) {
+        bars_->seriesList().constFirst()->setBaseColor(bar);
+    }
+}
+
+void BarGraph::show2D() {
+    setCurrentIndex(0);
+}
+
+bool BarGraph::show3D(QString* why) {
+    if (!OpenGLAvailable(why)) return false;
+    build3D();
+    setCurrentIndex(1);
+    return true;
+}
+
+QImage BarGraph::picture(bool colour, QSize size) {
+    if (!size.isValid()) size = this->size();
+    applyStyle(colour);
+    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    if (is3D() && bars_) {
+        QPainter painter(&image);
+        const QRect titleRect(QPoint(0, 0), QSize(size.width(), title3D_->sizeHint().height() + 4));
+        painter.setFont(title3D_->font());
+        painter.drawText(titleRect, Qt::AlignCenter, title3D_->text());
+        const QSize barsSize(size.width(), size.height() - titleRect.height());
+        const QImage bars = bars_->renderToImage(4, barsSize * 2);
+        painter.drawImage(QRect(QPoint(0, titleRect.height()), barsSize), bars);
+    } else {
+        const QSize old = view2D_->size();
+        view2D_->resize(size);
+        QPainter painter(&image);
+        view2D_->render(&painter);
+        view2D_->resize(old);
+    }
+    applyStyle(true);
+    return colour ? image : image.convertToFormat(QImage::Format_Grayscale8);
+}
+
+}  // namespace bw
