@@ -269,6 +269,9 @@ AmortizationResult CalculateSchedule(const AmortizationInput& in) {
             L = k;
         }
         if (!stopped) L = N;
+        // Not one payment stored (a negative interest from the start, or no payment at all):
+        // there is no schedule to show.
+        if (L < 1) throw CalculationFault();
         r.totalInterest = cumInterest;
 
         // Step 15: the final payment is cut down to what was still owed.

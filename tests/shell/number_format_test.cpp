@@ -1,0 +1,128 @@
+// The digit-placeholder formats, right alignment, the box value reader and the plain number form.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "shell/number_format.h"
+
+namespace bw {
+namespace {
+
+struct FormatCase {
+    double value;
+    const char* pattern;
+    const char* text;
+};
+
+class FormatNumberTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatNumberTest, ShowsValueAsPatternAsks) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << " with " << c.pattern;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FormatNumberTest,
+    ::testing::Values(
+        // Amounts: grouping switched on by a comma (doubled or not), two decimals, no leading zero.
+        FormatCase{102562.144, "####,,###.00", "102,562.14"},
+        FormatCase{0.5, "####,,###.00", ".50"}, FormatCase{0, "####,,###.00", ".00"},
+        FormatCase{999.995, "####,,###.00", "1,000.00"},
+        FormatCase{1234567.891, "####,,###.00", "1,234,567.89"},
+        FormatCase{917.5273207627645, "###,,###.00", "917.53"},
+        FormatCase{275258.1967, "###,,###.00", "275,258.20"},
+        FormatCase{1500, "###,###.00", "1,500.00"}, FormatCase{0, "###,###.00", ".00"},
+        FormatCase{12345.6, "##,,###.00", "12,345.60"},
+        // A doubled comma does not scale the value by a thousand.
+        FormatCase{5000000, "##,,###.00", "5,000,000.00"},
+        // Rates and factors.
+        FormatCase{10.125, "###.000", "10.125"}, FormatCase{7.5, "###.000", "7.500"},
+        FormatCase{0.0084375, "0.########", "0.0084375"},
+        FormatCase{0.003874756983303307, "0.########", "0.00387476"},
+        FormatCase{0, "0.########", "0."},
+        // Fixed and optional decimals.
+        FormatCase{25, "###.00", "25.00"}, FormatCase{18.538461538, "###.00", "18.54"},
+        FormatCase{25, "##.00", "25.00"}, FormatCase{22.929, "##.##", "22.93"},
+        FormatCase{25, "##.##", "25."}, FormatCase{0.5, "##.##", ".5"},
+        FormatCase{365.25, "###.##", "365.25"}, FormatCase{364.5, "###.##", "364.5"},
+        // Whole numbers: rounded, never cut, zero shows nothing with "#" only.
+        FormatCase{365, "###", "365"}, FormatCase{12, "##", "12"}, FormatCase{2.0833, "###", "2"},
+        FormatCase{1.5, "###", "2"}, FormatCase{123456, "##", "123456"},
+        FormatCase{300, "####", "300"}, FormatCase{0, "####", ""}, FormatCase{5, "00", "05"},
+        FormatCase{12, "00", "12"}, FormatCase{0, "00", "00"},
+        // Negative values keep their sign; a value that rounds to zero does not.
+        FormatCase{-1234.567, "####,,###.00", "-1,234.57"}, FormatCase{-0.001, "###.00", ".00"}));
+
+TEST(FormatNumber, MoneyIsFormattedByItsExactDecimalValue) {
+    EXPECT_EQ(FormatNumber(Money::fromTicks(12345675), "####,,###.00"), "1,234.57");
+    EXPECT_EQ(FormatNumber(Money::fromTicks(76769), "####,,###.00"), "7.68");
+    EXPECT_EQ(FormatNumber(Money(), "####,,###.00"), ".00");
+}
+
+TEST(FormatNumber, NonFiniteValuesDoNotCrash) {
+    EXPECT_FALSE(FormatNumber(std::numeric_limits<double>::quiet_NaN(), "###.00").empty());
+    EXPECT_FALSE(FormatNumber(std::numeric_limits<double>::infinity(), "###.00").empty());
+    EXPECT_EQ(FormatNumber(1e300, "###").size(), 301u);
+}
+
+TEST(RightAlign, PadsOnTheLeftOrKeepsTheFirstCharacters) {
+    EXPECT_EQ(RightAlign("12345", 14), std::string(9, ' ') + "12345");
+    EXPECT_EQ(RightAlign("abcdefghijklmnopqrst", 12), "abcdefghijkl");
+    EXPECT_EQ(RightAlign("Normal", 12), "      Normal");
+    EXPECT_EQ(RightAlign("", 3), "   ");
+    EXPECT_EQ(RightAlign("abc", 3), "abc");
+    EXPECT_EQ(RightAlign("abc", 0), "");
+    // A currency symbol of more than one byte counts as one character.
+    EXPECT_EQ(RightAlign("\u00a3917.53", 12), "     \u00a3917.53");
+    EXPECT_EQ(RightAlign("\u20ac12", 2), "\u20ac1");
+}
+
+TEST(LeadingNumber, TakesTheNumberAtTheStartOfTheText) {
+    EXPECT_DOUBLE_EQ(LeadingNumber("100000"), 100000);
+    EXPECT_DOUBLE_EQ(LeadingNumber("  10.125"), 10.125);
+    EXPECT_DOUBLE_EQ(LeadingNumber("10.125%"), 10.125);
+    EXPECT_DOUBLE_EQ(LeadingNumber("12.34.56"), 12.34);
+    EXPECT_DOUBLE_EQ(LeadingNumber(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(LeadingNumber("1,500"), 1);
+    EXPECT_DOUBLE_EQ(LeadingNumber("25 years"), 25);
+    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("$100,000.00"), 0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("."), 0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
+    const double huge = LeadingNumber(std::string(400, '9'));
+    EXPECT_TRUE(std::isfinite(huge));
+    EXPECT_GT(huge, 1e300);
+}
+
+TEST(ToInt16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
+    std::int16_t v = 0;
+    const std::pair<double, int> cases[] = {{24.5, 24}, {25.5, 26},     {24.79, 25},     {-0.5, 0},
+                                            {2.5, 2},   {32767, 32767}, {-32768, -32768}};
+    for (const auto& [in, out] : cases) {
+        ASSERT_TRUE(ToInt16(in, v)) << in;
+        EXPECT_EQ(v, out) << in;
+    }
+    EXPECT_FALSE(ToInt16(32767.6, v));
+    EXPECT_FALSE(ToInt16(-40000, v));
+    EXPECT_FALSE(ToInt16(std::numeric_limits<double>::quiet_NaN(), v));
+}
+
+TEST(PlainNumber, ShortestFormThatKeepsTheValue) {
+    EXPECT_EQ(PlainNumber(100000.0), "100000");
+    EXPECT_EQ(PlainNumber(10.125), "10.125");
+    EXPECT_EQ(PlainNumber(0.5), ".5");
+    EXPECT_EQ(PlainNumber(-0.25), "-.25");
+    EXPECT_EQ(PlainNumber(0.0), "0");
+    EXPECT_EQ(PlainNumber(26.07142857), "26.07142857");
+    EXPECT_EQ(PlainNumber(1e-7), "1E-07");
+    EXPECT_EQ(PlainNumber(1e20), "1E+20");
+    EXPECT_EQ(PlainNumber(365.25f), "365.25");
+    EXPECT_EQ(PlainNumber(364.5f), "364.5");
+    const double third = 1.0 / 3.0;
+    EXPECT_EQ(std::stod("0" + PlainNumber(third)), third);
+}
+
+}  // namespace
+}  // namespace bw

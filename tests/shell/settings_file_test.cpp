@@ -1,0 +1,93 @@
+// The settings file "Personal.Mtg".
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "shell/settings_file.h"
+
+namespace bw {
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    std::string path() const { return QDir(dir_.path()).filePath(kSettingsFileName).toStdString(); }
+    void write(const QByteArray& bytes) {
+        QFile f(QString::fromStdString(path()));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(SettingsFileTest, ReadsTheFourFields) {
+    write("1,\"Jane Doe\",\"\xc2\xa3\",3\r\n");
+    const Settings s = ReadSettings(path());
+    EXPECT_EQ(s.printerFontChoice, 1);
+    EXPECT_EQ(s.userName, "Jane Doe");
+    EXPECT_EQ(s.currencySymbol, "\u00a3");
+    EXPECT_EQ(s.defaultCompounding, 3);
+}
+
+TEST_F(SettingsFileTest, MissingFileGivesTheStartValuesAndDollar) {
+    const Settings s = ReadSettings(path());
+    EXPECT_EQ(s.printerFontChoice, 0);
+    EXPECT_EQ(s.userName, "");
+    EXPECT_EQ(s.currencySymbol, "$");
+    EXPECT_EQ(s.defaultCompounding, 0);
+}
+
+TEST_F(SettingsFileTest, EmptySymbolBecomesDollarAndEmptyNameStaysEmpty) {
+    write("0,\"\",\"\",2\r\n");
+    const Settings s = ReadSettings(path());
+    EXPECT_EQ(s.userName, "");
+    EXPECT_EQ(s.currencySymbol, "$");
+    EXPECT_EQ(s.defaultCompounding, 2);
+}
+
+TEST_F(SettingsFileTest, FieldsBeforeADamagedOneAreKept) {
+    struct Case {
+        QByteArray bytes;
+        Settings expected;
+    };
+    const Case cases[] = {
+        {"1,\"Ann\"", {1, "Ann", "$", 0}},
+        {"1,\"Ann\",\"EUR\",x\r\n", {1, "Ann", "EUR", 0}},
+        {"1,2,\"EUR\",4\r\n", {1, "", "$", 0}},
+        {"\"text\",\"Ann\",\"EUR\",4\r\n", {0, "", "$", 0}},
+        {"", {0, "", "$", 0}},
+        {QByteArray("\x00\xff\xfe,,,", 7), {0, "", "$", 0}},
+        // Fields after the fourth are not used.
+        {"0,\"Bob\",\"kr\",4,\"more\",99\r\n", {0, "Bob", "kr", 4}},
+    };
+    for (const Case& c : cases) {
+        write(c.bytes);
+        const Settings s = ReadSettings(path());
+        EXPECT_EQ(s.printerFontChoice, c.expected.printerFontChoice) << c.bytes.toStdString();
+        EXPECT_EQ(s.userName, c.expected.userName) << c.bytes.toStdString();
+        EXPECT_EQ(s.currencySymbol, c.expected.currencySymbol) << c.bytes.toStdString();
+        EXPECT_EQ(s.defaultCompounding, c.expected.defaultCompounding) << c.bytes.toStdString();
+    }
+}
+
+TEST_F(SettingsFileTest, WrittenFileReadsBack) {
+    const Settings in{1, "Jane", "\u20ac", 4};
+    EXPECT_EQ(SettingsLine(in), "1,\"Jane\",\"\u20ac\",4\r\n");
+    ASSERT_TRUE(WriteSettings(path(), in));
+    const Settings out = ReadSettings(path());
+    EXPECT_EQ(out.printerFontChoice, 1);
+    EXPECT_EQ(out.userName, "Jane");
+    EXPECT_EQ(out.currencySymbol, "\u20ac");
+    EXPECT_EQ(out.defaultCompounding, 4);
+    EXPECT_EQ(SettingsLine(Settings{}), "0,\"\",\"\",0\r\n");
+}
+
+TEST_F(SettingsFileTest, WritingIntoAMissingFolderFails) {
+    EXPECT_FALSE(WriteSettings(
+        QDir(dir_.path()).filePath("no/such/folder/Personal.Mtg").toStdString(), Settings{}));
+}
+
+}  // namespace
+}  // namespace bw
