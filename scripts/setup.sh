@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-charts-dev qt6-datavisualization-dev qt6-declarative-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri fonts-liberation fonts-dejavu-core poppler-utils
+  qt6-qpa-plugins xvfb xauth libgl1-mesa-dri fonts-liberation fonts-dejavu-core poppler-utils
 )
 
 missing=()
