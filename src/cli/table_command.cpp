@@ -248,10 +248,12 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             in.firstPayDate = ShortDateText(Today());
         }
 
-        const double month = args.number("prepay-month", 12);
+        // The month as the "Apply to Month" options show it: month 1 is stored as 12 (after the
+        // twelfth payment of the year before), month m as m - 1 (after payment m - 1 of the year).
+        const double month = args.number("prepay-month", 1);
         if (month != std::floor(month) || month < 1 || month > 12)
             throw UsageError("--prepay-month is a whole number from 1 to 12");
-        in.prePayMonth = static_cast<std::int16_t>(month);
+        in.prePayMonth = month == 1 ? 12 : static_cast<std::int16_t>(month - 1);
 
         // Additional payments, as the additional-payments dialog stores and counts them.
         std::int16_t prePayCount = 0;

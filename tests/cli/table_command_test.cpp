@@ -163,10 +163,22 @@ TEST_F(TableCommandTest, AdditionalPaymentsAndTheirList) {
     const QJsonArray applied = o["applied"].toArray();
     ASSERT_EQ(applied.size(), 2);
     EXPECT_EQ(applied[0].toObject()["year"].toInt(), 2);
-    EXPECT_EQ(applied[0].toObject()["month"].toInt(), 4);
+    EXPECT_EQ(applied[0].toObject()["month"].toInt(), 3);  // the month chosen
     EXPECT_DOUBLE_EQ(applied[1].toObject()["amount"].toDouble(), 3000);
     EXPECT_LT(o["payments"].toInt(), 300);
     EXPECT_GT(o["savings"].toDouble(), 10);
+
+    // Month 3 is paid after the second payment of the year: with the third monthly payment.
+    const QJsonArray rows =
+        json({"--view", "all", "--prepay", "1=1000", "--prepay-month", "3"})["rows"].toArray();
+    const QJsonObject third = rows[2].toObject();
+    EXPECT_NEAR(third["interest"].toDouble() + third["principal"].toDouble(), 917.5273 + 1000,
+                0.001);
+    // Month 1 (the default) is paid with the first payment of the year.
+    const QJsonObject first =
+        json({"--view", "all", "--prepay", "1=1000"})["rows"].toArray()[0].toObject();
+    EXPECT_NEAR(first["interest"].toDouble() + first["principal"].toDouble(), 917.5273 + 1000,
+                0.001);
 }
 
 TEST_F(TableCommandTest, SettingsFileGivesSymbolAndCompounding) {
