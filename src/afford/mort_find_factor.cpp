@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,13 @@ MortFindFactor::~MortFindFactor() = default;
 void MortFindFactor::buildControls() {
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setAutoFillBackground(true);
+    // The small sans-serif dialog font the layout was made for.
+    QFont small = font();
+    small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("Arial")});
+    small.setStyleHint(QFont::SansSerif);
+    small.setPointSize(9);
+    setFont(small);
     SetColour(this, QPalette::Window, kGrey);
 
     auto label = [this](QLabel*& member, const char* name, const char* caption, int l, int t, int w,
@@ -98,7 +106,7 @@ void MortFindFactor::buildControls() {
         member->setAutoFillBackground(true);
         member->setFrameStyle(QFrame::Box | QFrame::Plain);
         member->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        member->setMargin(2);
+        member->setMargin(1);
         SetColour(member, QPalette::Window, kGreen);
         SetColour(member, QPalette::WindowText, Qt::black);
         Place(member, l, t, w, h);
@@ -187,6 +195,7 @@ void MortFindFactor::buildControls() {
     MFTextBox->setObjectName(QStringLiteral("MFTextBox"));
     MFTextBox->setReadOnly(true);
     MFTextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MFTextBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MFTextBox->setFocusPolicy(Qt::ClickFocus);
     SetColour(MFTextBox, QPalette::Base, kCyan);
     SetColour(MFTextBox, QPalette::Text, Qt::black);

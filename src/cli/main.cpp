@@ -12,7 +12,8 @@ namespace {
 const char* kUsage =
     "usage: brindlewood-cli COMMAND [OPTIONS]\n"
     "commands:\n"
-    "  table    a mortgage or personal loan schedule (brindlewood-cli table --help)\n";
+    "  table    a mortgage or personal loan schedule (brindlewood-cli table --help)\n"
+    "  afford   payment, principal or years a mortgage allows (brindlewood-cli afford --help)\n";
 
 }  // namespace
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     if (command == "table") return bw::cli::RunTable(args, std::cout, std::cerr);
+    if (command == "afford") return bw::cli::RunAfford(args, std::cout, std::cerr);
     std::cerr << "brindlewood-cli: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -276,6 +276,7 @@ TEST_F(MortFindFactorTest, DeleteInAFormattedPrincipalReadsZero) {
     for (QLabel* l :
          {w->TotalPmts, w->MFNumPmts, w->MFNumYrs, w->MFPIPmt, w->MFTotIntSaved, w->MFTotIntPaid})
         EXPECT_EQ(l->text(), "");
+    w->grab().save("/tmp/afford_window_message.png");
 }
 
 TEST_F(MortFindFactorTest, YearsWithTooSmallAPayment) {
@@ -350,6 +351,7 @@ TEST_F(MortFindFactorTest, QuickHelpOpensAndCloses) {
     const QString help = w->MFTextBox->toPlainText();
     EXPECT_TRUE(help.startsWith("Calculations are automatic, change the values in any yellow"));
     EXPECT_EQ(help.count("\n\n"), 4);
+    w->grab().save("/tmp/afford_window_help.png");
     w->MFHelp->click();
     EXPECT_EQ(w->MFHelp->text(), "Quick &Help");
     EXPECT_FALSE(w->MFTextBox->isVisible());
