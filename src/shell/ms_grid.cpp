@@ -62,19 +62,22 @@ void MSGrid::syncCurrent(int row, int col) {
     syncing_ = true;
     if (row >= 1 && col >= 0 && col < columnCount()) setCurrentCell(row - 1, col);
     syncing_ = false;
-    emit currentCellMoved(row_, col_);
 }
 
 void MSGrid::setRow(int row) {
     if (row < 0 || row >= rows()) throw std::out_of_range("grid row");
+    const bool moved = row != row_;
     row_ = row;
     syncCurrent(row_, col_);
+    if (moved) emit currentCellMoved(row_, col_);
 }
 
 void MSGrid::setCol(int col) {
     if (col < 0 || col >= cols()) throw std::out_of_range("grid column");
+    const bool moved = col != col_;
     col_ = col;
     syncCurrent(row_, col_);
+    if (moved) emit currentCellMoved(row_, col_);
 }
 
 std::string MSGrid::textAt(int row, int col) const {
@@ -126,12 +129,18 @@ void MSGrid::setRowHeightTwips(int row, int twips) {
     }
 }
 
-int MSGrid::colWidthTwips(int col) const { return ToTwips(columnWidth(col)); }
+int MSGrid::colWidthTwips(int col) const {
+    return ToTwips(columnWidth(col));
+}
 
-void MSGrid::setColWidthTwips(int col, int twips) { setColumnWidth(col, Px(twips)); }
+void MSGrid::setColWidthTwips(int col, int twips) {
+    setColumnWidth(col, Px(twips));
+}
 
 void MSGrid::setColAlignment(int col, int code) {
     if (col < 0 || col >= cols()) throw std::out_of_range("grid column");
+    if (alignment_.size() < static_cast<std::size_t>(cols()))
+        alignment_.resize(static_cast<std::size_t>(cols()), 0);
     alignment_[static_cast<std::size_t>(col)] = code;
     for (int r = 0; r < rowCount(); ++r) {
         if (QTableWidgetItem* cell = item(r, col)) applyAlignment(cell, col);
@@ -205,6 +214,8 @@ void MSGrid::keyPressEvent(QKeyEvent* event) {
         charCode = 13;
     } else if (event->key() == Qt::Key_Backspace) {
         charCode = 8;
+    } else if (event->key() == Qt::Key_Escape) {
+        charCode = 27;
     } else if (!event->text().isEmpty() && event->text().at(0).unicode() >= 32) {
         charCode = event->text().at(0).unicode();
     }

@@ -1,0 +1,175 @@
+#include "shell/mdi_container.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+
+#include "shell/twips.h"
+
+namespace bw {
+
+namespace {
+const char* const kMenuCaption = " Brindlewood Menu";
+}
+
+MDIContainer::MDIContainer(MMODULE& mm, QWidget* parent) : QMainWindow(parent), mm_(mm) {
+    setObjectName("MDIContainer");
+    MDIArea = new QMdiArea(this);
+    MDIArea->setObjectName("MDIArea");
+    MDIArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MDIArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setCentralWidget(MDIArea);
+    // Each child window places itself when it becomes the active one.
+    connect(MDIArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub) place(sub);
+    });
+}
+
+MDIContainer::~MDIContainer() {
+    closing_ = true;
+    // Child windows go first, while the shared state they may touch still exists.
+    for (QMdiSubWindow* sub : MDIArea->subWindowList()) delete sub;
+}
+
+void MDIContainer::load(QWidget* mainMenu) {
+    menu_ = mainMenu;
+    menuSub_ = wrap(mainMenu);
+    menuSub_->show();
+    MDIArea->setActiveSubWindow(menuSub_);
+    place(menuSub_);
+    move(0, 0);
+    resize(Px(kStartWidth), Px(kStartHeight));
+}
+
+void MDIContainer::setFrameCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+QString MDIContainer::frameCaption() const {
+    return windowTitle();
+}
+
+QPoint MDIContainer::frameOrigin() const {
+    return pos();
+}
+
+QPoint MDIContainer::placementPixels() const {
+    const TwipPoint p = WindowPlacement(mm_.FrameClass);
+    return {Px(p.left), Px(p.top)};
+}
+
+QMdiSubWindow* MDIContainer::subWindowOf(const QWidget* window) const {
+    for (QMdiSubWindow* sub : MDIArea->subWindowList()) {
+        if (sub->widget() == window) return sub;
+    }
+    return nullptr;
+}
+
+QMdiSubWindow* MDIContainer::wrap(QWidget* window) {
+    // A title bar without buttons: windows are left through their own commands, never closed,
+    // minimized or maximized from the title bar.
+    auto* sub =
+        new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWidget(window);
+    MDIArea->addSubWindow(sub);
+    sub->installEventFilter(this);
+    window->installEventFilter(this);
+    // Sized to the window it holds: the window's own size plus the title bar and borders.
+    const QMargins m = sub->contentsMargins();
+    sub->resize(window->width() + m.left() + m.right(), window->height() + m.top() + m.bottom());
+    return sub;
+}
+
+void MDIContainer::showChild(QWidget* window) {
+    if (!window) return;
+    QMdiSubWindow* sub = subWindowOf(window);
+    if (!sub) sub = wrap(window);
+    window->show();
+    sub->show();
+    MDIArea->setActiveSubWindow(sub);
+    place(sub);
+    window->setFocus();
+}
+
+void MDIContainer::showMainMenu() {
+    // The feature window (and any window it opened) is deleted once its handler has returned.
+    for (QMdiSubWindow* sub : MDIArea->subWindowList()) {
+        if (sub == menuSub_) continue;
+        sub->hide();
+        sub->deleteLater();
+    }
+    setFrameCaption(kMenuCaption);
+    if (!menuSub_) return;
+    menu_->show();
+    menuSub_->show();
+    MDIArea->setActiveSubWindow(menuSub_);
+    place(menuSub_);
+    menu_->setFocus();
+}
+
+void MDIContainer::place(QMdiSubWindow* sub) {
+    sub->move(placementPixels());
+}
+
+void MDIContainer::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    MDIForm_Resize();
+}
+
+void MDIContainer::MDIForm_Resize() {
+    try {
+        QMdiSubWindow* active = MDIArea->currentSubWindow();
+        mm_.FrameClass = FrameClassForHeight(ToTwips(height()));
+        if (active && active->isVisible()) place(active);
+    } catch (...) {
+        QMessageBox::warning(this, QString(), " error ");
+    }
+}
+
+bool MDIContainer::eventFilter(QObject* watched, QEvent* event) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(watched);
+    if (sub && event->type() == QEvent::Close && !closing_) {
+        // A child window closes only when the window inside it has gone away.
+        QWidget* inner = sub->widget();
+        if (inner && inner->isVisible()) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (!sub && (event->type() == QEvent::HideToParent || event->type() == QEvent::ShowToParent)) {
+        // A window that hides or shows itself takes its child window along.
+        if (auto* inner = qobject_cast<QWidget*>(watched)) {
+            if (QMdiSubWindow* holder = subWindowOf(inner)) {
+                if (event->type() == QEvent::HideToParent) {
+                    holder->hide();
+                } else if (!holder->isVisible()) {
+                    holder->show();
+                    MDIArea->setActiveSubWindow(holder);
+                    place(holder);
+                }
+            }
+        }
+    }
+    if (!sub && event->type() == QEvent::Close) {
+        // A window inside a child window closed itself (a graph window's exit): the child
+        // window goes with it.
+        if (auto* inner = qobject_cast<QWidget*>(watched)) {
+            if (QMdiSubWindow* holder = subWindowOf(inner); holder && holder != menuSub_) {
+                holder->hide();
+                holder->deleteLater();
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIContainer::closeEvent(QCloseEvent* event) {
+    // Closing the frame ends the program, as "E&xit Program" does.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace bw

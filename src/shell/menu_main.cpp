@@ -1,0 +1,196 @@
+#include "shell/menu_main.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+#include "shell/change_fnt.h"
+#include "shell/dates.h"
+#include "shell/help_window.h"
+#include "shell/settings_file.h"
+#include "shell/twips.h"
+
+namespace bw {
+
+namespace {
+
+const char* const kMenuCaption = " Brindlewood Menu";
+
+// Size of the menu window, in twips.
+constexpr int kMenuWidth = 9360;
+constexpr int kMenuHeight = 6240;
+
+QPushButton* MenuButton(QWidget* parent, const char* name, const char* caption, int left, int top) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(name);
+    button->setGeometry(Px(left), Px(top), Px(3450), Px(495));
+    return button;
+}
+
+}  // namespace
+
+MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+    setObjectName("MenuMain");
+    setWindowTitle("Main Menu");
+    setFixedSize(Px(kMenuWidth), Px(kMenuHeight));
+
+    Label2 = new QLabel("Brindlewood Win9", this);
+    Label2->setObjectName("Label2");
+    QFont title(QStringLiteral("MS Serif"));
+    title.setStyleHint(QFont::Serif);
+    title.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
+                       QStringLiteral("DejaVu Serif"), QStringLiteral("serif")});
+    title.setPointSize(26);
+    title.setBold(true);
+    Label2->setFont(title);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setGeometry(0, Px(450), Px(kMenuWidth), Px(900));
+    QPalette titlePal = Label2->palette();
+    titlePal.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    Label2->setPalette(titlePal);
+
+    MyName = new QLabel(this);
+    MyName->setObjectName("MyName");
+    QFont nameFont = MyName->font();
+    nameFont.setPointSize(12);
+    nameFont.setItalic(true);
+    MyName->setFont(nameFont);
+    MyName->setAlignment(Qt::AlignCenter);
+    MyName->setGeometry(Px(300), Px(1440), Px(kMenuWidth - 600), Px(420));
+    MyName->setTextFormat(Qt::PlainText);
+    MyName->hide();
+
+    // Calculators on the left, the program's own commands on the right.
+    constexpr int kLeftCol = 1020;
+    constexpr int kRightCol = 4890;
+    constexpr int kFirstRow = 2340;
+    constexpr int kRowStep = 750;
+    MortCalc = MenuButton(this, "MortCalc", "Mortgage &Tables", kLeftCol, kFirstRow);
+    PersonalLoan =
+        MenuButton(this, "PersonalLoan", "Personal &Loan Tables", kLeftCol, kFirstRow + kRowStep);
+    CompMort =
+        MenuButton(this, "CompMort", "Mortgage &Comparisons", kLeftCol, kFirstRow + 2 * kRowStep);
+    MFindFactor = MenuButton(this, "MFindFactor", "&Mortgage Affordability", kLeftCol,
+                             kFirstRow + 3 * kRowStep);
+    PtrFnt = MenuButton(this, "PtrFnt", "&Personalize Settings", kRightCol, kFirstRow);
+    HowUse = MenuButton(this, "HowUse", "&How to Use the Program", kRightCol, kFirstRow + kRowStep);
+    EndMort = MenuButton(this, "EndMort", "E&xit Program", kRightCol, kFirstRow + 3 * kRowStep);
+
+    connect(MortCalc, &QPushButton::clicked, this, &MenuMain::MortCalc_Click);
+    connect(PersonalLoan, &QPushButton::clicked, this, &MenuMain::PersonalLoan_Click);
+    connect(CompMort, &QPushButton::clicked, this, &MenuMain::CompMort_Click);
+    connect(MFindFactor, &QPushButton::clicked, this, &MenuMain::MFindFactor_Click);
+    connect(PtrFnt, &QPushButton::clicked, this, &MenuMain::PtrFnt_Click);
+    connect(HowUse, &QPushButton::clicked, this, &MenuMain::HowUse_Click);
+    connect(EndMort, &QPushButton::clicked, this, &MenuMain::EndMort_Click);
+
+    Form_Load();
+}
+
+MenuMain::~MenuMain() {
+    delete help_.data();
+}
+
+HelpWindow* MenuMain::helpWindow() const {
+    return help_;
+}
+
+QString MenuMain::ProgramFile(const MMODULE& mm, const QString& name) {
+    if (mm.ProgramFolder.empty()) return name;
+    return QDir(QString::fromStdString(mm.ProgramFolder)).filePath(name);
+}
+
+void MenuMain::Form_Load() {
+    // Each step stands alone: one that fails leaves its values as they were.
+    ctx_.frame.setFrameCaption(kMenuCaption);
+    if (!ctx_.mm.ProgramFolder.empty())
+        QDir::setCurrent(QString::fromStdString(ctx_.mm.ProgramFolder));
+
+    const Settings settings = ReadSettings(ProgramFile(ctx_.mm, kSettingsFileName).toStdString());
+    ctx_.mm.PrinterFontChoice = settings.printerFontChoice;
+    ctx_.mm.UserName = settings.userName;
+    ctx_.mm.CurrencySymbol = settings.currencySymbol.empty() ? "$" : settings.currencySymbol;
+    ctx_.mm.DefaultCompounding = settings.defaultCompounding;
+    ShowUserName();
+
+    ctx_.mm.PrePayMonth = 12;
+    ctx_.mm.FirstPayDate = ShortDateText(Today());
+}
+
+void MenuMain::showEvent(QShowEvent* event) {
+    // Shown again: the feature window that was open has been left.
+    feature_ = nullptr;
+    QWidget::showEvent(event);
+}
+
+void MenuMain::ShowUserName() {
+    MyName->setText(QString::fromStdString(ctx_.mm.UserName));
+    MyName->setVisible(!ctx_.mm.UserName.empty());
+}
+
+void MenuMain::openFeature(const WindowFactory& factory) {
+    if (!factory || feature_) return;
+    hide();
+    QWidget* window = factory(ctx_);
+    if (!window) {
+        show();
+        return;
+    }
+    feature_ = window;
+    ctx_.frame.showChild(window);
+}
+
+void MenuMain::MortCalc_Click() {
+    if (!factories_.tables || feature_) return;
+    ctx_.mm.TableMode = 1;
+    openFeature(factories_.tables);
+}
+
+void MenuMain::PersonalLoan_Click() {
+    if (!factories_.tables || feature_) return;
+    ctx_.mm.TableMode = 2;
+    openFeature(factories_.tables);
+}
+
+void MenuMain::CompMort_Click() {
+    openFeature(factories_.comparison);
+}
+
+void MenuMain::MFindFactor_Click() {
+    openFeature(factories_.affordability);
+}
+
+void MenuMain::PtrFnt_Click() {
+    hide();
+    {
+        ChangeFnt dialog(ctx_, ctx_.frame.dialogParent());
+        if (dialog.exec() == QDialog::Accepted) ShowUserName();
+    }
+    // The menu is in use again, however the dialog was closed.
+    ctx_.frame.setFrameCaption(kMenuCaption);
+    show();
+    ctx_.frame.showMainMenu();
+}
+
+void MenuMain::HowUse_Click() {
+    // A help file that cannot be shown is passed over, as a help viewer that fails to start.
+    const QString path = ProgramFile(ctx_.mm, kHelpFileName);
+    if (!help_) {
+        auto* window = new HelpWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        if (!window->openFile(path)) {
+            delete window;
+            return;
+        }
+        help_ = window;
+    } else if (!help_->openFile(path)) {
+        return;
+    }
+    help_->showHelp();
+}
+
+void MenuMain::EndMort_Click() {
+    emit programEnd();
+}
+
+}  // namespace bw

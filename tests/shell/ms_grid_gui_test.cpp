@@ -1,0 +1,167 @@
+// The grid helper: rows counted with the heading row, the current cell, texts, sizes in twips,
+// alignment codes, range fill and the events the windows listen to.
+
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+#include <stdexcept>
+
+#include "shell/ms_grid.h"
+#include "shell/twips.h"
+
+namespace bw {
+namespace {
+
+class Grid : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        grid.setCols(6);
+        grid.setRows(26);
+        grid.resize(600, 400);
+        grid.show();
+    }
+    MSGrid grid;
+};
+
+TEST_F(Grid, RowsCountTheHeadingRow) {
+    EXPECT_EQ(grid.rows(), 26);
+    EXPECT_EQ(grid.rowCount(), 25);  // data rows 1..25
+    EXPECT_EQ(grid.cols(), 6);
+    grid.setRows(301);
+    EXPECT_EQ(grid.rows(), 301);
+    grid.setRows(1);
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_EQ(grid.rowCount(), 0);
+}
+
+TEST_F(Grid, CurrentCellOutsideTheGridFails) {
+    EXPECT_THROW(grid.setRow(26), std::out_of_range);
+    EXPECT_THROW(grid.setRow(-1), std::out_of_range);
+    EXPECT_THROW(grid.setCol(6), std::out_of_range);
+    EXPECT_THROW((void)grid.textAt(3, 6), std::out_of_range);
+    EXPECT_NO_THROW(grid.setRow(25));
+    EXPECT_NO_THROW(grid.setCol(5));
+}
+
+TEST_F(Grid, TextGoesToTheCurrentCellAndTheHeadingRow) {
+    grid.setRow(0);
+    grid.setCol(2);
+    grid.setText("Principal Payment");
+    EXPECT_EQ(grid.horizontalHeaderItem(2)->text(), "Principal Payment");
+    grid.setRow(13);
+    grid.setCol(1);
+    grid.setText("  822.22");
+    EXPECT_EQ(grid.item(12, 1)->text(), "  822.22");  // data row 13 is table row 12
+    EXPECT_EQ(grid.text(), "  822.22");
+    EXPECT_EQ(grid.textAt(13, 1), "  822.22");
+    EXPECT_EQ(grid.textAt(0, 2), "Principal Payment");
+    EXPECT_EQ(grid.textAt(14, 1), "");
+}
+
+TEST_F(Grid, SizesAreInTwips) {
+    grid.setRowHeightTwips(0, 510);
+    EXPECT_EQ(grid.horizontalHeader()->height(), 34);
+    EXPECT_EQ(grid.rowHeightTwips(0), 510);
+    // Widening by an increment over the current width, as the windows do.
+    for (int col = 0; col < 6; ++col) {
+        const int before = grid.colWidthTwips(col);
+        const int increment = 520 + 30 * col;
+        grid.setColWidthTwips(col, before + increment);
+        EXPECT_NEAR(grid.colWidthTwips(col) - before, increment, kTwipsPerPixel / 2) << col;
+    }
+    grid.setRowHeightTwips(3, 300);
+    EXPECT_EQ(grid.rowHeightTwips(3), 300);
+}
+
+TEST_F(Grid, AlignmentCodesApplyToOldAndNewCellsAndTheHeading) {
+    grid.setTextAt(1, 0, "old");
+    grid.setColAlignment(0, 2);
+    grid.setColAlignment(1, 1);
+    grid.setFixedAlignment(0, 2);
+    grid.setTextAt(2, 0, "new");
+    grid.setTextAt(2, 1, "right");
+    EXPECT_EQ(grid.item(0, 0)->textAlignment(), int(Qt::AlignCenter));
+    EXPECT_EQ(grid.item(1, 0)->textAlignment(), int(Qt::AlignCenter));
+    EXPECT_EQ(grid.item(1, 1)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(grid.horizontalHeaderItem(0)->textAlignment(), int(Qt::AlignCenter));
+}
+
+TEST_F(Grid, RangeFillEmptiesEveryCellBelowTheHeading) {
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c) grid.setTextAt(r, c, "x");
+    grid.setRow(5);
+    grid.setCol(3);
+    QSignalSpy moved(&grid, &MSGrid::currentCellMoved);
+    grid.clearRange(1, 0, grid.rows() - 1, grid.cols() - 1);
+    for (int r = 1; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c) ASSERT_EQ(grid.textAt(r, c), "") << r << "," << c;
+    for (int c = 0; c < grid.cols(); ++c) EXPECT_EQ(grid.textAt(0, c), "x");
+    EXPECT_EQ(grid.row(), 5);
+    EXPECT_EQ(grid.col(), 3);
+    // The selection is back on the one current cell.
+    const auto selected = grid.selectedItems();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front()->row(), 4);
+    EXPECT_EQ(selected.front()->column(), 3);
+    EXPECT_EQ(moved.count(), 0);
+}
+
+TEST_F(Grid, CellChangeIsReportedOnlyWhenTheCellMoves) {
+    QSignalSpy moved(&grid, &MSGrid::currentCellMoved);
+    grid.setRow(1);
+    grid.setCol(1);
+    ASSERT_EQ(moved.count(), 2);
+    grid.setRow(1);  // the same cell again
+    EXPECT_EQ(moved.count(), 2);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Down);
+    ASSERT_EQ(moved.count(), 3);
+    EXPECT_EQ(moved.last().at(0).toInt(), 2);
+    EXPECT_EQ(moved.last().at(1).toInt(), 1);
+    EXPECT_EQ(grid.row(), 2);
+    grid.moveDown();
+    EXPECT_EQ(grid.row(), 3);
+    grid.setRow(grid.rows() - 1);
+    grid.moveDown();  // no row below the last
+    EXPECT_EQ(grid.row(), grid.rows() - 1);
+}
+
+TEST_F(Grid, KeyEventsCarryTheProgramsCodesAndCanBeDiscarded) {
+    std::vector<int> downs;
+    std::vector<int> presses;
+    QObject::connect(&grid, &MSGrid::keyDown, [&](int code, bool* discard) {
+        downs.push_back(code);
+        *discard = code == 46;
+    });
+    QObject::connect(&grid, &MSGrid::keyPress, [&](int code, bool*) { presses.push_back(code); });
+    grid.setRow(1);
+    grid.setCol(1);
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Delete);
+    QTest::keyClick(&grid, Qt::Key_5);
+    QTest::keyClick(&grid, Qt::Key_Period);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QTest::keyClick(&grid, Qt::Key_Backspace);
+    EXPECT_EQ(downs, (std::vector<int>{46, '5', 13, 8}));
+    EXPECT_EQ(presses, (std::vector<int>{'5', '.', 13, 8}));
+    EXPECT_EQ(grid.row(), 1);  // typed keys do not move the current cell
+}
+
+TEST_F(Grid, FixedFirstColumnCannotBeSelected) {
+    grid.setCols(2);
+    grid.setRows(21);
+    for (int r = 1; r < 21; ++r) grid.setTextAt(r, 0, std::to_string(r));
+    grid.setFixedCols(1);
+    grid.setRow(1);
+    grid.setCol(1);
+    const QRect cell = grid.visualRect(grid.model()->index(3, 0));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(grid.col(), 1);
+    EXPECT_EQ(grid.row(), 4);
+    EXPECT_FALSE(grid.item(3, 0)->flags() & Qt::ItemIsSelectable);
+}
+
+}  // namespace
+}  // namespace bw
