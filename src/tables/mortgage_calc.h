@@ -118,8 +118,9 @@ class MortgageCalc : public QWidget {
     // Window set-up.
     void buildControls();
     void Form_Load();
-    void Form_Activate();
     void setUpGrid();
+    void fitGridColumns();
+    void fitCaptions();
 
     // Keyboard protocol. Key handlers take the character code and return true when the key is
     // discarded.
@@ -138,6 +139,8 @@ class MortgageCalc : public QWidget {
     void FreqPmt_Click();
     bool MTextBox_KeyPress(int keyAscii);
     void InputBox_KeyDown(int keyCode);  // Delete in InPrincipal or InRate
+    void InputBox_Edited();              // text changed by other means than a typed key
+    void commitPendingInput();
 
     // Commands.
     void Option1_Click();
@@ -146,9 +149,9 @@ class MortgageCalc : public QWidget {
     void MHelp_Click();
     void MExit_Click();
 
-    void fillResults();
+    void fillResults(const ScheduleTexts& texts);
     void discardPrePayments();
-    void setPrincipalText(const QString& text);
+    void showHelpPanel();
 
     // ---- Additional payments, days, term and dates commands (mortgage_calc_dialogs.cpp) ----
     void MAddPrePay_Click();
@@ -175,8 +178,8 @@ class MortgageCalc : public QWidget {
     ScheduleTexts lastTexts_;
     bool hasResult_ = false;
     std::int16_t lastPaymentsPerYear_ = 12;
-    bool activated_ = false;
-    bool exiting_ = false;
+    bool exiting_ = false;      // "E&xit to Menu" has run: focus events are no longer handled
+    bool inLostFocus_ = false;  // a lost-focus handler is running (it may show a message)
 };
 
 }  // namespace bw
