@@ -142,6 +142,7 @@ TEST_F(FileInfoTest, LoadsTheKindsPatternAndTheFolderUsedLast) {
     // The drive list holds the root and shows the drive of the folder.
     EXPECT_GE(dlg->DriveDropDown->findText("/"), 0);
     EXPECT_TRUE(root_.startsWith(dlg->DriveDropDown->currentText()));
+    dlg->grab().save("/tmp/file_info_open.png");
 }
 
 TEST_F(FileInfoTest, EachKindHasItsPatternAndType) {

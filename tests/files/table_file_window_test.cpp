@@ -1,0 +1,441 @@
+// "Sa&ve File" and "&Open File" of the tables window, through the file dialog: files written by
+// the window open again identically, and damaged files change nothing.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <random>
+
+#include "files/file_info.h"
+#include "files/table_file.h"
+#include "shell/dates.h"
+#include "shell/ms_grid.h"
+#include "support/recording_message_port.h"
+#include "support/test_frame.h"
+#include "tables/days_in_year.h"
+#include "tables/mortgage_calc.h"
+
+namespace bw {
+namespace {
+
+// Runs `action` on the file dialog once it is shown modally.
+class DialogDriver {
+  public:
+    explicit DialogDriver(std::function<void(FileInfo&)> action) : action_(std::move(action)) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<FileInfo*>(QApplication::activeModalWidget());
+            if (!dialog || done_) return;
+            done_ = true;
+            timer_.stop();
+            caption = dialog->windowTitle();
+            preselected = dialog->TextBox->text();
+            action_(*dialog);
+        });
+        timer_.start();
+    }
+    bool ran() const { return done_; }
+    QString caption;
+    QString preselected;
+
+  private:
+    std::function<void(FileInfo&)> action_;
+    QTimer timer_;
+    bool done_ = false;
+};
+
+void TypeAndPress(FileInfo& dialog, const QString& name) {
+    dialog.TextBox->setFocus();
+    dialog.TextBox->selectAll();
+    QTest::keyClick(dialog.TextBox, Qt::Key_Delete);
+    QTest::keyClicks(dialog.TextBox, name);
+    QTest::mouseClick(dialog.DlgButton[0], Qt::LeftButton);
+}
+
+// Everything a person sees in the window, and the shared values a file restores.
+struct Snapshot {
+    std::vector<std::string> texts;
+    std::vector<double> numbers;
+    bool operator==(const Snapshot&) const = default;
+};
+
+// The first difference, for the failure message.
+std::ostream& operator<<(std::ostream& out, const Snapshot& s) {
+    out << "{";
+    for (std::size_t i = 0; i < s.texts.size() && i < 16; ++i) out << "\"" << s.texts[i] << "\" ";
+    out << "... numbers:";
+    for (double n : s.numbers) out << " " << n;
+    return out << "}";
+}
+
+class TableFileWindowTest : public ::testing::Test {
+  protected:
+    TableFileWindowTest() : port_(&mm_), ctx_{mm_, port_, frame_} {
+        mm_.CurrencySymbol = "$";
+        mm_.FirstPayDate = ShortDateText(QDate(2025, 3, 1));
+        folder_ = QDir(dir_.path()).canonicalPath();
+        mm_.DialogFolder = folder_.toStdString() + "/";
+    }
+
+    MortgageCalc& Open(std::int16_t mode) {
+        mm_.TableMode = mode;
+        window_ = std::make_unique<MortgageCalc>(ctx_);
+        window_->show();
+        window_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        return *window_;
+    }
+
+    // Types into a box as a person does and leaves it with Enter, which takes the value.
+    static void Type(QWidget* box, const QString& keys) {
+        box->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        for (QChar c : keys) QTest::keyClick(box, c.toLatin1());
+        QTest::keyClick(box, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    void Calculate() { QTest::mouseClick(window_->MCalc, Qt::LeftButton); }
+
+    static void Pick(QComboBox* box, const std::string& text) {
+        const int index = box->findText(QString::fromStdString(text));
+        ASSERT_GE(index, 0) << text;
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    // "Sa&ve File" with a name typed into the dialog.
+    void Save(const QString& name) {
+        DialogDriver driver([name](FileInfo& d) { TypeAndPress(d, name); });
+        QTest::mouseClick(window_->MSaveFile, Qt::LeftButton);
+        EXPECT_TRUE(driver.ran());
+        EXPECT_EQ(driver.caption, "Save File");
+    }
+
+    // "&Open File" with a name typed into the dialog.
+    void Load(const QString& name) {
+        DialogDriver driver([name](FileInfo& d) { TypeAndPress(d, name); });
+        QTest::mouseClick(window_->MLoadFile, Qt::LeftButton);
+        EXPECT_TRUE(driver.ran());
+        EXPECT_EQ(driver.caption, "Open File");
+    }
+
+    std::string Bytes(const QString& name) const {
+        QFile f(folder_ + "/" + name);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return f.readAll().toStdString();
+    }
+
+    void Write(const QString& name, const std::string& bytes) {
+        QFile f(folder_ + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    Snapshot Take() const {
+        const MortgageCalc& w = *window_;
+        Snapshot s;
+        for (const QString& t :
+             {w.InPrincipal->text(), w.InRate->currentText(), w.InTerm->currentText(),
+              w.Comperiod->currentText(), w.FreqPmt->currentText(), w.MDateNumber->text(),
+              w.InDays->text(), w.PeriodicR->text(), w.NumPmtsYear->text(), w.InMonthPI->text(),
+              w.EndMortYear->text(), w.AllPayments->text(), w.TotSavd->text()})
+            s.texts.push_back(t.toStdString());
+        s.texts.push_back(w.Option1->isChecked() ? "All" : "Annual");
+        s.texts.push_back(mm_.FirstPayDate);
+        for (int r = 0; r < w.MGrid->rows(); ++r)
+            for (int c = 0; c < w.MGrid->cols(); ++c) s.texts.push_back(w.MGrid->textAt(r, c));
+        s.numbers = {mm_.LoanInputs[1],          mm_.LoanInputs[2],       mm_.LoanInputs[3],
+                     double(mm_.DaysOption),     mm_.DaysInYear,          mm_.BiWeeklyPeriods,
+                     mm_.WeeklyPeriods,          double(mm_.RowView),     double(mm_.DateMode),
+                     double(mm_.PrePayYears),    double(mm_.PrePayCount), double(mm_.TableMode),
+                     double(mm_.ResultRowCount), double(mm_.GridRows)};
+        for (const auto& row : mm_.PrePayTable)
+            for (const Money& m : row) s.numbers.push_back(m.toDouble());
+        return s;
+    }
+
+    // Sets additional payments as the additional payments dialog leaves them.
+    void SetPrePayments(int years, std::initializer_list<std::pair<int, double>> amounts) {
+        mm_.PrePayYears = static_cast<std::int16_t>(years);
+        mm_.PrePayCount = 0;
+        for (int y = 1; y <= years; ++y) mm_.PrePayTable[y][1] = Money::fromDouble(y);
+        for (const auto& [year, amount] : amounts) {
+            mm_.PrePayTable[year][2] = Money::fromDouble(amount);
+            ++mm_.PrePayCount;
+        }
+    }
+
+    void SetDays(std::int16_t option, float typed = 365.0f) {
+        const DaysSetting d = DaysForOption(option, typed);
+        mm_.DaysOption = d.option;
+        mm_.DaysInYear = d.daysInYear;
+        mm_.BiWeeklyPeriods = d.biWeeklyPeriods;
+        mm_.WeeklyPeriods = d.weeklyPeriods;
+    }
+
+    // Payment dates, as "&View payment date" leaves them.
+    void SetDates() {
+        mm_.DateMode = 1;
+        window_->MDateNumber->setText("&View payment No.");
+    }
+
+    // Another table entirely, calculated, so that opening has everything to put back.
+    void ChangeEverything() {
+        Type(window_->InPrincipal, "1234");
+        Type(window_->InRate, "3");
+        Pick(window_->Comperiod, lists::kCompounding[4]);
+        Pick(window_->FreqPmt, lists::kFrequency[3]);
+        QTest::mouseClick(window_->Option2, Qt::LeftButton);
+        SetDays(3);
+        mm_.DateMode = 0;
+        window_->MDateNumber->setText("&View payment date");
+        mm_.FirstPayDate = ShortDateText(QDate(2040, 1, 1));
+        mm_.PrePayTable = PrePayTableData{};
+        mm_.PrePayYears = 0;
+        mm_.PrePayCount = 0;
+        Calculate();
+        ASSERT_NE(mm_.ResultRowCount, 0);
+    }
+
+    QTemporaryDir dir_;
+    QString folder_;
+    MMODULE mm_;
+    test::RecordingMessagePort port_;
+    test::TestFrame frame_;
+    AppContext ctx_;
+    std::unique_ptr<MortgageCalc> window_;
+};
+
+TEST_F(TableFileWindowTest, MortgageRoundTrip) {
+    MortgageCalc& w = Open(1);
+    Type(w.InPrincipal, "250000");
+    Type(w.InRate, "6.5");
+    Type(w.InTerm, "30");
+    Pick(w.Comperiod, "   Semiannual");
+    Pick(w.FreqPmt, " Biweekly(Acc)");
+    QTest::mouseClick(w.Option1, Qt::LeftButton);
+    SetDays(2);
+    SetDates();
+    SetPrePayments(30, {{2, 5000}, {7, 12000.5}});
+    Calculate();
+    ASSERT_NE(mm_.ResultRowCount, 0);
+    const Snapshot before = Take();
+
+    Save("Plan.KMD");
+    EXPECT_TRUE(port_.messages.empty());
+    EXPECT_EQ(mm_.LastMortgageFile, "plan.kmd");
+    EXPECT_EQ(mm_.FileKind, 0);
+    EXPECT_EQ(mm_.DialogFileName, "");
+    EXPECT_TRUE(w.isVisible());
+    const std::string bytes = Bytes("plan.kmd");
+    EXPECT_EQ(bytes.substr(0, bytes.find("\r\n") + 2),
+              "250000,6.5,30,\"   Semiannual\",\" Biweekly(Acc)\",\"" + mm_.FirstPayDate +
+                  "\",1,2,2,30,2,1,364,\"O\",0\r\n");
+    EXPECT_NE(bytes.find("\r\n2,5000\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n7,12000.5\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 31);
+
+    ChangeEverything();
+    ASSERT_NE(Take(), before);
+    Load("plan.kmd");
+    EXPECT_TRUE(port_.messages.empty());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(Take(), before);
+    EXPECT_EQ(w.MDateNumber->text(), "&View payment No.");
+    EXPECT_TRUE(w.Option1->isChecked());
+    w.grab().save("/tmp/tables_window_opened.png");
+    EXPECT_EQ(mm_.LastMortgageFile, "plan.kmd");
+    EXPECT_EQ(mm_.FileKind, 0);
+    EXPECT_EQ(mm_.DialogFileName, "");
+}
+
+TEST_F(TableFileWindowTest, LoanRoundTripOfThirtyMonths) {
+    MortgageCalc& w = Open(2);
+    Type(w.InPrincipal, "15000.5");
+    Type(w.InRate, "9.25");
+    Type(w.InTerm, "30");
+    Pick(w.FreqPmt, "   Weekly(Acc)");
+    SetDays(4, 364.5f);
+    Calculate();
+    ASSERT_NE(mm_.ResultRowCount, 0);
+    EXPECT_EQ(w.InTerm->currentText().trimmed(), "30");
+    const Snapshot before = Take();
+
+    Save("car.kld");
+    EXPECT_TRUE(port_.messages.empty());
+    EXPECT_EQ(mm_.LastLoanFile, "car.kld");
+    const std::string bytes = Bytes("car.kld");
+    EXPECT_EQ(bytes.substr(0, bytes.find(",\"      Monthly\"")), "15000.5,9.25,2.5");
+    EXPECT_NE(bytes.find(",0,4,1,0,0,2,364.5,\"O\",0\r\n"), std::string::npos) << bytes;
+
+    ChangeEverything();
+    Load("car.kld");
+    EXPECT_TRUE(port_.messages.empty());
+    EXPECT_EQ(Take(), before);
+    EXPECT_EQ(w.InPrincipal->text(), "      $15,000.50");
+    EXPECT_EQ(w.InRate->currentText(), "         9.250%");
+    EXPECT_EQ(w.InTerm->currentText(), "              30");
+    EXPECT_EQ(mm_.LoanInputs[3], 2.5);
+    EXPECT_DOUBLE_EQ(mm_.BiWeeklyPeriods, 364.5 / 14);
+}
+
+TEST_F(TableFileWindowTest, SavedBeforeTheAdditionalPaymentsDialogHasOneLine) {
+    Open(1);
+    Calculate();
+    Save("first.kmd");
+    const std::string bytes = Bytes("first.kmd");
+    EXPECT_EQ(bytes, "100000,10.125,25,\"      Monthly\",\"      Monthly\",\"" + mm_.FirstPayDate +
+                         "\",0,1,1,0,0,1,365,\"O\",0\r\n");
+    // The next dialog offers the name just used.
+    DialogDriver driver([](FileInfo& d) { d.reject(); });
+    QTest::mouseClick(window_->MSaveFile, Qt::LeftButton);
+    EXPECT_EQ(driver.preselected, "first.kmd");
+}
+
+TEST_F(TableFileWindowTest, FixedDaysOptionReplacesTheStoredDays) {
+    MortgageCalc& w = Open(1);
+    Write("days.kmd",
+          "100000,10.125,25,\"      Monthly\",\"      2 "
+          "Weeks\",\"2026-01-15\",0,0,1,0,0,1,300,\"O\",0\r\n");
+    Load("days.kmd");
+    EXPECT_TRUE(port_.messages.empty());
+    EXPECT_EQ(mm_.DaysOption, 0);
+    EXPECT_EQ(mm_.DaysInYear, 365.25f);
+    EXPECT_EQ(mm_.BiWeeklyPeriods, 26.08928571);
+    EXPECT_EQ(mm_.WeeklyPeriods, 52.17857143);
+    EXPECT_EQ(mm_.FirstPayDate, ShortDateText(QDate(2026, 1, 15)));
+    EXPECT_TRUE(w.Option2->isChecked());
+    EXPECT_EQ(mm_.RowView, 1);
+    EXPECT_EQ(w.FreqPmt->currentText(), "      2 Weeks");
+    EXPECT_NE(mm_.ResultRowCount, 0);  // calculated at the end
+    EXPECT_FALSE(w.InMonthPI->text().isEmpty());
+}
+
+TEST_F(TableFileWindowTest, DamagedFilesChangeNothing) {
+    Open(1);
+    Type(window_->InPrincipal, "180000");
+    SetPrePayments(25, {{3, 1000}});
+    Calculate();
+    mm_.LastMortgageFile = "bad.kmd";
+    const Snapshot before = Take();
+
+    const std::string good =
+        "100000,7.5,25,\"      Monthly\",\"      "
+        "Monthly\",\"2024-06-15\",0,1,2,2,1,1,365,\"O\",0\r\n"
+        "1,0\r\n2,500\r\n";
+    std::string years46 =
+        "100000,7.5,25,\"      Monthly\",\"      "
+        "Monthly\",\"2024-06-15\",0,1,2,46,0,1,365,\"O\",0\r\n";
+    for (int y = 1; y <= 46; ++y) years46 += std::to_string(y) + ",0\r\n";
+    std::mt19937 rng(5);
+    std::string random(300, '\0');
+    for (char& c : random) c = static_cast<char>(rng() % 256);
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"missing year line", good.substr(0, good.find("2,500"))},
+        {"truncated line 1", good.substr(0, 40)},
+        {"empty", ""},
+        {"wrong field type", "\"100000\"" + good.substr(6)},
+        {"46 year lines", years46},
+        {"huge count",
+         "100000,7.5,25,\"      Monthly\",\"      Monthly\",\"2024-06-15\",0,1,2,"
+         "30000,0,1,365,\"O\",0\r\n"},
+        {"bad option",
+         "100000,7.5,25,\"      Monthly\",\"      Monthly\",\"2024-06-15\",0,9,2,0,"
+         "0,1,365,\"O\",0\r\n"},
+        {"loan table in a mortgage file",
+         "100000,7.5,25,\"      Monthly\",\"      "
+         "Monthly\",\"2024-06-15\",0,1,2,0,0,2,365,\"O\",0\r\n"},
+        {"random bytes", random},
+    };
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        Write("bad.kmd", bytes);
+        mm_.LastMortgageFile = "bad.kmd";
+        port_.messages.clear();
+        Load("bad.kmd");
+        EXPECT_EQ(port_.messages, std::vector<int>({13}));
+        EXPECT_EQ(Take(), before);
+        EXPECT_EQ(mm_.LastMortgageFile, "");
+        EXPECT_EQ(mm_.FileKind, 0);
+        EXPECT_TRUE(window_->isVisible());
+    }
+    // A file that went away between choosing and reading.
+    port_.messages.clear();
+    DialogDriver driver([this](FileInfo& d) {
+        TypeAndPress(d, "bad.kmd");
+        QFile::remove(folder_ + "/bad.kmd");
+    });
+    QTest::mouseClick(window_->MLoadFile, Qt::LeftButton);
+    EXPECT_EQ(port_.messages, std::vector<int>({13}));
+    EXPECT_EQ(Take(), before);
+}
+
+TEST_F(TableFileWindowTest, SavingNeedsAResult) {
+    Open(1);
+    DialogDriver driver([](FileInfo& d) { d.reject(); });
+    QTest::mouseClick(window_->MSaveFile, Qt::LeftButton);
+    EXPECT_EQ(port_.messages, std::vector<int>({15}));
+    EXPECT_FALSE(driver.ran());
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(QDir(folder_).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(TableFileWindowTest, CancellingChangesNothing) {
+    Open(1);
+    Calculate();
+    const Snapshot before = Take();
+    for (QPushButton* command : {window_->MLoadFile, window_->MSaveFile}) {
+        DialogDriver driver([](FileInfo& d) { QTest::mouseClick(d.DlgButton[1], Qt::LeftButton); });
+        QTest::mouseClick(command, Qt::LeftButton);
+        EXPECT_TRUE(driver.ran());
+        EXPECT_EQ(mm_.FileKind, 0);
+        EXPECT_EQ(mm_.DialogFileName, "");
+        EXPECT_EQ(Take(), before);
+        EXPECT_TRUE(port_.messages.empty());
+    }
+    EXPECT_TRUE(QDir(folder_).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(TableFileWindowTest, AFailedSaveReportsTheKindsMessage) {
+    for (std::int16_t mode : {1, 2}) {
+        Open(mode);
+        Calculate();
+        const QString name = mode == 1 ? "taken.kmd" : "taken.kld";
+        QDir(folder_).mkpath(name + "/inside");  // a folder where the file would go
+        port_.messages.clear();
+        Save(name);
+        EXPECT_EQ(port_.messages, std::vector<int>({mode == 1 ? 14 : 25}));
+        EXPECT_TRUE(QFileInfo(folder_ + "/" + name + "/inside").isDir());
+        EXPECT_EQ(mode == 1 ? mm_.LastMortgageFile : mm_.LastLoanFile, "");
+        EXPECT_EQ(mm_.FileKind, 0);
+    }
+}
+
+TEST_F(TableFileWindowTest, SavingOverAFileReplacesItWhole) {
+    Open(1);
+    Calculate();
+    Write("old.kmd", std::string(5000, 'x'));
+    Save("old.kmd");
+    EXPECT_TRUE(port_.messages.empty());
+    const auto file = ReadTableFile((folder_ + "/old.kmd").toStdString());
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->principal, 100000);
+    EXPECT_EQ(QDir(folder_).entryList(QDir::Files | QDir::Hidden), QStringList({"old.kmd"}));
+}
+
+}  // namespace
+}  // namespace bw
