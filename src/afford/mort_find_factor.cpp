@@ -71,7 +71,12 @@ MortFindFactor::MortFindFactor(AppContext& ctx, QWidget* parent) : QWidget(paren
     Form_Load();
 }
 
-MortFindFactor::~MortFindFactor() = default;
+MortFindFactor::~MortFindFactor() {
+    // No lost-focus handling while the controls are taken down.
+    for (QObject* watched : std::initializer_list<QObject*>{
+             MFInPrincipal, MFInRate, MFInTerm, MFInMthPayment, MFCompPeriod, MFFreqPmt})
+        watched->removeEventFilter(this);
+}
 
 void MortFindFactor::buildControls() {
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
@@ -230,11 +235,19 @@ void MortFindFactor::buildControls() {
     // Picking an entry of a list marks it as changed; leaving the list recalculates.
     for (QComboBox* l : {MFCompPeriod, MFFreqPmt})
         connect(l, &QComboBox::activated, this, [this] { ctx_.mm.TypingFlag = 1; });
-    connect(MFCalc, &QPushButton::clicked, this, [this] { MFCalc_Click(); });
-    connect(MFShowIRF, &QPushButton::clicked, this, [this] { MFShowIRF_Click(); });
-    connect(Printr, &QPushButton::clicked, this, [this] { Printr_Click(); });
-    connect(MFHelp, &QPushButton::clicked, this, [this] { MFHelp_Click(); });
-    connect(MFExit, &QPushButton::clicked, this, [this] { MFExit_Click(); });
+    // A button pressed by its access key takes the focus first, as a click does, so that an
+    // edited box is read and recalculated before the button's command runs.
+    const auto command = [this](QPushButton* b, void (MortFindFactor::*handler)()) {
+        connect(b, &QPushButton::clicked, this, [this, b, handler] {
+            if (!b->hasFocus() && isActiveWindow()) b->setFocus(Qt::ShortcutFocusReason);
+            (this->*handler)();
+        });
+    };
+    command(MFCalc, &MortFindFactor::MFCalc_Click);
+    command(MFShowIRF, &MortFindFactor::MFShowIRF_Click);
+    command(Printr, &MortFindFactor::Printr_Click);
+    command(MFHelp, &MortFindFactor::MFHelp_Click);
+    command(MFExit, &MortFindFactor::MFExit_Click);
 }
 
 void MortFindFactor::Form_Load() {

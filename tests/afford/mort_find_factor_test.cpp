@@ -22,6 +22,10 @@
 #include "support/recording_message_port.h"
 #include "support/test_frame.h"
 
+#include <QMdiSubWindow>
+
+#include "shell/mdi_container.h"
+
 #if __has_include("reports/qt_printer_backend.h")
 #include "reports/qt_printer_backend.h"
 #define BW_TEST_PRINTING 1
@@ -223,6 +227,18 @@ TEST_F(MortFindFactorTest, TypedPrincipalRecalculatesOnLeaving) {
     EXPECT_EQ(w->MFInMthPayment->text(), Pad(Amount(MonthlyPayment(200000, 7.125, 25)), 16));
 }
 
+TEST_F(MortFindFactorTest, AccessKeyReadsTheEditedBoxFirst) {
+    open();
+    type(w->MFInPrincipal, "50000");
+    QTest::keyClick(w->MFInPrincipal, Qt::Key_C, Qt::AltModifier);
+    // A button's access key presses it a moment later, after taking the focus.
+    QTest::qWait(300);
+    EXPECT_EQ(QApplication::focusWidget(), w->MFCalc);
+    EXPECT_EQ(w->values()[kMFPrincipal], 50000);
+    EXPECT_EQ(w->MFInPrincipal->text(), Pad("$50,000.00", 16));
+    EXPECT_EQ(w->MFInMthPayment->text(), Pad(Amount(MonthlyPayment(50000, 6.5, 25)), 16));
+}
+
 TEST_F(MortFindFactorTest, EnterInThePaymentBoxRecalculatesAndMovesToCalculate) {
     open();
     w->MFPrincipalOpt->click();
@@ -420,6 +436,40 @@ TEST_F(MortFindFactorTest, PrintoutAsksFirstAndPrintsOnePage) {
     EXPECT_EQ(w->pos(), QPoint(Px(1000), Px(1000)));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     SetPrintToPdfFile(QString());
+}
+
+// Inside the real frame: the MDI child window is put back at the standard place after printing.
+TEST(MortFindFactorInFrame, PrintsAndReturnsToItsPlace) {
+    MMODULE mm;
+    mm.CurrencySymbol = "$";
+    test::RecordingMessagePort port(&mm);
+    MDIContainer frame(mm);
+    frame.resize(Px(MDIContainer::kStartWidth), Px(MDIContainer::kStartHeight));
+    frame.show();
+    AppContext ctx{mm, port, frame};
+    auto* w = new MortFindFactor(ctx);
+    frame.showChild(w);
+    QApplication::processEvents();
+    QMdiSubWindow* sub = frame.subWindowOf(w);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(frame.frameCaption(), " Mortgage Affordability");
+    EXPECT_EQ(sub->pos(), frame.placementPixels());
+    EXPECT_EQ(w->size(), QSize(Px(9480), Px(6360)));
+    frame.grab().save("/tmp/afford_frame.png");
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("frame.pdf");
+    SetPrintToPdfFile(pdf);
+    sub->move(100, 80);
+    port.answers = {true};
+    w->Printr->click();
+    SetPrintToPdfFile(QString());
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(sub->pos(), frame.placementPixels());
+    EXPECT_EQ(w->size(), QSize(Px(9480), Px(6360)));
+
+    w->MFExit->click();
+    EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
 }
 #endif
 
