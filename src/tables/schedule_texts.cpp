@@ -7,6 +7,15 @@
 #include "shell/number_format.h"
 
 namespace bw {
+namespace {
+
+// A result box's text right-aligned in its field; an amount longer than the field (a total of a
+// million or more) is shown whole rather than cut to the field's first characters.
+std::string BoxText(const std::string& text, int width) {
+    return TextLength(text) > static_cast<std::size_t>(width) ? text : RightAlign(text, width);
+}
+
+}  // namespace
 
 const std::array<std::string, kGridColumns> kGridHeadings = {"",
                                                              "Interest Payment",
@@ -85,13 +94,13 @@ ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const Schedule
     }
     b.PeriodicR = FormatNumber(result.periodicRate, "0.########");
     b.NumPmtsYear = RightAlign(FormatNumber(static_cast<double>(ppy), "###"), 12);
-    b.InMonthPI = RightAlign(view.currencySymbol + FormatNumber(result.payment, "###,,###.00"), 12);
+    b.InMonthPI = BoxText(view.currencySymbol + FormatNumber(result.payment, "###,,###.00"), 12);
     double final = static_cast<double>(result.payments) / ppy;
     if (view.tableMode == 2) final *= 12;
-    b.EndMortYear = RightAlign(FormatNumber(final, "###.00"), 12);
+    b.EndMortYear = BoxText(FormatNumber(final, "###.00"), 12);
     b.AllPayments =
-        RightAlign(view.currencySymbol + FormatNumber(result.totalPaid, "###,,###.00"), 12);
-    b.TotSavd = RightAlign(view.currencySymbol + FormatNumber(result.savings, "###,,###.00"), 12);
+        BoxText(view.currencySymbol + FormatNumber(result.totalPaid, "###,,###.00"), 12);
+    b.TotSavd = BoxText(view.currencySymbol + FormatNumber(result.savings, "###,,###.00"), 12);
 
     std::int16_t rrc = 0;
     if (view.rowView == 2)

@@ -396,6 +396,41 @@ INSTANTIATE_TEST_SUITE_P(
                                      "       48.00", "  $24,405.75", "        $.00"}}),
     [](const ::testing::TestParamInfo<WorkedExample>& info) { return info.param.name; });
 
+TEST_F(MortgageCalcTest, TotalsOfAMillionOrMoreAreShownWhole) {
+    MortgageCalc& w = open(1);
+    type(w.InPrincipal, "500000");
+    clickCalculate();
+    // The principal plus the sum of the monthly interest parts: 1,376,290.98 (summed here).
+    const double rm = 0.0084375;
+    const double payment = 500000 * rm / (1 - std::pow(1 + rm, -300));
+    double balance = 500000, interest = 0;
+    for (int k = 0; k < 300; ++k) {
+        interest += balance * rm;
+        balance -= payment - balance * rm;
+    }
+    EXPECT_NEAR(500000 + interest, 1376290.98, 0.005);
+    EXPECT_EQ(w.AllPayments->text(), "$1,376,290.98");
+    EXPECT_EQ(w.InMonthPI->text(), "   $4,587.64");
+}
+
+TEST_F(MortgageCalcTest, ZeroPrincipalGivesAScheduleOfZeros) {
+    MortgageCalc& w = open(1);
+    type(w.InPrincipal, "0");
+    clickCalculate();
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(w.InPrincipal->text(), "            $.00");
+    EXPECT_EQ(cell(1, 1), ".00");
+    EXPECT_EQ(cell(25, 3), ".00");
+}
+
+TEST_F(MortgageCalcTest, AnAmountTooLargeForTheTablesGivesMessage4) {
+    MortgageCalc& w = open(1);
+    type(w.InPrincipal, "99999999999999999999");
+    clickCalculate();
+    EXPECT_EQ(port.messages, std::vector<int>{4});
+    EXPECT_FALSE(w.hasResult());
+}
+
 TEST_F(MortgageCalcTest, ZeroRateGivesMessage4) {
     MortgageCalc& w = open(1);
     type(w.InRate, "0");
