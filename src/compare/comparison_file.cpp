@@ -173,6 +173,11 @@ void ReadBody(Checked& in, ComparisonFile& f) {
         GraphPoint p;
         p.label = in.text("graph label");
         p.value = in.number("graph value");
+        try {
+            (void)Money::fromDouble(p.value);  // a total interest always fits the currency range
+        } catch (const CurrencyOverflow&) {
+            in.fail("graph value");
+        }
         s.graph.push_back(p);
     }
     s.printText = in.text("printout text");

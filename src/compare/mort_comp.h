@@ -1,0 +1,117 @@
+#pragma once
+// MortComp, "Mortgage Comparison Tables": up to 12 mortgages computed one after another and
+// listed side by side in MCGrid1; MCGrid2 below lists the additional payments each row used.
+// Comparisons are saved and opened as .KCD files, printed and graphed.
+
+#include <QWidget>
+#include <string>
+
+#include "compare/comparison_file.h"
+#include "compare/comparison_sheet.h"
+#include "shell/app_context.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace bw {
+
+class MSGrid;
+
+class MortComp : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MortComp(AppContext& ctx, QWidget* parent = nullptr);
+    ~MortComp() override;
+
+    // The comparison as it stands (rows, lower grid, bookkeeping, texts).
+    const ComparisonSheet& sheet() const { return sheet_; }
+
+    // Controls, named as the program names them.
+    QLineEdit* InPrincipal = nullptr;
+    QComboBox* InRate = nullptr;
+    QComboBox* InTerm = nullptr;
+    QComboBox* FreqPmt = nullptr;
+    QComboBox* ComPeriod = nullptr;
+    QLabel* InDays = nullptr;
+    QLabel* PeriodicR = nullptr;
+    MSGrid* MCGrid1 = nullptr;
+    MSGrid* MCGrid2 = nullptr;
+    QPlainTextEdit* MCTextBox = nullptr;
+    QPushButton* MCCalc = nullptr;
+    QPushButton* MCAddPrePay = nullptr;
+    QPushButton* MCShowIRF = nullptr;
+    QPushButton* MCGraphs = nullptr;
+    QPushButton* MCPrinter = nullptr;
+    QPushButton* CSaveFile = nullptr;
+    QPushButton* CLoadFile = nullptr;
+    QPushButton* MCHelp = nullptr;
+    QPushButton* MCExit = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+
+    // The commands (the same as clicking their buttons).
+    void MCCalc_Click();
+    void MCAddPrePay_Click();
+    void MCShowIRF_Click();
+    void MCGraphs_Click();
+    void MCPrinter_Click();
+    void CSaveFile_Click();
+    void CLoadFile_Click();
+    void MCHelp_Click();
+    void MCExit_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildControls();
+    void Form_Load();
+    void layOutUpperGrid();
+    void layOutLowerGrid();
+    void showSheet();  // both grids from the sheet
+    void showUpperRow(int row);
+    void clearUpperGrid();
+    void syncSharedState();  // GraphValues, GraphLabels, PrintLines(1) from the sheet
+
+    // Input protocol; key handlers return true when the key is discarded.
+    bool InPrincipal_KeyPress(int keyAscii);
+    void InPrincipal_GotFocus();
+    void InPrincipal_LostFocus();
+    bool InRate_KeyPress(int keyAscii);
+    void InRate_LostFocus();
+    void InRate_Click();
+    bool InTerm_KeyPress(int keyAscii);
+    void InTerm_LostFocus();
+    void InTerm_Click();
+    bool List_KeyPress(QComboBox* list, int keyAscii);
+    void List_Click();
+    bool MCTextBox_KeyPress(int keyAscii);
+    void commitPendingInput();
+    void discardPrePayments();
+    void closeQuickHelp();
+
+    void showPrincipal(int width);
+    void showRate(bool percentInField);
+    void showPeriod();
+
+    // The end of either file command, whatever happened.
+    void finishFileCommand();
+    void applyFile(const ComparisonFile& file);
+
+    AppContext& ctx_;
+    ComparisonSheet sheet_;
+    bool exiting_ = false;
+    bool inLostFocus_ = false;
+};
+
+}  // namespace bw
