@@ -3,13 +3,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "files/table_file.h"
 #include "shell/dates.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
@@ -27,7 +30,9 @@ const char* kTableUsage =
     "  [--frequency monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc]\n"
     "  [--view all|annual] [--days 365.25|365|364|363|VALUE] [--term 0|1|2|3|4|5|10]\n"
     "  [--dates] [--first-date DATE] [--prepay YEAR=AMOUNT ...] [--prepay-month 1..12]\n"
-    "  [--format text|csv|json] [--folder DIR]\n";
+    "  [--format text|csv|json] [--folder DIR] [--open FILE.KMD|FILE.KLD] [--save FILE]\n"
+    "  --open starts from the inputs of a table file (the other options override them);\n"
+    "  --save writes the inputs to a table file once the table is calculated.\n";
 
 const std::map<std::string, int> kCompoundingNames = {
     {"monthly", 0}, {"bimonthly", 1}, {"quarterly", 2}, {"semiannual", 3}, {"annual", 4}};
@@ -175,22 +180,32 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
                 out << kTableUsage;
                 return 0;
             }
-        const Args args(argv,
-                        {"principal", "rate", "period", "compounding", "frequency", "view", "days",
-                         "term", "first-date", "prepay", "prepay-month", "format", "folder"},
-                        {"loan", "dates"}, {"prepay"});
+        const Args args(
+            argv,
+            {"principal", "rate", "period", "compounding", "frequency", "view", "days", "term",
+             "first-date", "prepay", "prepay-month", "format", "folder", "open", "save"},
+            {"loan", "dates"}, {"prepay"});
         const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
                                                    .filePath(kSettingsFileName)
                                                    .toStdString());
 
+        // A table file gives the starting values, as "&Open File" restores them.
+        std::optional<TableFile> file;
+        if (auto name = args.get("open")) {
+            file = ReadTableFile(*name);
+            if (!file) throw Stop{13};
+        }
+
         AmortizationInput in;
-        in.tableMode = args.has("loan") ? 2 : 1;
-        in.principal = args.number("principal", in.tableMode == 1 ? 100000 : 20000);
-        in.rate = args.number("rate", 10.125);
+        in.tableMode = args.has("loan") ? 2 : file ? file->tableMode : 1;
+        const double defaultPrincipal = in.tableMode == 1 ? 100000 : 20000;
+        in.principal = args.number("principal", file ? file->principal : defaultPrincipal);
+        in.rate = args.number("rate", file ? file->rate : 10.125);
         const double period = args.number("period", in.tableMode == 1 ? 25 : 48);
         if (in.principal < 0 || in.rate < 0 || period < 0)
             throw UsageError("principal, rate and period cannot be negative");
         in.period = in.tableMode == 1 ? period : period / 12.0;
+        if (file && !args.get("period")) in.period = file->period;  // stored in years
 
         int compounding = settings.defaultCompounding >= 0 && settings.defaultCompounding <= 4
                               ? settings.defaultCompounding
@@ -201,17 +216,21 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             compounding = it->second;
         }
         in.compounding = lists::kCompounding[static_cast<std::size_t>(compounding)];
+        if (file && !args.get("compounding")) in.compounding = file->compounding;
+        if (file) in.frequency = file->frequency;
         if (auto f = args.get("frequency")) {
             auto it = kFrequencyNames.find(*f);
             if (it == kFrequencyNames.end()) throw UsageError("unknown frequency '" + *f + "'");
             in.frequency = lists::kFrequency[static_cast<std::size_t>(it->second)];
         }
-        const std::string viewName = args.get("view").value_or("annual");
+        const std::string viewName =
+            args.get("view").value_or(file && file->rowView == 2 ? "all" : "annual");
         if (viewName != "all" && viewName != "annual") throw UsageError("--view is all or annual");
         in.rowView = viewName == "all" ? 2 : 1;
 
         // Days in year, as the days-in-year dialog sets them.
-        DaysSetting days = DaysForOption(1);
+        DaysSetting days =
+            file ? DaysForOption(file->daysOption, file->daysInYear) : DaysForOption(1);
         if (auto d = args.get("days")) {
             auto v = ParseNumberText(*d);
             if (!v) throw UsageError("--days needs a number");
@@ -239,11 +258,13 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             throw UsageError("--term is one of 0, 1, 2, 3, 4, 5, 10");
         in.displayTerm = static_cast<std::int16_t>(term);
 
-        in.dateMode = args.has("dates") ? 1 : 0;
+        in.dateMode = args.has("dates") ? 1 : file ? file->dateMode : 0;
         if (auto fd = args.get("first-date")) {
             auto date = ParseDateText(*fd);
             if (!date) throw Stop{10};
             in.firstPayDate = ShortDateText(*date);
+        } else if (file) {
+            in.firstPayDate = ShortDateText(ParseDateText(file->firstPayDate).value_or(Today()));
         } else {
             in.firstPayDate = ShortDateText(Today());
         }
@@ -257,9 +278,11 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
 
         // Additional payments, as the additional-payments dialog stores and counts them.
         std::int16_t prePayCount = 0;
+        std::int16_t prePayYears = 0;
         if (args.has("prepay")) {
             std::int16_t years = 0;
             ToInt16(in.period, years);
+            prePayYears = std::clamp<std::int16_t>(years, 0, kYearLastRow);
             for (int y = 1; y <= years && y <= kYearLastRow; ++y)
                 in.prePayTable[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
             for (const auto& spec : args.all("prepay")) {
@@ -276,6 +299,10 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             }
             for (int y = 1; y <= years && y <= kYearLastRow; ++y)
                 if (in.prePayTable[static_cast<std::size_t>(y)][2] > Money()) ++prePayCount;
+        } else if (file) {
+            in.prePayTable = file->prePayTable;
+            prePayYears = file->prePayYears;
+            prePayCount = file->prePayCount;
         }
 
         const std::string format = args.get("format").value_or("text");
@@ -290,6 +317,33 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             if (m == 34 && r.outcome == EngineOutcome::Completed) err << MessageText(m) << "\n";
         if (r.outcome != EngineOutcome::Completed)
             throw Stop{r.messages.empty() ? 4 : r.messages.back()};
+
+        // "Sa&ve File": the inputs of a calculated table, under a name of the mode's kind.
+        if (auto name = args.get("save")) {
+            const int bad = in.tableMode == 2 ? 25 : 14;
+            const std::string base = name->substr(name->find_last_of('/') + 1);
+            const auto point = base.find('.');
+            std::string extension = point == std::string::npos ? "" : base.substr(point);
+            for (char& c : extension)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (extension != (in.tableMode == 2 ? ".KLD" : ".KMD")) throw Stop{bad};
+            TableFile f;
+            f.principal = in.principal;
+            f.rate = in.rate;
+            f.period = in.period;
+            f.compounding = in.compounding;
+            f.frequency = in.frequency;
+            f.firstPayDate = in.firstPayDate;
+            f.dateMode = in.dateMode;
+            f.daysOption = days.option;
+            f.rowView = in.rowView;
+            f.prePayYears = prePayYears;
+            f.prePayCount = prePayCount;
+            f.tableMode = in.tableMode;
+            f.daysInYear = days.daysInYear;
+            f.prePayTable = in.prePayTable;
+            if (!WriteTableFile(*name, f)) throw Stop{bad};
+        }
 
         ScheduleView view;
         view.tableMode = in.tableMode;

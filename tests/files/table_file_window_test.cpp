@@ -384,6 +384,48 @@ TEST_F(TableFileWindowTest, DamagedFilesChangeNothing) {
     EXPECT_EQ(Take(), before);
 }
 
+// Mutated files through the window: each is either refused with message 13 and nothing of the
+// window changed, or opened without a message from the file.
+TEST_F(TableFileWindowTest, MutatedFilesAreOpenedWholeOrNotAtAll) {
+    Open(1);
+    Calculate();
+    const std::string good =
+        "120000,6.25,20,\"    Quarterly\",\"  Semimonthly\",\"2027-09-30\",1,4,2,3,1,1,364.25,"
+        "\"O\",0\r\n1,0\r\n2,750\r\n3,0\r\n";
+    std::mt19937 rng(11);
+    int refused = 0, opened = 0;
+    for (int i = 0; i < 150; ++i) {
+        std::string bytes = good;
+        for (int e = 0; e < 1 + static_cast<int>(rng() % 3); ++e) {
+            const std::size_t pos = rng() % bytes.size();
+            switch (rng() % 4) {
+                case 0: bytes[pos] = static_cast<char>('0' + rng() % 10); break;
+                case 1: bytes[pos] = static_cast<char>(rng() % 256); break;
+                case 2: bytes.erase(pos, 1); break;
+                default: bytes.resize(pos + 1); break;
+            }
+        }
+        Write("m.kmd", bytes);
+        const Snapshot before = Take();
+        port_.messages.clear();
+        Load("m.kmd");
+        if (std::find(port_.messages.begin(), port_.messages.end(), 13) != port_.messages.end()) {
+            ++refused;
+            ASSERT_EQ(port_.messages, std::vector<int>({13})) << bytes;
+            ASSERT_EQ(Take(), before) << bytes;
+        } else {
+            ++opened;
+            const auto file = ParseTableFile(bytes);
+            ASSERT_TRUE(file) << bytes;
+            EXPECT_EQ(mm_.LoanInputs[1], file->principal);
+            EXPECT_EQ(mm_.PrePayYears, file->prePayYears);
+        }
+        ASSERT_TRUE(window_->isVisible());
+    }
+    EXPECT_GT(refused, 50);
+    EXPECT_GT(opened, 5);
+}
+
 TEST_F(TableFileWindowTest, SavingNeedsAResult) {
     Open(1);
     DialogDriver driver([](FileInfo& d) { d.reject(); });
