@@ -149,6 +149,7 @@ MortgageCalc::~MortgageCalc() {
 
 void MortgageCalc::buildControls() {
     setObjectName(QStringLiteral("MortgageCalc"));
+    setFocusPolicy(Qt::NoFocus);
     auto named = [](QWidget* widget, const char* name) {
         widget->setObjectName(QString::fromLatin1(name));
     };
@@ -219,7 +220,7 @@ void MortgageCalc::buildControls() {
     MTextBox = new QPlainTextEdit(this);
     named(MTextBox, "MTextBox");
     MTextBox->setReadOnly(true);
-    MTextBox->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    MTextBox->setTextInteractionFlags(Qt::TextSelectableByMouse);
     MTextBox->setContextMenuPolicy(Qt::NoContextMenu);
     MTextBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MTextBox->setFocusPolicy(Qt::StrongFocus);
@@ -390,6 +391,8 @@ void MortgageCalc::buildControls() {
     QWidget::setTabOrder(InTerm, Comperiod);
     QWidget::setTabOrder(Comperiod, FreqPmt);
     QWidget::setTabOrder(FreqPmt, MCalc);
+    // The focus given to the window goes to the principal box.
+    setFocusProxy(InPrincipal);
 
     // Event wiring.
     for (QObject* watched : {static_cast<QObject*>(InPrincipal), static_cast<QObject*>(InRate),
@@ -640,6 +643,15 @@ bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == MTextBox)
             discard = MTextBox_KeyPress(code);
         if (discard) return true;
+    } else if (type == QEvent::Wheel) {
+        // The wheel turns a list only while the list has the focus: turning one the pointer
+        // merely passes over would change an input behind the user's back.
+        if ((watched == InRate || watched == InTerm || watched == Comperiod ||
+             watched == FreqPmt) &&
+            !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
     } else if (type == QEvent::Resize && watched == MGrid->viewport()) {
         fitGridColumns();
     } else if (type == QEvent::FocusIn && watched == InPrincipal) {

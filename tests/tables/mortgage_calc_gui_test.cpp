@@ -10,10 +10,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <QtTest/QTest>
 #include <cmath>
 #include <memory>
 
+#include "shell/dates.h"
+#include "shell/mdi_container.h"
 #include "shell/ms_grid.h"
 #include "support/recording_message_port.h"
 #include "support/test_frame.h"
@@ -247,6 +250,28 @@ TEST_F(MortgageCalcTest, ListsRefuseTypedKeysAndEnterMovesOn) {
     type(w.FreqPmt, "\n");
     EXPECT_TRUE(w.MCalc->hasFocus());
     EXPECT_EQ(mm.TypingFlag, 0);
+    // Enter on "&Calculate" calculates.
+    QTest::keyClick(w.MCalc, Qt::Key_Return);
+    EXPECT_EQ(trimmed(w.InMonthPI->text()), "$917.53");
+}
+
+TEST_F(MortgageCalcTest, TheWheelTurnsOnlyAListThatHasTheFocus) {
+    MortgageCalc& w = open(1);
+    type(w.InPrincipal, "7");
+    QWheelEvent wheel(QPointF(5, 5), w.FreqPmt->mapToGlobal(QPointF(5, 5)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.FreqPmt, &wheel);
+    EXPECT_EQ(w.FreqPmt->currentIndex(), 0);
+    EXPECT_EQ(mm.TypingFlag, 1);  // the edit of the principal is still taken on leaving
+    clickCalculate();
+    EXPECT_EQ(mm.LoanInputs[1], 7);
+}
+
+TEST_F(MortgageCalcTest, GivingTheWindowTheFocusPutsItInThePrincipalBox) {
+    MortgageCalc& w = open(1);
+    w.MCalc->setFocus();
+    w.setFocus();
+    EXPECT_TRUE(w.InPrincipal->hasFocus());
 }
 
 TEST_F(MortgageCalcTest, CalculateFillsAllPaymentsWithYearNumbers) {
@@ -464,6 +489,39 @@ TEST_F(MortgageCalcTest, DisplayTermShowsItsRowsAndTheTermTotals) {
     EXPECT_EQ(cell(62, 3), "$" + cell(60, 3));
 }
 
+TEST_F(MortgageCalcTest, TermLongerThanTheResultEndsWithMessage34AndAReset) {
+    MortgageCalc& w = open(1);
+    mm.DisplayTerm = 20;
+    w.FreqPmt->setCurrentIndex(4);  // " Biweekly(Acc)": paid off in 18.54 years, 19 year rows
+    clickCalculate();
+    EXPECT_EQ(port.messages, std::vector<int>{34});
+    EXPECT_EQ(mm.DisplayTerm, 0);
+    EXPECT_EQ(mm.TypingFlag, 1);
+    EXPECT_EQ(mm.ResultRowCount, 0);
+    EXPECT_TRUE(gridEmpty());
+    EXPECT_EQ(w.InMonthPI->text(), "");
+    // The next calculation shows all years.
+    port.messages.clear();
+    clickCalculate();
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(w.MGrid->rows(), 23);  // 19 rows + 4 is below the least of 23
+    EXPECT_EQ(cell(19, 0), "  19");
+    EXPECT_EQ(cell(21, 0), "Total:");
+}
+
+TEST_F(MortgageCalcTest, PaymentDatesInTheFirstColumn) {
+    MortgageCalc& w = open(1);
+    mm.DateMode = 1;
+    mm.FirstPayDate = ShortDateText(QDate(2027, 1, 31));
+    QTest::mouseClick(w.Option1, Qt::LeftButton);
+    clickCalculate();
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(cell(0, 0), " Payment  Date");
+    EXPECT_EQ(cell(1, 0), ShortDateText(QDate(2027, 1, 31)));
+    EXPECT_EQ(cell(2, 0), ShortDateText(QDate(2027, 2, 28)));
+    EXPECT_EQ(cell(13, 0), ShortDateText(QDate(2028, 1, 31)));
+}
+
 TEST_F(MortgageCalcTest, APeriodAboveFortyYearsFromAFileStopsWithMessage5) {
     MortgageCalc& w = open(1);
     mm.LoanInputs[3] = 41;
@@ -607,6 +665,7 @@ TEST(MortgageCalcPictures, SavesScreenshots) {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
         const QString prefix = folder + (mode == 1 ? "/mortgage" : "/loan");
         w.grab().save(prefix + "-loaded.png");
+        w.MCalc->setFocus();
         w.calculate();
         w.grab().save(prefix + "-annual.png");
         w.Option1->click();
@@ -616,6 +675,34 @@ TEST(MortgageCalcPictures, SavesScreenshots) {
         w.MHelp->click();
         w.grab().save(prefix + "-help.png");
     }
+}
+
+// The tables window inside the program's frame, as the README shows it.
+TEST(MortgageCalcPictures, SavesAFramedScreenshot) {
+    const QString folder = qEnvironmentVariable("BW_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "BW_SCREENSHOT_DIR not set";
+    MMODULE mm;
+    mm.CurrencySymbol = "$";
+    mm.TableMode = 1;
+    test::RecordingMessagePort port(&mm);
+    MDIContainer frame(mm);
+    AppContext ctx{mm, port, frame};
+    auto* menu = new QWidget;
+    menu->setFixedSize(200, 100);
+    frame.load(menu);
+    frame.resize(1080, 700);
+    frame.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    auto* w = new MortgageCalc(ctx);
+    menu->hide();
+    frame.showChild(w);
+    QApplication::processEvents();
+    w->Option1->click();
+    w->FreqPmt->setCurrentIndex(4);
+    w->MCalc->setFocus();
+    w->calculate();
+    QApplication::processEvents();
+    frame.grab().save(folder + "/framed.png");
 }
 
 }  // namespace
