@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -136,6 +137,12 @@ FileInfo::FileInfo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     connect(FileListBox, &QListWidget::itemClicked, this, &FileInfo::FileListBox_Click);
     connect(FileListBox, &QListWidget::itemDoubleClicked, this, &FileInfo::FileListBox_DblClick);
     connect(DirsBox, &QListWidget::itemClicked, this, [this] { DirsBox_Click(); });
+    // Moving the highlight with the arrow keys counts as a click, as in a folder list.
+    connect(DirsBox, &QListWidget::currentItemChanged, this, [this] {
+        if (DirsBox->hasFocus()) DirsBox_Click();
+    });
+    DirsBox->installEventFilter(this);
+    FileListBox->installEventFilter(this);
     connect(DirsBox, &QListWidget::itemDoubleClicked, this, &FileInfo::DirsBox_DblClick);
     connect(DriveDropDown, &QComboBox::activated, this, &FileInfo::DriveDropDown_Click);
 
@@ -179,6 +186,23 @@ void FileInfo::showEvent(QShowEvent* event) {
          QPoint(Px(Offset(ctx_.mm.FrameClass).left), Px(Offset(ctx_.mm.FrameClass).top)));
     QDialog::showEvent(event);
     FocusName();
+}
+
+bool FileInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == DirsBox && DirsBox->currentItem()) {
+                DirsBox_DblClick(DirsBox->currentItem());
+                return true;
+            }
+            if (watched == FileListBox && FileListBox->currentItem()) {
+                FileListBox_DblClick(FileListBox->currentItem());
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FileInfo::FillDrives() {

@@ -68,6 +68,8 @@ class FileInfo : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Enter in the folder list or the file list acts as a double-click there.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Form_Load();

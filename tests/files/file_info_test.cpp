@@ -353,6 +353,21 @@ TEST_F(FileInfoTest, FolderNavigation) {
     EXPECT_EQ(dlg->folder(), "/");
 }
 
+TEST_F(FileInfoTest, TheListsWorkFromTheKeyboard) {
+    auto dlg = Open();
+    dlg->DirsBox->setFocus();
+    dlg->DirsBox->setCurrentItem(Item(dlg->DirsBox, "sub"));
+    QTest::keyClick(dlg->DirsBox, Qt::Key_Return);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->folder(), root_ + "/sub");
+    dlg->FileListBox->setFocus();
+    dlg->FileListBox->setCurrentRow(0);
+    QTest::keyClick(dlg->FileListBox, Qt::Key_Return);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(mm_.DialogFileName, "inner.kmd");
+    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
+}
+
 TEST_F(FileInfoTest, TheFolderPersistsWhateverTheKind) {
     {
         auto dlg = Open();
