@@ -307,3 +307,35 @@ TEST(AffordHelpText, FiveParagraphs) {
 
 }  // namespace
 }  // namespace bw
+
+namespace bw {
+namespace {
+
+// The number formats the affordability boxes rely on.
+TEST(AffordFormats, DigitPlaceholderPatterns) {
+    struct Row {
+        double value;
+        const char* pattern;
+        const char* text;
+    };
+    const Row rows[] = {
+        {102562.144, "####,,###.00", "102,562.14"},
+        {0.5, "####,,###.00", ".50"},
+        {0, "####,,###.00", ".00"},
+        {1234567.891, "####,,###.00", "1,234,567.89"},
+        {25, "##.00", "25.00"},
+        {22.929, "##.##", "22.93"},
+        {25, "##.##", "25."},
+        {365, "###", "365"},
+        {365.25, "###.##", "365.25"},
+        {12, "##", "12"},
+        {6.5, "###.000", "6.500"},
+        {-1557.446, "####,,###.00", "-1,557.45"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FormatNumber(row.value, row.pattern), row.text)
+            << row.value << " " << row.pattern;
+}
+
+}  // namespace
+}  // namespace bw

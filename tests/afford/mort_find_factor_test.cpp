@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -426,6 +427,22 @@ TEST_F(MortFindFactorTest, PrintoutAsksFirstAndPrintsOnePage) {
     EXPECT_EQ(w->pos(), QPoint(Px(-60), Px(-30)));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     if (qEnvironmentVariableIsSet("BW_KEEP_PDF")) QFile::copy(pdf, "/tmp/afford_print.pdf");
+    // The picture on the page has the proportions of the shrunk window: the panels without the
+    // message box and the buttons.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "40", "-png", "-singlefile", pdf, dir.filePath("page")});
+    if (render.waitForFinished(60000) && render.exitCode() == 0) {
+        const QImage page(dir.filePath("page.png"));
+        ASSERT_FALSE(page.isNull());
+        QRect box;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 250) box |= QRect(x, y, 1, 1);
+        const double ratio = double(box.width()) / box.height();
+        EXPECT_NEAR(ratio, double(Px(9460)) / Px(5040), 0.06) << box.width() << "x" << box.height();
+    } else {
+        GTEST_LOG_(INFO) << "pdftoppm not available: page proportions not checked";
+    }
 
     // A printout that cannot be written still gives the window its size and place back.
     SetPrintToPdfFile("/nonexistent-folder/x/afford.pdf");
