@@ -144,6 +144,23 @@ TEST_F(MortgageCalcTest, FirstKeyEmptiesThePrincipalAndLeavingFormatsIt) {
     EXPECT_EQ(port.beeps, 0);
 }
 
+TEST_F(MortgageCalcTest, DeleteKeyEmptiesTheResultsAndTheEditIsTaken) {
+    MortgageCalc& w = open(1);
+    clickCalculate();
+    ASSERT_FALSE(gridEmpty());
+    w.InPrincipal->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.InPrincipal->selectedText(), w.InPrincipal->text());  // whole text selected
+    w.InPrincipal->setCursorPosition(4);  // before the "1" of "   $100,000.00"
+    QTest::keyClick(w.InPrincipal, Qt::Key_Delete);
+    EXPECT_TRUE(gridEmpty());
+    EXPECT_EQ(w.InMonthPI->text(), "");
+    EXPECT_EQ(w.InPrincipal->text(), "   $00,000.00");
+    clickCalculate();
+    // "$00,000.00" is no number: its leading number ends at the "$".
+    EXPECT_EQ(mm.LoanInputs[1], 0);
+    EXPECT_EQ(w.InPrincipal->text(), "            $.00");
+}
+
 TEST_F(MortgageCalcTest, PrincipalRefusesLettersAndAThirdDecimal) {
     MortgageCalc& w = open(1);
     type(w.InPrincipal, "12a.345");
