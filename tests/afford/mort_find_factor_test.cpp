@@ -384,13 +384,40 @@ TEST_F(MortFindFactorTest, QuickHelpOpensAndCloses) {
     EXPECT_EQ(w->MFInPrincipal->text(), Pad("$150,000.00", 16));
 }
 
-TEST_F(MortFindFactorTest, DaysInYearMarksTheBoxesEdited) {
+TEST_F(MortFindFactorTest, DaysInYearChangesTheNextCalculation) {
     open();
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    w->MFFreqPmt->setCurrentIndex(2);  // "      2 Weeks"
+    w->MFCalc->click();
+    EXPECT_EQ(w->MFDaysinYear->text(), "365");
+    const QString at365 = w->MFTotIntPaid->text();
+    bool opened = false;
+    // In the dialog: "364", then "E&xit".
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        opened = true;
+        if (auto* option = modal->findChild<QRadioButton*>("IRFactor2")) {
+            option->setFocus();
+            option->click();
+        }
+        if (auto* exit = modal->findChild<QPushButton*>("ExitMort")) exit->click();
+        if (modal->isVisible()) modal->close();
     });
     w->MFShowIRF->click();
     EXPECT_EQ(mm.TypingFlag, 1);
+#if __has_include("tables/mort_irf_table.h")
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(mm.DaysInYear, 364.0f);
+    EXPECT_EQ(mm.BiWeeklyPeriods, 26.0);
+    // Leaving the next box recalculates with the new days.
+    // (the offscreen platform does not give the window back its activation by itself)
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    focus(w->MFInRate);
+    leave();
+    EXPECT_EQ(w->MFDaysinYear->text(), "364");
+    EXPECT_NE(w->MFTotIntPaid->text(), at365);
+#endif
 }
 
 TEST_F(MortFindFactorTest, ExitShowsTheMenu) {
