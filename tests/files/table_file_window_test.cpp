@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "files/file_info.h"
 #include "files/table_file.h"
 #include "shell/dates.h"
+#include "shell/mdi_container.h"
 #include "shell/ms_grid.h"
 #include "support/recording_message_port.h"
 #include "support/test_frame.h"
@@ -42,6 +44,7 @@ class DialogDriver {
             done_ = true;
             timer_.stop();
             caption = dialog->windowTitle();
+            position = dialog->pos();
             preselected = dialog->TextBox->text();
             action_(*dialog);
         });
@@ -50,6 +53,7 @@ class DialogDriver {
     bool ran() const { return done_; }
     QString caption;
     QString preselected;
+    QPoint position;
 
   private:
     std::function<void(FileInfo&)> action_;
@@ -399,10 +403,18 @@ TEST_F(TableFileWindowTest, MutatedFilesAreOpenedWholeOrNotAtAll) {
         for (int e = 0; e < 1 + static_cast<int>(rng() % 3); ++e) {
             const std::size_t pos = rng() % bytes.size();
             switch (rng() % 4) {
-                case 0: bytes[pos] = static_cast<char>('0' + rng() % 10); break;
-                case 1: bytes[pos] = static_cast<char>(rng() % 256); break;
-                case 2: bytes.erase(pos, 1); break;
-                default: bytes.resize(pos + 1); break;
+                case 0:
+                    bytes[pos] = static_cast<char>('0' + rng() % 10);
+                    break;
+                case 1:
+                    bytes[pos] = static_cast<char>(rng() % 256);
+                    break;
+                case 2:
+                    bytes.erase(pos, 1);
+                    break;
+                default:
+                    bytes.resize(pos + 1);
+                    break;
             }
         }
         Write("m.kmd", bytes);
@@ -477,6 +489,41 @@ TEST_F(TableFileWindowTest, SavingOverAFileReplacesItWhole) {
     ASSERT_TRUE(file);
     EXPECT_EQ(file->principal, 100000);
     EXPECT_EQ(QDir(folder_).entryList(QDir::Files | QDir::Hidden), QStringList({"old.kmd"}));
+}
+
+// Inside the real frame: the window's MDI child is hidden while the dialog is open and shown
+// again afterwards; the dialog sits at its offset from the frame.
+TEST(TableFileInFrame, HidesAndShowsTheChildWindow) {
+    MMODULE mm;
+    mm.CurrencySymbol = "$";
+    mm.FirstPayDate = ShortDateText(QDate(2025, 3, 1));
+    QTemporaryDir dir;
+    mm.DialogFolder = QDir(dir.path()).canonicalPath().toStdString() + "/";
+    test::RecordingMessagePort port(&mm);
+    MDIContainer frame(mm);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    AppContext ctx{mm, port, frame};
+    auto* window = new MortgageCalc(ctx);
+    frame.showChild(window);
+    QWidget* child = frame.subWindowOf(window);
+    ASSERT_NE(child, nullptr);
+    QTest::mouseClick(window->MCalc, Qt::LeftButton);
+    ASSERT_NE(mm.ResultRowCount, 0);
+
+    bool childHidden = false;
+    DialogDriver driver([&](FileInfo& d) {
+        childHidden = !child->isVisible();
+        TypeAndPress(d, "framed.kmd");
+    });
+    QTest::mouseClick(window->MSaveFile, Qt::LeftButton);
+    ASSERT_TRUE(driver.ran());
+    EXPECT_TRUE(childHidden);
+    EXPECT_TRUE(child->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(driver.position, frame.frameOrigin() + QPoint(Px(2000), Px(1200)));
+    EXPECT_TRUE(QFile::exists(dir.filePath("framed.kmd")));
+    EXPECT_TRUE(port.messages.empty());
 }
 
 }  // namespace
