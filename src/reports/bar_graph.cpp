@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QOffscreenSurface>
@@ -21,12 +22,19 @@
 #include <QtDataVisualization/QCategory3DAxis>
 #include <QtDataVisualization/QValue3DAxis>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace bw {
 
 namespace {
 
 const QColor kBarColour(31, 86, 168);
+
+// The 3D bars always look at the floor of the graph, which the view keeps in its middle; the
+// surface is made this much taller than the space it shows, so that the bars above the floor fill
+// that space and the empty lower part stays out of sight.
+constexpr double kSurfaceHeight = 1.55;
 const QColor kBarGrey(96, 96, 96);
 
 // The top of the value axis: a round number above the largest value.
@@ -38,11 +46,23 @@ double AxisTop(const GraphData& data) {
     return top > 0 ? top : 1;
 }
 
+// The value axis: a top a little above the largest value, in steps of 1, 2 or 5 times a power of
+// ten, 3 to 11 of them.
+std::pair<double, double> ValueScale(double largest) {
+    const double wanted = largest * 1.02;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(wanted)));
+    const double ratio = wanted / magnitude;
+    const double step = magnitude * (ratio < 2 ? 0.2 : ratio < 5 ? 0.5 : 1.0);
+    return {std::ceil(wanted / step) * step, step};
+}
+
 }  // namespace
 
 BarGraph::BarGraph(QWidget* parent) : QStackedWidget(parent) {
     chart_ = new QChart();
+    chart_->setTheme(QChart::ChartThemeLight);
     chart_->legend()->hide();
+    chart_->setLocalizeNumbers(true);
     chart_->setBackgroundRoundness(0);
     view2D_ = new QChartView(chart_, this);
     view2D_->setObjectName("Graph2D");
@@ -64,12 +84,26 @@ BarGraph::BarGraph(QWidget* parent) : QStackedWidget(parent) {
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     title3D_->setFont(titleFont);
-    layout->addWidget(title3D_);
+    layout->addWidget(title3D_, 0);
+    clip3D_ = new QWidget(page3D_);
+    clip3D_->installEventFilter(this);
+    layout->addWidget(clip3D_, 1);
     addWidget(page3D_);
     setCurrentIndex(0);
 }
 
 BarGraph::~BarGraph() = default;
+
+bool BarGraph::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == clip3D_ && event->type() == QEvent::Resize) place3D();
+    return QStackedWidget::eventFilter(watched, event);
+}
+
+void BarGraph::place3D() {
+    if (!container3D_) return;
+    container3D_->setGeometry(0, 0, clip3D_->width(),
+                              static_cast<int>(std::lround(clip3D_->height() * kSurfaceHeight)));
+}
 
 bool BarGraph::OpenGLAvailable(QString* why) {
     const QString platform = QGuiApplication::platformName();
@@ -120,11 +154,19 @@ void BarGraph::build2D() {
 
     auto* axisX = new QBarCategoryAxis();
     axisX->append(labels);
+    axisX->setTruncateLabels(false);
     chart_->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
+    if (labels.size() > 12) {
+        // Many bars: smaller labels, so that every bar keeps its number.
+        QFont font = axisX->labelsFont();
+        font.setPointSizeF(labels.size() > 30 ? 6.0 : 7.0);
+        axisX->setLabelsFont(font);
+    }
     auto* axisY = new QValueAxis();
-    axisY->setRange(0, AxisTop(data_));
-    axisY->applyNiceNumbers();
+    const auto [top, step] = ValueScale(AxisTop(data_));
+    axisY->setRange(0, top);
+    axisY->setTickCount(static_cast<int>(std::lround(top / step)) + 1);
     axisY->setLabelFormat("%.0f");
     if (!data_.valueAxisTitle.empty())
         axisY->setTitleText(QString::fromStdString(data_.valueAxisTitle));
@@ -137,19 +179,30 @@ void BarGraph::build3D() {
     if (!bars_) {
         bars_ = new Q3DBars();
         bars_->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
-        bars_->scene()->activeCamera()->setCameraPreset(Q3DCamera::CameraPresetFront);
-        bars_->scene()->activeCamera()->setCameraPosition(-20, 18, 95);
+        bars_->scene()->activeCamera()->setCameraPosition(-10, 15, 125);
         bars_->setBarThickness(1.0f);
         bars_->setBarSpacing(QSizeF(0.4, 0.4));
+        bars_->setAspectRatio(1.0);
         bars_->activeTheme()->setType(Q3DTheme::ThemeQt);
         bars_->activeTheme()->setBackgroundEnabled(false);
         bars_->activeTheme()->setWindowColor(Qt::white);
         bars_->activeTheme()->setLabelBackgroundEnabled(false);
+        bars_->activeTheme()->setLabelBorderEnabled(false);
         bars_->activeTheme()->setColorStyle(Q3DTheme::ColorStyleUniform);
-        container3D_ = QWidget::createWindowContainer(bars_, page3D_);
+        QFont labelFont = bars_->activeTheme()->font();
+        labelFont.setPointSize(32);
+        bars_->activeTheme()->setFont(labelFont);
+        bars_->columnAxis()->setLabelAutoRotation(90);
+        bars_->valueAxis()->setLabelAutoRotation(90);
+        bars_->rowAxis()->setLabelAutoRotation(90);
+        // A window of its own, so that the part of the surface below it is cut off.
+        clip3D_->setAttribute(Qt::WA_DontCreateNativeAncestors);
+        clip3D_->setAttribute(Qt::WA_NativeWindow);
+        container3D_ = QWidget::createWindowContainer(bars_, clip3D_);
+        container3D_->setAttribute(Qt::WA_NativeWindow);
         container3D_->setObjectName("Graph3DView");
         container3D_->setFocusPolicy(Qt::NoFocus);
-        page3D_->layout()->addWidget(container3D_);
+        place3D();
         auto* series = new QBar3DSeries();
         series->setMesh(QAbstract3DSeries::MeshBevelBar);
         series->setItemLabelFormat("@colLabel: @valueLabel");
@@ -167,7 +220,9 @@ void BarGraph::build3D() {
     array->append(row);
     QBar3DSeries* series = bars_->seriesList().constFirst();
     series->dataProxy()->resetArray(array, QStringList{QString()}, labels);
-    bars_->valueAxis()->setRange(0, static_cast<float>(AxisTop(data_) * 1.05));
+    const auto [top, step] = ValueScale(AxisTop(data_));
+    bars_->valueAxis()->setRange(0, static_cast<float>(top));
+    bars_->valueAxis()->setSegmentCount(static_cast<int>(std::lround(top / step)));
     bars_->valueAxis()->setTitle(QString::fromStdString(data_.valueAxisTitle));
     bars_->valueAxis()->setTitleVisible(!data_.valueAxisTitle.empty());
     applyStyle(true);
@@ -182,7 +237,6 @@ void BarGraph::applyStyle(bool colour) {
             series->barSets().constFirst()->setBorderColor(colour ? bar.darker(130) : Qt::black);
         }
     }
-    chart_->setTheme(QChart::ChartThemeLight);
     if (bars_ && !bars_->seriesList().isEmpty()) {
         bars_->seriesList().constFirst()->setBaseColor(bar);
     }
@@ -210,14 +264,24 @@ QImage BarGraph::picture(bool colour, QSize size) {
         const QRect titleRect(QPoint(0, 0), QSize(size.width(), title3D_->sizeHint().height() + 4));
         painter.setFont(title3D_->font());
         painter.drawText(titleRect, Qt::AlignCenter, title3D_->text());
-        const QSize barsSize(size.width(), size.height() - titleRect.height());
-        const QImage bars = bars_->renderToImage(4, barsSize * 2);
-        painter.drawImage(QRect(QPoint(0, titleRect.height()), barsSize), bars);
+        // The bars as the window shows them (the visible upper part of the surface), scaled into
+        // the picture.
+        const QImage surface = bars_->renderToImage(4);
+        const int shown = static_cast<int>(std::lround(surface.height() / kSurfaceHeight));
+        const QImage bars = surface.copy(0, 0, surface.width(), shown);
+        QSize barsSize = bars.size();
+        barsSize.scale(size.width(), size.height() - titleRect.height(), Qt::KeepAspectRatio);
+        const int left = (size.width() - barsSize.width()) / 2;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(left, titleRect.height()), barsSize), bars);
     } else {
+        // The chart drawn afresh at the picture's size (a view's own picture would be the size
+        // it has on screen).
         const QSize old = view2D_->size();
         view2D_->resize(size);
         QPainter painter(&image);
-        view2D_->render(&painter);
+        painter.setRenderHint(QPainter::Antialiasing);
+        view2D_->scene()->render(&painter, QRectF(QPointF(0, 0), size), chart_->geometry());
         view2D_->resize(old);
     }
     applyStyle(true);

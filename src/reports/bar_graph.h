@@ -42,8 +42,12 @@ class BarGraph : public QStackedWidget {
     QChartView* chartView() const { return view2D_; }
     Q3DBars* bars3D() const { return bars_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void build2D();
+    void place3D();
     void build3D();
     void applyStyle(bool colour);
 
@@ -52,6 +56,7 @@ class BarGraph : public QStackedWidget {
     QChartView* view2D_ = nullptr;
     QWidget* page3D_ = nullptr;
     QLabel* title3D_ = nullptr;
+    QWidget* clip3D_ = nullptr;  // shows the upper part of the 3D surface
     QWidget* container3D_ = nullptr;
     Q3DBars* bars_ = nullptr;
 };

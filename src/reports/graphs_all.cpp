@@ -49,7 +49,7 @@ GraphsAll::GraphsAll(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
 
     Graph1 = new BarGraph(this);
     Graph1->setObjectName("Graph1");
-    Graph1->setGeometry(Px(60), Px(60), Px(kWidth - 120), Px(5280));
+    Graph1->setGeometry(Px(60), Px(60), Px(kWidth - 120), Px(5780));
 
     MsgText = new QLabel(this);
     MsgText->setObjectName("MsgText");
@@ -57,6 +57,7 @@ GraphsAll::GraphsAll(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     MsgText->setStyleSheet("background-color: cyan;");
     MsgText->setWordWrap(true);
     MsgText->hide();
+    MsgText->raise();  // over the foot of the chart when shown
 
     Sav2D = MakeButton(this, "Sav2D", "Show Graph in &2D", 240);
     ThreeDee = MakeButton(this, "ThreeDee", "Show Graph in &3D", 2580);
@@ -93,6 +94,7 @@ void GraphsAll::draw3D() {
         return;
     }
     MsgText->hide();
+    MsgText->raise();  // over the foot of the chart when shown
     Sav2D->setVisible(true);
     Sav2D->setEnabled(true);
     Sav2D->setFocus();
@@ -161,7 +163,7 @@ QImage GraphsAll::windowImage() {
     const QImage chart = Graph1->picture(colourFlag_ == 1, Graph1->size());
     painter.drawImage(QRect(Graph1->geometry()), chart);
     painter.end();
-    return image;
+    return colourFlag_ == 1 ? image : image.convertToFormat(QImage::Format_Grayscale8);
 }
 
 }  // namespace bw

@@ -24,11 +24,12 @@ class PrinterHeaderInput : public QDialog {
 
     void Acept_Click();
     void NAcept_Click();
+    // Escape or the close box: the same as "&Cancel".
+    void reject() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void reject() override;
 
   private:
     void Form_Activate();

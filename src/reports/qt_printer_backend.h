@@ -6,13 +6,13 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPrinter>
 #include <QString>
 #include <memory>
 #include <vector>
 
 #include "reports/page_model.h"
 
-class QPrinter;
 class QWidget;
 
 namespace bw {

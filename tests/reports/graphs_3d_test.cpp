@@ -1,0 +1,90 @@
+// The balance graph window's 3D view, under a virtual X server with Mesa's OpenGL.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtDataVisualization/Q3DBars>
+#include <QtDataVisualization/QBar3DSeries>
+#include <QtDataVisualization/QBarDataProxy>
+#include <QtTest/QTest>
+
+#include "graph_fixture.h"
+#include "reports/bar_graph.h"
+#include "reports/graphs_all.h"
+#include "reports/qt_printer_backend.h"
+#include "support/recording_message_port.h"
+#include "support/test_frame.h"
+
+namespace bw {
+namespace {
+
+// The share of pixels of an image that are not (nearly) white.
+double InkShare(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    qint64 ink = 0;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (qGray(rgb.pixel(x, y)) < 230) ++ink;
+    return double(ink) / (double(rgb.width()) * rgb.height());
+}
+
+TEST(Graphs3D, SwitchesToThreeDimensionsAndBack) {
+    if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
+    MMODULE mm;
+    test::RecordingMessagePort port(&mm);
+    test::TestFrame frame;
+    AppContext ctx{mm, port, frame};
+    QTemporaryDir dir;
+    SetPrintToPdfFile(dir.filePath("graph3d.pdf"));
+
+    AmortizationInput in;
+    in.rowView = 1;
+    test::FillFromCalculation(mm, in);
+    GraphsAll w(ctx);
+    w.setAttribute(Qt::WA_DeleteOnClose, false);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+
+    QTest::mouseClick(w.ThreeDee, Qt::LeftButton);
+    ASSERT_TRUE(w.Graph1->is3D());
+    EXPECT_FALSE(w.MsgText->isVisible());
+    EXPECT_TRUE(w.Sav2D->isVisible());
+    EXPECT_TRUE(w.Sav2D->isEnabled());
+    EXPECT_EQ(w.focusWidget(), w.Sav2D);
+    EXPECT_FALSE(w.ThreeDee->isEnabled());
+    // The 3D bars hold the same 25 values and labels.
+    QBar3DSeries* series = w.Graph1->bars3D()->seriesList().constFirst();
+    const QBarDataProxy* proxy = series->dataProxy();
+    ASSERT_EQ(proxy->rowCount(), 1);
+    ASSERT_EQ(proxy->rowAt(0)->size(), 25);
+    EXPECT_FLOAT_EQ(proxy->itemAt(0, 0)->value(), 100000.0f);
+    EXPECT_EQ(proxy->columnLabels().front(), "1");
+    EXPECT_EQ(proxy->columnLabels().back(), "25");
+    QTest::qWait(300);
+    w.screen()->grabWindow(w.winId()).save("/tmp/h6_graph_3d_window.png");
+
+    const QImage picture = w.Graph1->picture(true);
+    picture.save("/tmp/h6_graph_3d.png");
+    EXPECT_GT(InkShare(picture), 0.03);
+
+    // Printing the 3D view in colour.
+    port.answers = {true, true};
+    QTest::mouseClick(w.Ptr, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(dir.filePath("graph3d.pdf")));
+    EXPECT_TRUE(w.Graph1->is3D());
+    w.lastPrintedImage().save("/tmp/h6_graph_3d_print.png");
+    EXPECT_GT(InkShare(w.lastPrintedImage()), 0.03);
+
+    QTest::mouseClick(w.Sav2D, Qt::LeftButton);
+    EXPECT_FALSE(w.Graph1->is3D());
+    EXPECT_FALSE(w.Sav2D->isEnabled());
+    EXPECT_TRUE(w.ThreeDee->isEnabled());
+    SetPrintToPdfFile(QString());
+}
+
+}  // namespace
+}  // namespace bw
