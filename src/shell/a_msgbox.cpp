@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "shell/dialog_font.h"
 #include "shell/dialog_placement.h"
 #include "shell/messages.h"
 
@@ -15,6 +16,7 @@ AMsgbox::AMsgbox(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) 
                    Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(Px(2580), Px(2190));
+    UseDialogFont(*this);
 
     TextMsg = new QPlainTextEdit(this);
     TextMsg->setObjectName("TextMsg");

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/dialog_font.h"
 #include "shell/dialog_placement.h"
 #include "shell/messages.h"
 
@@ -15,6 +16,7 @@ AllYesNo::AllYesNo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
                    Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(Px(2670), Px(1335));
+    UseDialogFont(*this);
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");

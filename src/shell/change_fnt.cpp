@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include "shell/dialog_font.h"
 #include "shell/dialog_placement.h"
 #include "shell/menu_main.h"
 #include "shell/settings_file.h"
@@ -79,6 +80,7 @@ ChangeFnt::ChangeFnt(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(c
                    Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(Px(3675), Px(4530));
+    UseDialogFont(*this);
 
     Frame1 = new QGroupBox("Change interest compound period", this);
     Frame1->setObjectName("Frame1");

@@ -11,12 +11,22 @@
 namespace bw {
 
 namespace {
+
 const char* const kMenuCaption = " Brindlewood Menu";
-}
+
+// The client area of the frame. Child windows do not widen the frame: one larger than the area
+// is cut off at its edges, as the windows that push their borders out of sight expect.
+class ClientArea : public QMdiArea {
+  public:
+    using QMdiArea::QMdiArea;
+    QSize minimumSizeHint() const override { return {Px(1500), Px(1000)}; }
+};
+
+}  // namespace
 
 MDIContainer::MDIContainer(MMODULE& mm, QWidget* parent) : QMainWindow(parent), mm_(mm) {
     setObjectName("MDIContainer");
-    MDIArea = new QMdiArea(this);
+    MDIArea = new ClientArea(this);
     MDIArea->setObjectName("MDIArea");
     MDIArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MDIArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

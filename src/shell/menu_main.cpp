@@ -6,6 +6,7 @@
 
 #include "shell/change_fnt.h"
 #include "shell/dates.h"
+#include "shell/dialog_font.h"
 #include "shell/help_window.h"
 #include "shell/settings_file.h"
 #include "shell/twips.h"
@@ -16,14 +17,18 @@ namespace {
 
 const char* const kMenuCaption = " Brindlewood Menu";
 
-// Size of the menu window, in twips.
-constexpr int kMenuWidth = 9360;
-constexpr int kMenuHeight = 6240;
+// Size of the menu window, in twips: with the frame at its start size the menu fills the frame,
+// its borders just out of sight.
+constexpr int kMenuWidth = 9615;
+constexpr int kMenuHeight = 6480;
 
 QPushButton* MenuButton(QWidget* parent, const char* name, const char* caption, int left, int top) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(name);
     button->setGeometry(Px(left), Px(top), Px(3450), Px(495));
+    QFont font = button->font();
+    font.setPointSize(10);
+    button->setFont(font);
     return button;
 }
 
@@ -33,6 +38,7 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     setObjectName("MenuMain");
     setWindowTitle("Main Menu");
     setFixedSize(Px(kMenuWidth), Px(kMenuHeight));
+    UseDialogFont(*this);
 
     Label2 = new QLabel("Brindlewood Win9", this);
     Label2->setObjectName("Label2");
@@ -44,7 +50,7 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     title.setBold(true);
     Label2->setFont(title);
     Label2->setAlignment(Qt::AlignCenter);
-    Label2->setGeometry(0, Px(450), Px(kMenuWidth), Px(900));
+    Label2->setGeometry(0, Px(720), Px(kMenuWidth), Px(900));
     QPalette titlePal = Label2->palette();
     titlePal.setColor(QPalette::WindowText, QColor(0, 0, 128));
     Label2->setPalette(titlePal);
@@ -56,15 +62,15 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     nameFont.setItalic(true);
     MyName->setFont(nameFont);
     MyName->setAlignment(Qt::AlignCenter);
-    MyName->setGeometry(Px(300), Px(1440), Px(kMenuWidth - 600), Px(420));
+    MyName->setGeometry(Px(300), Px(1680), Px(kMenuWidth - 600), Px(420));
     MyName->setTextFormat(Qt::PlainText);
     MyName->hide();
 
     // Calculators on the left, the program's own commands on the right.
-    constexpr int kLeftCol = 1020;
-    constexpr int kRightCol = 4890;
-    constexpr int kFirstRow = 2340;
-    constexpr int kRowStep = 750;
+    constexpr int kLeftCol = 1125;
+    constexpr int kRightCol = 5025;
+    constexpr int kFirstRow = 2700;
+    constexpr int kRowStep = 780;
     MortCalc = MenuButton(this, "MortCalc", "Mortgage &Tables", kLeftCol, kFirstRow);
     PersonalLoan =
         MenuButton(this, "PersonalLoan", "Personal &Loan Tables", kLeftCol, kFirstRow + kRowStep);

@@ -57,6 +57,16 @@ TEST_F(Frame, StartsAtTheCornerWithItsStartSize) {
     EXPECT_EQ(frame.mainMenu(), menu);
 }
 
+TEST(FrameSize, LargeChildWindowDoesNotWidenTheFrame) {
+    MMODULE mm;
+    MDIContainer frame(mm);
+    frame.load(Window("large", 900, 700));
+    frame.show();
+    Settle();
+    EXPECT_EQ(frame.size(), QSize(641, 454));
+    EXPECT_EQ(mm.FrameClass, 6810);
+}
+
 TEST_F(Frame, MenuIsPlacedWithItsBorderOutOfSight) {
     QMdiSubWindow* sub = frame.subWindowOf(menu);
     ASSERT_NE(sub, nullptr);

@@ -1,0 +1,107 @@
+#include "app/desktop_program.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include "shell/dialog_message_port.h"
+#include "shell/mdi_container.h"
+#include "shell/menu_main.h"
+
+// The feature windows are built in their own folders; a build without one of them still runs,
+// with that menu command doing nothing.
+#if __has_include("tables/mortgage_calc.h")
+#include "tables/mortgage_calc.h"
+#define BW_HAS_TABLES_WINDOW 1
+#endif
+#if __has_include("compare/mort_comp.h")
+#include "compare/mort_comp.h"
+#define BW_HAS_COMPARISON_WINDOW 1
+#endif
+#if __has_include("afford/mort_find_factor.h")
+#include "afford/mort_find_factor.h"
+#define BW_HAS_AFFORDABILITY_WINDOW 1
+#endif
+
+namespace bw {
+
+ProgramOptions ParseProgramArguments(const QStringList& arguments, const QString& defaultFolder) {
+    ProgramOptions options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Brindlewood: mortgage and loan tables, comparisons and affordability.");
+    const QCommandLineOption helpOption({"h", "help"}, "Shows this help.");
+    const QCommandLineOption folderOption(
+        "folder", "The program's folder: settings file Personal.Mtg and help file Bwluse.hlp.",
+        "DIR");
+    parser.addOption(helpOption);
+    parser.addOption(folderOption);
+    options.usage = parser.helpText();
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        options.error = "Unexpected argument: " + parser.positionalArguments().first();
+        return options;
+    }
+    options.showHelp = parser.isSet(helpOption);
+    const QString folder = parser.isSet(folderOption) ? parser.value(folderOption) : defaultFolder;
+    options.folder = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
+    return options;
+}
+
+DesktopProgram::DesktopProgram(const QString& folder) {
+    mm_.ProgramFolder = folder.toStdString();
+    frame_ = std::make_unique<MDIContainer>(mm_);
+    port_ = std::make_unique<DialogMessagePort>(mm_, *frame_);
+    ctx_ = std::make_unique<AppContext>(AppContext{mm_, *port_, *frame_});
+
+    menu_ = new MenuMain(*ctx_);
+    WindowFactories factories;
+#ifdef BW_HAS_TABLES_WINDOW
+    factories.tables = [](AppContext& ctx) -> QWidget* { return new MortgageCalc(ctx); };
+#endif
+#ifdef BW_HAS_COMPARISON_WINDOW
+    factories.comparison = [](AppContext& ctx) -> QWidget* { return new MortComp(ctx); };
+#endif
+#ifdef BW_HAS_AFFORDABILITY_WINDOW
+    factories.affordability = [](AppContext& ctx) -> QWidget* { return new MortFindFactor(ctx); };
+#endif
+    menu_->setWindowFactories(std::move(factories));
+    frame_->load(menu_);
+}
+
+DesktopProgram::~DesktopProgram() {
+    // The windows go first: they may still use the shared state and the message dialogs.
+    frame_.reset();
+}
+
+void DesktopProgram::show() {
+    frame_->show();
+}
+
+bool DesktopProgram::HasTablesWindow() {
+#ifdef BW_HAS_TABLES_WINDOW
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool DesktopProgram::HasComparisonWindow() {
+#ifdef BW_HAS_COMPARISON_WINDOW
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool DesktopProgram::HasAffordabilityWindow() {
+#ifdef BW_HAS_AFFORDABILITY_WINDOW
+    return true;
+#else
+    return false;
+#endif
+}
+
+}  // namespace bw
