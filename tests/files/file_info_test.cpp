@@ -368,6 +368,21 @@ TEST_F(FileInfoTest, TheListsWorkFromTheKeyboard) {
     EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
 }
 
+TEST_F(FileInfoTest, ADriveThatCannotBeReadIsReportedAndTheListReverts) {
+    auto dlg = Open();
+    const QString drive = dlg->DriveDropDown->currentText();
+    dlg->DriveDropDown->addItem("/no/such/drive", "/no/such/drive");
+    const int bad = dlg->DriveDropDown->count() - 1;
+    MessageBoxCatcher catcher;
+    dlg->DriveDropDown->setCurrentIndex(bad);
+    emit dlg->DriveDropDown->activated(bad);
+    ASSERT_EQ(catcher.texts.size(), 1u);
+    EXPECT_TRUE(catcher.texts[0].startsWith("/no/such/drive: ")) << catcher.texts[0].toStdString();
+    EXPECT_EQ(dlg->DriveDropDown->currentText(), drive);
+    EXPECT_EQ(dlg->folder(), root_);
+    EXPECT_TRUE(port_.messages.empty());
+}
+
 TEST_F(FileInfoTest, TheFolderPersistsWhateverTheKind) {
     {
         auto dlg = Open();
