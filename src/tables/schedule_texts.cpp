@@ -46,10 +46,21 @@ std::string AllPaymentsLabel(std::int16_t tableMode) {
                           : " Total paid over   life of mortgage";
 }
 
+namespace {
+
+// Row r of the schedule; a row the table does not have reads as zeros.
+const ScheduleRow& RowOrZero(const AmortizationResult& result, int r) {
+    static const ScheduleRow kZero{};
+    if (r < 0 || static_cast<std::size_t>(r) >= result.schedule.size()) return kZero;
+    return result.schedule[static_cast<std::size_t>(r)];
+}
+
+}  // namespace
+
 std::array<std::string, kGridColumns> RowCells(const AmortizationResult& result, int r,
                                                const ScheduleView& view) {
     std::array<std::string, kGridColumns> cells;
-    const ScheduleRow& row = result.schedule.at(static_cast<std::size_t>(r));
+    const ScheduleRow& row = RowOrZero(result, r);
     if (view.dateMode == 1) {
         const long long serial = row[7].ticks() / Money::kScale;
         cells[0] = ShortDateText(DateFromSerial(serial));
@@ -79,7 +90,7 @@ ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const Schedule
     t.totalsRow = T + 2;
     t.totals[0] =
         result.displayTerm == 0 ? "Total:" : std::to_string(result.displayTerm) + " Yr. Term";
-    const ScheduleRow& end = result.schedule.at(static_cast<std::size_t>(T));
+    const ScheduleRow& end = RowOrZero(result, T);
     for (int col = 3; col <= 5; ++col)
         t.totals[col] = view.currencySymbol + GridAmount(end[col + 1]);
 

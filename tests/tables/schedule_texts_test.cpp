@@ -168,6 +168,15 @@ TEST(AppliedList, NothingPaidListsOnlyTheHeading) {
     EXPECT_EQ(t.printText, "Additional  Payments     Applied\r\n\r\n");
 }
 
+TEST(GridRows, AResultWithoutATableGivesZerosNotACrash) {
+    AmortizationResult empty;
+    empty.gridRows = 3;
+    const ScheduleTexts t = MakeScheduleTexts(empty, ViewOf(DefaultMortgage()));
+    ASSERT_EQ(t.rows.size(), 3u);
+    EXPECT_EQ(t.rows[2][3], ".00");
+    EXPECT_EQ(t.totals[3], "$.00");
+}
+
 TEST(DaysInYear, OptionsAndTypedDays) {
     const DaysSetting o0 = DaysForOption(0);
     EXPECT_FLOAT_EQ(o0.daysInYear, 365.25f);
