@@ -13,7 +13,8 @@ const char* kUsage =
     "usage: brindlewood-cli COMMAND [OPTIONS]\n"
     "commands:\n"
     "  table    a mortgage or personal loan schedule (brindlewood-cli table --help)\n"
-    "  afford   payment, principal or years a mortgage allows (brindlewood-cli afford --help)\n";
+    "  afford   payment, principal or years a mortgage allows (brindlewood-cli afford --help)\n"
+    "  compare  up to 12 mortgages side by side (brindlewood-cli compare --help)\n";
 
 }  // namespace
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "table") return bw::cli::RunTable(args, std::cout, std::cerr);
     if (command == "afford") return bw::cli::RunAfford(args, std::cout, std::cerr);
+    if (command == "compare") return bw::cli::RunCompare(args, std::cout, std::cerr);
     std::cerr << "brindlewood-cli: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -1,0 +1,417 @@
+// brindlewood-cli compare: the comparison window's table from a shell. Each --row is one press of
+// "&Calculate" after the row's options were typed into the window; options a row leaves out
+// keep the value of the row before (the window's boxes keep their values too).
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "cli/cli_args.h"
+#include "cli/commands.h"
+#include "cli/text_pdf.h"
+#include "compare/comparison_engine.h"
+#include "compare/comparison_file.h"
+#include "compare/comparison_printout.h"
+#include "compare/comparison_sheet.h"
+#include "reports/page_model.h"
+#include "reports/text_backend.h"
+#include "shell/messages.h"
+#include "shell/number_format.h"
+#include "shell/settings_file.h"
+#include "tables/days_in_year.h"
+
+namespace bw::cli {
+namespace {
+
+const char* kCompareUsage =
+    "usage: brindlewood-cli compare [--prepay YEAR=AMOUNT ...] [--prepay-month 1..12]\n"
+    "  [--open FILE.KCD] --row \"OPTIONS\" [--row \"OPTIONS\" ...] [--save FILE.KCD]\n"
+    "  [--print FILE.pdf|-] [--header TEXT] [--format text|json] [--folder DIR]\n"
+    "row OPTIONS: [--principal P] [--rate R] [--period N]\n"
+    "  [--compounding monthly|bimonthly|quarterly|semiannual|annual]\n"
+    "  [--frequency monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc]\n"
+    "  [--days 365.25|365|364|363|VALUE]\n"
+    "Each row is calculated from its options; options it leaves out keep the previous row's\n"
+    "values (the first row starts from 100,000 at 10.125% over 25 years, monthly). The\n"
+    "additional payments apply to every row. At most 12 rows; periods are at most 40 years.\n"
+    "--open continues a comparison file; --print - writes the printout as text.\n";
+
+const std::map<std::string, int> kCompoundingNames = {
+    {"monthly", 0}, {"bimonthly", 1}, {"quarterly", 2}, {"semiannual", 3}, {"annual", 4}};
+const std::map<std::string, int> kFrequencyNames = {{"monthly", 0},      {"semimonthly", 1},
+                                                    {"2weeks", 2},       {"1week", 3},
+                                                    {"biweekly-acc", 4}, {"weekly-acc", 5}};
+
+struct Stop {
+    int message;
+};
+
+std::string ProgramFolder(const Args& args) {
+    if (auto f = args.get("folder")) return *f;
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::vector<std::string> SplitWords(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+std::string UpperExtension(const std::string& path) {
+    const std::string base = path.substr(path.find_last_of('/') + 1);
+    const auto point = base.find('.');
+    std::string extension = point == std::string::npos ? "" : base.substr(point);
+    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+// The inputs of the window as they stand between calculations.
+struct Inputs {
+    double principal = 100000;
+    double rate = 10.125;
+    double period = 25;
+    std::string compounding = lists::kCompounding[0];
+    std::string frequency = lists::kFrequency[0];
+    DaysSetting days{1, 365.0f, 365.0 / 14.0, 365.0 / 7.0};
+};
+
+// One --row: its options change the inputs; messages the boxes would show are collected.
+void ApplyRow(const std::string& options, Inputs& in, std::vector<int>& messages) {
+    const Args row(SplitWords(options),
+                   {"principal", "rate", "period", "compounding", "frequency", "days"}, {});
+    in.principal = row.number("principal", in.principal);
+    in.rate = row.number("rate", in.rate);
+    if (row.get("period")) {
+        in.period = row.number("period", in.period);
+        if (in.period > 40) {  // the period box takes 40 after message 5
+            messages.push_back(5);
+            in.period = 40;
+        }
+    }
+    if (in.principal < 0 || in.rate < 0 || in.period < 0)
+        throw UsageError("principal, rate and period cannot be negative");
+    if (auto c = row.get("compounding")) {
+        auto it = kCompoundingNames.find(*c);
+        if (it == kCompoundingNames.end()) throw UsageError("unknown compounding '" + *c + "'");
+        in.compounding = lists::kCompounding[static_cast<std::size_t>(it->second)];
+    }
+    if (auto f = row.get("frequency")) {
+        auto it = kFrequencyNames.find(*f);
+        if (it == kFrequencyNames.end()) throw UsageError("unknown frequency '" + *f + "'");
+        in.frequency = lists::kFrequency[static_cast<std::size_t>(it->second)];
+    }
+    if (auto d = row.get("days")) {
+        auto v = ParseNumberText(*d);
+        if (!v) throw UsageError("--days needs a number");
+        if (*v == 365.25)
+            in.days = DaysForOption(0);
+        else if (*v == 365)
+            in.days = DaysForOption(1);
+        else if (*v == 364)
+            in.days = DaysForOption(2);
+        else if (*v == 363)
+            in.days = DaysForOption(3);
+        else if (DaysInRange(static_cast<float>(*v)))
+            in.days = DaysForOption(4, static_cast<float>(*v));
+        else
+            messages.push_back(19);  // the dialog keeps the days it had
+    }
+}
+
+// Per row of the table: what this run calculated (nothing for rows read from a file).
+struct RowResult {
+    std::optional<ComparisonRow> row;
+};
+
+std::string CellsJson(const UpperRow& cells) {
+    std::string s = "[";
+    for (std::size_t c = 0; c < cells.size(); ++c) s += (c ? ", " : "") + JsonString(cells[c]);
+    return s + "]";
+}
+
+void PrintJson(std::ostream& out, const ComparisonSheet& sheet,
+               const std::vector<RowResult>& results, const std::vector<int>& messages) {
+    out << "{\n  \"rows\": [";
+    for (int r = 0; r < sheet.rowCounter; ++r) {
+        const auto ru = static_cast<std::size_t>(r);
+        const RowResult& result = results[ru];
+        out << (r ? ",\n" : "\n") << "    {\"row\": " << r + 1;
+        if (result.row) {
+            const ComparisonRow& row = *result.row;
+            out << ", \"payment\": " << JsonNumber(row.payment)
+                << ", \"payments\": " << row.payments
+                << ", \"retired\": " << JsonNumber(row.retiredYears)
+                << ", \"total_interest\": " << JsonMoney(row.totalInterest)
+                << ", \"periodic_rate\": " << JsonNumber(row.periodicRate) << ", \"applied\": [";
+            for (std::size_t i = 0; i < row.applied.size(); ++i) {
+                const ComparisonPrePay& p = row.applied[i];
+                out << (i ? ", " : "") << "{\"payment\": " << p.payment
+                    << ", \"year\": " << JsonMoney(p.year) << ", \"month\": " << p.month
+                    << ", \"amount\": " << JsonMoney(p.amount) << "}";
+            }
+            out << "]";
+        } else {
+            out << ", \"payment\": null, \"payments\": null, \"retired\": null"
+                << ", \"total_interest\": null, \"applied\": null, \"from_file\": true";
+        }
+        out << ", \"cells\": " << CellsJson(sheet.upper[ru]) << "}";
+    }
+    out << "\n  ],\n  \"lower_grid\": [";
+    bool first = true;
+    for (const auto& line : sheet.lower) {
+        if (std::all_of(line.begin(), line.end(), [](const std::string& s) { return s.empty(); }))
+            continue;
+        out << (first ? "\n" : ",\n") << "    [";
+        for (std::size_t c = 0; c < line.size(); ++c) out << (c ? ", " : "") << JsonString(line[c]);
+        out << "]";
+        first = false;
+    }
+    out << (first ? "" : "\n  ") << "],\n  \"print_text\": " << JsonString(sheet.printText)
+        << ",\n  \"messages\": [";
+    for (std::size_t i = 0; i < messages.size(); ++i) out << (i ? ", " : "") << messages[i];
+    out << "]\n}\n";
+}
+
+void PrintText(std::ostream& out, const ComparisonSheet& sheet) {
+    std::vector<UpperRow> lines;
+    UpperRow heading;
+    for (std::size_t c = 0; c < kUpperCols; ++c) {
+        // The headings without their runs of blanks (they wrap in the window's heading row).
+        std::istringstream words(kUpperHeadings[c]);
+        std::string w, joined;
+        while (words >> w) joined += (joined.empty() ? "" : " ") + w;
+        heading[c] = joined;
+    }
+    for (int r = 0; r < sheet.rowCounter; ++r)
+        lines.push_back(sheet.upper[static_cast<std::size_t>(r)]);
+    std::array<std::size_t, kUpperCols> widths{};
+    for (const auto& cells : lines)
+        for (std::size_t c = 0; c < kUpperCols; ++c)
+            widths[c] = std::max(widths[c], TextLength(cells[c]));
+    for (std::size_t c = 0; c < kUpperCols; ++c) out << (c ? " | " : "") << heading[c];
+    out << "\n";
+    for (const auto& cells : lines) {
+        std::string s;
+        for (std::size_t c = 0; c < kUpperCols; ++c)
+            s += (c ? "  " : "") + RightAlign(cells[c], static_cast<int>(widths[c]));
+        out << s << "\n";
+    }
+    if (sheet.largest == 0) return;
+    out << "\n* Additional Payments Applied\n";
+    std::vector<std::size_t> lowerWidths;
+    for (const auto& line : sheet.lower) {
+        lowerWidths.resize(std::max(lowerWidths.size(), line.size()));
+        for (std::size_t c = 0; c < line.size(); ++c)
+            lowerWidths[c] = std::max(lowerWidths[c], TextLength(line[c]));
+    }
+    for (const auto& line : sheet.lower) {
+        std::string s;
+        for (std::size_t c = 0; c < line.size(); ++c)
+            s += line[c] + std::string(lowerWidths[c] - TextLength(line[c]) + 2, ' ');
+        while (!s.empty() && s.back() == ' ') s.pop_back();
+        if (!s.empty()) out << s << "\n";
+    }
+}
+
+}  // namespace
+
+int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    try {
+        for (const auto& a : argv)
+            if (a == "--help" || a == "-h") {
+                out << kCompareUsage;
+                return 0;
+            }
+        const Args args(argv,
+                        {"row", "prepay", "prepay-month", "open", "save", "print", "header",
+                         "format", "folder"},
+                        {}, {"row", "prepay"});
+        const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
+                                                   .filePath(kSettingsFileName)
+                                                   .toStdString());
+        const std::string format = args.get("format").value_or("text");
+        if (format != "text" && format != "json") throw UsageError("--format is text or json");
+        const std::vector<std::string> rowOptions = args.all("row");
+        if (rowOptions.empty() && !args.get("open"))
+            throw UsageError("give at least one --row (or --open a comparison file)");
+
+        MMODULE mm;
+        mm.CurrencySymbol = settings.currencySymbol;
+        mm.PrinterFontChoice = settings.printerFontChoice;
+        std::vector<int> messages;
+        ComparisonSheet sheet;
+        std::vector<RowResult> results;
+        Inputs in;
+        if (settings.defaultCompounding >= 1 && settings.defaultCompounding <= 4)
+            in.compounding =
+                lists::kCompounding[static_cast<std::size_t>(settings.defaultCompounding)];
+        PrePayTableData prePay{};
+        std::int16_t prePayMonth = 12;
+        std::int16_t prePayYears = 0;
+        std::int16_t prePayCount = 0;
+        std::int16_t resultRowCount = 0;
+
+        if (auto name = args.get("open")) {
+            const ComparisonFileRead read = ReadComparisonFile(*name, prePayMonth);
+            messages.insert(messages.end(), read.messages.begin(), read.messages.end());
+            if (!read.ok) {
+                for (int m : read.messages) err << MessageText(m) << "\n";
+                return 1;
+            }
+            const ComparisonFile& f = read.file;
+            in.principal = f.principal;
+            in.rate = f.rate;
+            in.period = f.period;
+            in.compounding = f.compounding;
+            in.frequency = f.frequency;
+            in.days = DaysForOption(f.daysOption, in.days.daysInYear);
+            prePay = f.prePayTable;
+            prePayMonth = f.prePayMonth;
+            prePayYears = f.prePayYears;
+            prePayCount = f.prePayCount;
+            resultRowCount = f.resultRowCount;
+            sheet = f.sheet;
+            results.resize(static_cast<std::size_t>(sheet.rowCounter));
+        }
+
+        // The shared additional payments, as the dialog stores them.
+        if (args.has("prepay-month")) {
+            const double month = args.number("prepay-month", 1);
+            if (month != std::floor(month) || month < 1 || month > 12)
+                throw UsageError("--prepay-month is a whole number from 1 to 12");
+            prePayMonth = month == 1 ? 12 : static_cast<std::int16_t>(month - 1);
+        }
+        if (args.has("prepay")) {
+            prePay = PrePayTableData{};
+            Inputs first = in;
+            if (!rowOptions.empty()) {
+                std::vector<int> ignored;
+                ApplyRow(rowOptions.front(), first, ignored);
+            }
+            std::int16_t years = 0;
+            ToInt16(first.period, years);
+            prePayYears = std::clamp<std::int16_t>(years, 0, kYearLastRow);
+            for (int y = 1; y <= prePayYears; ++y)
+                prePay[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
+            for (const auto& spec : args.all("prepay")) {
+                const auto eq = spec.find('=');
+                auto year = ParseNumberText(spec.substr(0, eq == std::string::npos ? 0 : eq));
+                auto amount =
+                    eq == std::string::npos ? std::nullopt : ParseNumberText(spec.substr(eq + 1));
+                if (!year || !amount || *year != std::floor(*year) || *year < 1 ||
+                    *year > kYearLastRow || *amount < 0 || *amount > 1e12)
+                    throw UsageError("--prepay takes YEAR=AMOUNT, a year from 1 to 45");
+                auto& row = prePay[static_cast<std::size_t>(*year)];
+                row[1] = Money::fromDouble(*year);
+                row[2] = Money::fromDouble(std::round(*amount * 100) / 100);
+            }
+            prePayCount = 0;
+            for (int y = 1; y <= prePayYears; ++y)
+                if (prePay[static_cast<std::size_t>(y)][2] > Money()) ++prePayCount;
+        }
+
+        auto schedule = std::make_shared<ScheduleTableData>(kScheduleLastRow + 1, ScheduleRow{});
+        for (const std::string& options : rowOptions) {
+            ApplyRow(options, in, messages);
+            ComparisonInput c;
+            c.principal = in.principal;
+            c.rate = in.rate;
+            c.period = in.period;
+            c.compounding = in.compounding;
+            c.frequency = in.frequency;
+            c.daysInYear = in.days.daysInYear;
+            c.biWeeklyPeriods = in.days.biWeeklyPeriods;
+            c.weeklyPeriods = in.days.weeklyPeriods;
+            c.prePayTable = prePay;
+            c.prePayMonth = prePayMonth;
+            c.rowCounter = sheet.rowCounter;
+            c.currencySymbol = settings.currencySymbol;
+            c.previous = schedule;
+            ComparisonRow row = CalculateComparisonRow(c);
+            messages.insert(messages.end(), row.messages.begin(), row.messages.end());
+            if (row.outcome == ComparisonOutcome::RowLimit) resultRowCount = sheet.rowCounter;
+            if (row.outcome != ComparisonOutcome::RowAdded) {
+                if (row.outcome == ComparisonOutcome::PeriodTooLong) resultRowCount = 0;
+                continue;
+            }
+            if (!sheet.addRow(row)) {
+                messages.push_back(4);
+                continue;
+            }
+            resultRowCount = static_cast<std::int16_t>(sheet.rowCounter);
+            schedule = std::make_shared<ScheduleTableData>(row.schedule);
+            row.schedule.clear();
+            results.push_back({std::move(row)});
+        }
+
+        if (auto name = args.get("save")) {
+            if (sheet.rowCounter == 0) throw Stop{15};
+            if (UpperExtension(*name) != ".KCD") throw Stop{29};
+            ComparisonFile f;
+            f.principal = in.principal;
+            f.rate = in.rate;
+            f.period = in.period;
+            f.compounding = in.compounding;
+            f.frequency = in.frequency;
+            f.daysOption = in.days.option;
+            f.rowView = 2;
+            f.prePayYears = prePayYears;
+            f.prePayCount = prePayCount;
+            f.resultRowCount = resultRowCount;
+            f.prePayMonth = prePayMonth;
+            f.prePayTable = prePay;
+            f.sheet = sheet;
+            if (!WriteComparisonFile(*name, f)) throw Stop{29};
+        }
+
+        for (int m : messages) err << MessageText(m) << "\n";
+
+        if (auto target = args.get("print")) {
+            if (sheet.rowCounter == 0) throw Stop{1};
+            Printout printout;
+            PrintComparison(printout, mm, sheet, args.get("header").value_or(""));
+            if (*target == "-") {
+                out << RenderText(printout.pages());
+            } else {
+                std::vector<std::vector<std::string>> pages;
+                for (const PrintPage& page : printout.pages())
+                    pages.push_back(RenderPageLines(page));
+                const std::string pdf = TextPdf(pages);
+                QFile file(QString::fromStdString(*target));
+                if (!file.open(QIODevice::WriteOnly) ||
+                    file.write(pdf.data(), static_cast<qint64>(pdf.size())) !=
+                        static_cast<qint64>(pdf.size()))
+                    throw UsageError("cannot write " + *target);
+            }
+        }
+        if (!args.get("print") || *args.get("print") != "-") {
+            if (format == "json")
+                PrintJson(out, sheet, results, messages);
+            else
+                PrintText(out, sheet);
+        }
+        // Message 9 only says that a file of the previous format was read.
+        const bool stopped =
+            std::any_of(messages.begin(), messages.end(), [](int m) { return m != 9; });
+        return stopped ? 1 : 0;
+    } catch (const UsageError& e) {
+        err << "brindlewood-cli compare: " << e.what() << " (see brindlewood-cli compare --help)\n";
+        return 2;
+    } catch (const Stop& s) {
+        err << MessageText(s.message) << "\n";
+        return 1;
+    } catch (const CurrencyOverflow&) {
+        err << MessageText(4) << "\n";
+        return 1;
+    }
+}
+
+}  // namespace bw::cli
