@@ -196,6 +196,30 @@ TEST_F(TablesPrintTest, PrintsTheScheduleIntoAPdf) {
     QFile::copy(pdf, "/tmp/h6_table.pdf");
 }
 
+TEST_F(TablesPrintTest, CourierNewPrintoutKeepsItsFiftySixLinePages) {
+    mm.PrinterFontChoice = 1;
+    open();
+    window->Option1->click();
+    window->MCalc->click();
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->InFName, "Courier New 11 point");
+        dialog->Acept->click();
+    });
+    window->MPrinter->click();
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(mm.LinesPerPage, 56);
+    EXPECT_EQ(PdfPages(pdf), 7);  // 32 + 5 x 49 rows, then the last 23
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains("Courier New 11 point"));
+    // Page 1 ends after row 32, page 2 starts with row 33.
+    EXPECT_TRUE(
+        QRegularExpression(R"(\n\s*32\s+3\s[^\n]*\n\s*\n*\s*Page 1)").match(text).hasMatch());
+    EXPECT_TRUE(QRegularExpression(R"(\n\s*33\s+3\s+8)").match(text).hasMatch());
+    QFile::copy(pdf, "/tmp/h6_table_courier.pdf");
+}
+
 TEST_F(PrintTest, CourierPagesRenderIntoThePdf) {
     Printout printout;
     mm.PrinterFontChoice = 1;
