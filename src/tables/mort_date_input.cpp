@@ -100,7 +100,9 @@ bool MortDateInput::InDate_LostFocus() {
 }
 
 void MortDateInput::OkExit_Click() {
-    if (checkPending_ && !InDate_LostFocus()) return;
+    // The box's text is taken here too, so that a date typed is never lost, whether or not the
+    // focus left the box before the button was pressed.
+    if (!InDate_LostFocus()) return;
     accept();
 }
 

@@ -459,6 +459,22 @@ TEST_F(DialogsTest, DateDialogShowsAndTakesTheDate) {
     EXPECT_EQ(mm.FirstPayDate, typed);
 }
 
+TEST_F(DialogsTest, DateIsTakenWhenOkIsPressedWithoutLeavingTheBox) {
+    auto d = open<MortDateInput>();
+    const std::string typed = ShortDateText(QDate(2029, 7, 4));
+    type(d->InDate, QString::fromStdString(typed));
+    d->OkExit->click();  // the focus stays in the box
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(mm.FirstPayDate, typed);
+
+    auto bad = open<MortDateInput>();
+    type(bad->InDate, "31/02");
+    bad->OkExit->click();
+    EXPECT_TRUE(bad->isVisible());
+    EXPECT_EQ(port.messages, std::vector<int>{10});
+    EXPECT_EQ(mm.FirstPayDate, typed);
+}
+
 TEST_F(DialogsTest, DateThatIsNoDateGivesMessage10) {
     const std::string before = mm.FirstPayDate;
     auto d = open<MortDateInput>();

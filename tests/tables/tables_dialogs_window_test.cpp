@@ -467,5 +467,24 @@ TEST_F(TablesDialogsWindowTest, QuickHelpStaysOpenWhileTheDialogsAreUsed) {
     EXPECT_EQ(window->MHelp->text(), "Close &Help");
 }
 
+// The window after choices made in every dialog, for looking at it: BW_SCREENSHOTS=DIR.
+TEST_F(TablesDialogsWindowTest, Screenshot) {
+    const QString dir = qEnvironmentVariable("BW_SCREENSHOTS");
+    if (dir.isEmpty()) GTEST_SKIP() << "set BW_SCREENSHOTS to a folder to save it";
+    window->resize(window->sizeHint());
+    prePay({{1, "5000"}, {3, "2500"}}, 0);
+    ASSERT_TRUE(press<MSelTerm>(window->MTerm, [](MSelTerm& d) {
+        pick(d.TermPeriod[5]);
+        d.MTermExit->click();
+    }));
+    ASSERT_TRUE(press<MortDateInput>(window->MDateNumber, [](MortDateInput& d) {
+        type(d.InDate, QString::fromStdString(ShortDateText(QDate(2027, 3, 1))));
+        d.OkExit->click();
+    }));
+    calculate();
+    window->MGrid->scrollToTop();
+    EXPECT_TRUE(window->grab().save(dir + "/tables_window_dialog_choices.png"));
+}
+
 }  // namespace
 }  // namespace bw
