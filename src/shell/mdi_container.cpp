@@ -5,6 +5,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 
 #include "shell/twips.h"
 
@@ -97,6 +99,7 @@ void MDIContainer::showChild(QWidget* window) {
     if (!window) return;
     QMdiSubWindow* sub = subWindowOf(window);
     if (!sub) sub = wrap(window);
+    fitChild(sub);
     window->show();
     sub->show();
     MDIArea->setActiveSubWindow(sub);
@@ -122,6 +125,29 @@ void MDIContainer::showMainMenu() {
 
 void MDIContainer::place(QMdiSubWindow* sub) {
     sub->move(placementPixels());
+}
+
+void MDIContainer::fitChild(QMdiSubWindow* sub) {
+    // The window's right and bottom borders may fall out of sight, as its top and left do.
+    const QMargins m = sub->contentsMargins();
+    const QSize area = MDIArea->size();
+    auto needed = [&](int frameClass) {
+        const TwipPoint p = WindowPlacement(frameClass);
+        return QSize(Px(p.left) + sub->width() - m.right(), Px(p.top) + sub->height() - m.bottom());
+    };
+    QSize grow = (needed(mm_.FrameClass) - area).expandedTo(QSize(0, 0));
+    if (grow.isNull()) return;
+    // A frame made tall enough becomes a large one, which places windows further in.
+    const int largeClass = FrameClassForHeight(8501);
+    if (FrameClassForHeight(ToTwips(height() + grow.height())) == largeClass)
+        grow = (needed(largeClass) - area).expandedTo(QSize(0, 0));
+    QSize target = size() + grow;
+    if (const QScreen* s = screen()) {
+        // Never beyond the screen: what does not fit is cut off at the frame's edges.
+        const QSize decoration = frameGeometry().size() - geometry().size();
+        target = target.boundedTo(s->availableGeometry().size() - decoration);
+    }
+    resize(target.expandedTo(size()));
 }
 
 void MDIContainer::resizeEvent(QResizeEvent* event) {
@@ -165,12 +191,18 @@ bool MDIContainer::eventFilter(QObject* watched, QEvent* event) {
     }
     if (!sub && event->type() == QEvent::Close) {
         // A window inside a child window closed itself (a graph window's exit): the child
-        // window goes with it.
-        if (auto* inner = qobject_cast<QWidget*>(watched)) {
-            if (QMdiSubWindow* holder = subWindowOf(inner); holder && holder != menuSub_) {
-                holder->hide();
-                holder->deleteLater();
-            }
+        // window goes with it, once the window has accepted the close.
+        auto* inner = qobject_cast<QWidget*>(watched);
+        QMdiSubWindow* holder = inner ? subWindowOf(inner) : nullptr;
+        if (holder && holder != menuSub_) {
+            QTimer::singleShot(
+                0, this,
+                [inner = QPointer<QWidget>(inner), holder = QPointer<QMdiSubWindow>(holder)] {
+                    if (holder && (!inner || inner->isHidden())) {
+                        holder->hide();
+                        holder->deleteLater();
+                    }
+                });
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -50,6 +50,8 @@ class MDIContainer : public QMainWindow, public AppFrame {
     void MDIForm_Resize();
     QMdiSubWindow* wrap(QWidget* window);
     void place(QMdiSubWindow* sub);
+    // Makes the frame large enough to show a child window whole, as far as the screen allows.
+    void fitChild(QMdiSubWindow* sub);
 
     MMODULE& mm_;
     QMdiArea* MDIArea;

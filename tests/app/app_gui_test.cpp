@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -26,6 +27,7 @@
 #include "shell/help_window.h"
 #include "shell/mdi_container.h"
 #include "shell/menu_main.h"
+#include "shell/twips.h"
 
 namespace bw {
 namespace {
@@ -295,7 +297,15 @@ TEST_F(Program, FeatureWindowsOpenFromTheMenuAndReturnToIt) {
         }
         QMdiSubWindow* sub = p.frame().subWindowOf(feature);
         ASSERT_NE(sub, nullptr);
-        EXPECT_EQ(sub->pos(), QPoint(-4, -2));
+        // Placed by the rule in a frame that has grown to show it whole where the screen
+        // allows.
+        EXPECT_EQ(p.state().FrameClass, FrameClassForHeight(ToTwips(p.frame().height())));
+        EXPECT_EQ(sub->pos(), p.frame().placementPixels());
+        const QRect shown = sub->geometry().marginsRemoved(sub->contentsMargins());
+        const QSize room = p.frame().screen()->availableGeometry().size() -
+                           (p.frame().frameGeometry().size() - p.frame().size());
+        EXPECT_TRUE(shown.right() < p.frame().width() || p.frame().width() == room.width());
+        EXPECT_TRUE(shown.bottom() < p.frame().height() || p.frame().height() == room.height());
         EXPECT_EQ(p.frame().area()->currentSubWindow(), sub);
 
         auto* exit = feature->findChild<QPushButton*>(c.exitButton);
@@ -304,8 +314,54 @@ TEST_F(Program, FeatureWindowsOpenFromTheMenuAndReturnToIt) {
         Settle();
         EXPECT_TRUE(p.menu().isVisible());
         EXPECT_EQ(p.frame().windowTitle(), " Brindlewood Menu");
-        EXPECT_EQ(menuWindow()->pos(), QPoint(-4, -2));
+        EXPECT_EQ(menuWindow()->pos(), p.frame().placementPixels());
         EXPECT_EQ(p.frame().area()->subWindowList().size(), 1);
+    }
+}
+
+}  // namespace
+}  // namespace bw
+
+namespace bw {
+namespace {
+
+// Pictures of the program's own windows, taken when BW_SCREENSHOTS names a folder.
+TEST_F(Program, Screenshots) {
+    const QString out = qEnvironmentVariable("BW_SCREENSHOTS");
+    if (out.isEmpty()) GTEST_SKIP() << "set BW_SCREENSHOTS to a folder to take screenshots";
+    QDir().mkpath(out);
+    WriteAll(file("Personal.Mtg"), "0,\"Jane Q. Public\",\"$\",0\r\n");
+    ASSERT_TRUE(QFile::copy(BW_SOURCE_HELP_FILE, file("Bwluse.hlp")));
+    DesktopProgram& p = start();
+    p.frame().grab().save(out + "/main-menu.png");
+
+    auto grabModal = [&](const QString& name, std::function<void(QWidget*)> close) {
+        WhenModal([=](QWidget* modal) {
+            modal->grab().save(out + "/" + name + ".png");
+            close(modal);
+        });
+    };
+    grabModal("message-4", [](QWidget* m) { m->close(); });
+    p.context().messages.showMessage(4);
+    grabModal("message-34", [](QWidget* m) { m->close(); });
+    p.context().messages.showMessage(34);
+    grabModal("question-1", [](QWidget* m) { m->close(); });
+    p.context().messages.askQuestion(1);
+    grabModal("personalize", [](QWidget* m) { m->close(); });
+    p.menu().PtrFnt->click();
+
+    p.menu().HowUse->click();
+    Settle();
+    ASSERT_NE(p.menu().helpWindow(), nullptr);
+    p.menu().helpWindow()->resize(1000, 720);
+    Settle();
+    p.menu().helpWindow()->grab().save(out + "/help-window.png");
+    p.menu().helpWindow()->close();
+
+    if (DesktopProgram::HasTablesWindow()) {
+        p.menu().MortCalc->click();
+        Settle();
+        p.frame().grab().save(out + "/frame-with-tables-window.png");
     }
 }
 

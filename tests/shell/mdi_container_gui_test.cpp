@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 #include "shell/mdi_container.h"
@@ -118,6 +120,31 @@ TEST_F(Frame, ShowChildWrapsPlacesAndActivatesTheWindow) {
     EXPECT_FALSE(frame.subWindowOf(menu)->isVisible());
 }
 
+TEST_F(Frame, GrowsToShowALargerWindowWhole) {
+    QWidget* feature = Window("feature", 700, 500);
+    frame.showChild(feature);
+    Settle();
+    QMdiSubWindow* sub = frame.subWindowOf(feature);
+    const QMargins m = sub->contentsMargins();
+    // At -4, -2 the window needs its width and height less the borders out of sight.
+    EXPECT_EQ(frame.size(), QSize(-4 + sub->width() - m.right(), -2 + sub->height() - m.bottom()));
+    EXPECT_EQ(mm.FrameClass, 6810);
+    EXPECT_EQ(sub->pos(), QPoint(-4, -2));
+}
+
+TEST_F(Frame, GrowingPastTheBoundaryPlacesTheWindowFurtherIn) {
+    QWidget* feature = Window("feature", 700, 560);
+    frame.showChild(feature);
+    Settle();
+    QMdiSubWindow* sub = frame.subWindowOf(feature);
+    const QMargins m = sub->contentsMargins();
+    const QSize screen = frame.screen()->availableGeometry().size();
+    const QSize wanted(67 + sub->width() - m.right(), 67 + sub->height() - m.bottom());
+    EXPECT_EQ(frame.size(), wanted.boundedTo(screen));
+    EXPECT_EQ(mm.FrameClass, 8670);
+    EXPECT_EQ(sub->pos(), QPoint(67, 67));
+}
+
 TEST_F(Frame, ShowMainMenuDeletesTheFeatureWindowsLater) {
     menu->hide();
     QPointer<QWidget> feature = Window("feature", 500, 300);
@@ -167,6 +194,21 @@ TEST_F(Frame, WindowThatClosesItselfTakesItsChildWindowAlong) {
     Settle();
     EXPECT_TRUE(graph.isNull());
     EXPECT_EQ(frame.area()->subWindowList().size(), 1);
+}
+
+TEST_F(Frame, WindowThatRefusesToCloseKeepsItsChildWindow) {
+    class Stubborn : public QLabel {
+      protected:
+        void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    };
+    auto* window = new Stubborn;
+    window->resize(200, 100);
+    frame.showChild(window);
+    Settle();
+    window->close();
+    Settle();
+    ASSERT_EQ(frame.area()->subWindowList().size(), 2);
+    EXPECT_TRUE(frame.subWindowOf(window)->isVisible());
 }
 
 TEST_F(Frame, ChildWindowsAreNotClosedFromTheirTitleBar) {
