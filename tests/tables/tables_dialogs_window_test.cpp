@@ -185,7 +185,9 @@ class TablesDialogsWindowTest : public ::testing::Test {
             EXPECT_EQ(cell(row, 2), FormatNumber(a["amount"].toDouble(), "###,,###.00")) << row;
         }
         const int afterList = totalsRow + 4 + static_cast<int>(applied.size());
-        if (afterList < window->MGrid->rows()) EXPECT_EQ(cell(afterList, 0), "");
+        if (afterList < window->MGrid->rows()) {
+            EXPECT_EQ(cell(afterList, 0), "");
+        }
         ASSERT_GE(mm.PrintLines.size(), 2u);
         EXPECT_EQ(mm.PrintLines[1], S(j["print_text"]));
     }
