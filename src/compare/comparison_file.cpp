@@ -11,6 +11,17 @@
 
 namespace bw {
 
+namespace {
+
+// A text field cannot hold a double quote (it would end the field): a currency symbol typed
+// with one is written with an apostrophe in its place.
+std::string Quotable(std::string text) {
+    std::replace(text.begin(), text.end(), '"', '\'');
+    return text;
+}
+
+}  // namespace
+
 std::string FormatComparisonFile(const ComparisonFile& f) {
     const ComparisonSheet& s = f.sheet;
     RecordWriter w;
@@ -30,22 +41,25 @@ std::string FormatComparisonFile(const ComparisonFile& f) {
     }
     const int rows = std::clamp(s.rowCounter, 0, kCompareMaxRows);
     for (int r = 0; r < rows; ++r)
-        for (const std::string& cell : s.upper[static_cast<std::size_t>(r)]) w.text(cell).endLine();
+        for (const std::string& cell : s.upper[static_cast<std::size_t>(r)])
+            w.text(Quotable(cell)).endLine();
     for (int r = 0; r < s.lowerRows; ++r)
         for (int c = 0; c < s.lowerCols; ++c) {
             const bool present = static_cast<std::size_t>(r) < s.lower.size() &&
                                  static_cast<std::size_t>(c) < s.lower[r].size();
-            w.text(present ? s.lower[r][c] : std::string()).endLine();
+            w.text(present ? Quotable(s.lower[r][c]) : std::string()).endLine();
         }
     for (int r = 0; r < rows; ++r) {
         const bool present = static_cast<std::size_t>(r) < s.graph.size();
         w.text(present ? s.graph[r].label : std::string());
         w.number(present ? s.graph[r].value : 0.0).endLine();
     }
-    w.text(s.printText).endLine();
+    w.text(Quotable(s.printText)).endLine();
     for (int e = 0; e < kAddPayEntries; ++e)
         for (int slot = 0; slot < kAddPaySlots; ++slot)
-            w.text(s.addPayLabels[e][slot]).text(s.addPayAmounts[e][slot]).endLine();
+            w.text(Quotable(s.addPayLabels[e][slot]))
+                .text(Quotable(s.addPayAmounts[e][slot]))
+                .endLine();
     return w.str();
 }
 

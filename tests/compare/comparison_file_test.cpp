@@ -111,6 +111,16 @@ TEST(ComparisonFile, SaveAndReadFromDisk) {
     EXPECT_FALSE(WriteComparisonFile("", f));
 }
 
+TEST(ComparisonFile, ACurrencySymbolWithAQuoteStillMakesAReadableFile) {
+    ComparisonFile f;
+    ComparisonInput in;
+    in.currencySymbol = "\"";
+    ASSERT_TRUE(f.sheet.addRow(CalculateComparisonRow(in)));
+    const ComparisonFileRead read = ParseComparisonFile(FormatComparisonFile(f), 12);
+    ASSERT_TRUE(read.ok) << read.why;
+    EXPECT_EQ(read.file.sheet.upper[0][7], "'175,258.20");
+}
+
 TEST(ComparisonFile, PreviousFormatOpensAfterMessage9AndKeepsTheMonth) {
     ComparisonFile f = ThreeRows();
     f.prePayMonth = 4;
