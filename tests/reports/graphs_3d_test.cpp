@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -16,8 +18,10 @@
 #include "reports/bar_graph.h"
 #include "reports/graphs_all.h"
 #include "reports/qt_printer_backend.h"
+#include "shell/mdi_container.h"
 #include "support/recording_message_port.h"
 #include "support/test_frame.h"
+#include "tables/mortgage_calc.h"
 
 namespace bw {
 namespace {
@@ -83,6 +87,57 @@ TEST(Graphs3D, SwitchesToThreeDimensionsAndBack) {
     EXPECT_FALSE(w.Graph1->is3D());
     EXPECT_FALSE(w.Sav2D->isEnabled());
     EXPECT_TRUE(w.ThreeDee->isEnabled());
+    SetPrintToPdfFile(QString());
+}
+
+// The whole road inside the real frame: the tables window's "&Show Graph" opens the graph as an
+// MDI child window, the 3D view and the print keep its size, "E&xit to Menu" brings the tables
+// window back.
+TEST(Graphs3D, GraphWindowInTheFrame) {
+    if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
+    MMODULE mm;
+    mm.CurrencySymbol = "$";
+    test::RecordingMessagePort port(&mm);
+    MDIContainer frame(mm);
+    AppContext ctx{mm, port, frame};
+    QTemporaryDir dir;
+    SetPrintToPdfFile(dir.filePath("frame.pdf"));
+    auto* menu = new QWidget();
+    menu->resize(300, 200);
+    frame.load(menu);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+
+    auto* tables = new MortgageCalc(ctx);
+    frame.showChild(tables);
+    tables->MCalc->click();
+    tables->MGraphs->click();
+    ASSERT_TRUE(port.messages.empty());
+    GraphsAll* graph = frame.findChild<GraphsAll*>();
+    ASSERT_NE(graph, nullptr);
+    QMdiSubWindow* sub = frame.subWindowOf(graph);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(tables->isVisible());
+    EXPECT_EQ(sub->pos(), frame.placementPixels());
+    const QSize subSize = sub->size();
+
+    graph->ThreeDee->click();
+    ASSERT_TRUE(graph->Graph1->is3D());
+    QTest::qWait(300);
+    frame.screen()->grabWindow(frame.winId()).save("/tmp/h6_frame_3d.png");
+
+    port.answers = {true, false};
+    graph->Ptr->click();
+    EXPECT_TRUE(QFile::exists(dir.filePath("frame.pdf")));
+    EXPECT_EQ(sub->size(), subSize);
+    EXPECT_EQ(graph->size(), QSize(637, 430));
+    EXPECT_EQ(sub->pos(), frame.placementPixels());
+
+    graph->ExitBut->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(tables->isVisible());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame.findChild<GraphsAll*>(), nullptr);
     SetPrintToPdfFile(QString());
 }
 
