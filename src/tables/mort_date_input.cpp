@@ -28,7 +28,7 @@ MortDateInput::MortDateInput(AppContext& ctx, QWidget* parent)
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFixedWidth(Px(2000));
+    Label1->setFixedWidth(Px(1650));
 
     InDate = new QLineEdit(this);
     InDate->setObjectName("InDate");

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "shell/dialog_font.h"
+
 namespace bw {
 
 PlacedDialog::PlacedDialog(AppContext& ctx, TwipPoint small, TwipPoint large, QWidget* parent)
@@ -12,6 +14,7 @@ PlacedDialog::PlacedDialog(AppContext& ctx, TwipPoint small, TwipPoint large, QW
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
+    UseDialogFont(*this);
 }
 
 QPoint PlacedDialog::placement() const {
