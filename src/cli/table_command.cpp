@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -12,7 +13,10 @@
 
 #include "cli/cli_args.h"
 #include "cli/commands.h"
+#include "cli/text_pdf.h"
 #include "files/table_file.h"
+#include "reports/table_printout.h"
+#include "reports/text_backend.h"
 #include "shell/dates.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
@@ -32,7 +36,9 @@ const char* kTableUsage =
     "  [--dates] [--first-date DATE] [--prepay YEAR=AMOUNT ...] [--prepay-month 1..12]\n"
     "  [--format text|csv|json] [--folder DIR] [--open FILE.KMD|FILE.KLD] [--save FILE]\n"
     "  --open starts from the inputs of a table file (the other options override them);\n"
-    "  --save writes the inputs to a table file once the table is calculated.\n";
+    "  --save writes the inputs to a table file once the table is calculated.\n"
+    "  [--print FILE.pdf|-] [--header TEXT] writes the printout of \"&Print\" into a PDF file,\n"
+    "  or with - as text pages separated by form feeds on standard output.\n";
 
 const std::map<std::string, int> kCompoundingNames = {
     {"monthly", 0}, {"bimonthly", 1}, {"quarterly", 2}, {"semiannual", 3}, {"annual", 4}};
@@ -180,11 +186,11 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
                 out << kTableUsage;
                 return 0;
             }
-        const Args args(
-            argv,
-            {"principal", "rate", "period", "compounding", "frequency", "view", "days", "term",
-             "first-date", "prepay", "prepay-month", "format", "folder", "open", "save"},
-            {"loan", "dates"}, {"prepay"});
+        const Args args(argv,
+                        {"principal", "rate", "period", "compounding", "frequency", "view", "days",
+                         "term", "first-date", "prepay", "prepay-month", "format", "folder", "open",
+                         "save", "print", "header"},
+                        {"loan", "dates"}, {"prepay"});
         const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
                                                    .filePath(kSettingsFileName)
                                                    .toStdString());
@@ -355,6 +361,28 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         view.prePayCount = prePayCount;
         view.prePayMonth = in.prePayMonth;
         const ScheduleTexts t = MakeScheduleTexts(r, view);
+        if (auto target = args.get("print")) {
+            MMODULE mm;
+            mm.PrinterFontChoice = settings.printerFontChoice;
+            mm.CurrencySymbol = settings.currencySymbol;
+            mm.PrintHeader = args.get("header").value_or("");
+            TableWindowTexts texts;
+            StoreCalculationForPrint(mm, texts, in, r, t);
+            Printout printout;
+            PrintTable(printout, mm, texts);
+            if (*target == "-") {
+                out << RenderText(printout.pages());
+                return 0;
+            }
+            std::vector<std::vector<std::string>> pages;
+            for (const PrintPage& page : printout.pages()) pages.push_back(RenderPageLines(page));
+            const std::string pdf = TextPdf(pages);
+            QFile pdfFile(QString::fromStdString(*target));
+            if (!pdfFile.open(QIODevice::WriteOnly) ||
+                pdfFile.write(pdf.data(), static_cast<qint64>(pdf.size())) !=
+                    static_cast<qint64>(pdf.size()))
+                throw UsageError("cannot write " + *target);
+        }
         if (format == "json")
             PrintJson(out, r, t, view);
         else if (format == "csv")

@@ -121,6 +121,30 @@ int LineCount(const std::string& text) {
 
 }  // namespace
 
+void StoreCalculationForPrint(MMODULE& mm, TableWindowTexts& texts, const AmortizationInput& in,
+                              const AmortizationResult& result, const ScheduleTexts& shown) {
+    mm.TableMode = in.tableMode;
+    mm.LoanInputs[1] = in.principal;
+    mm.LoanInputs[2] = in.rate;
+    mm.LoanInputs[3] = in.period;
+    mm.ScheduleTable = result.schedule;
+    mm.RetiredYears = result.retiredYears;
+    mm.PaymentsPerYear = result.paymentsPerYear;
+    mm.RowView = in.rowView;
+    mm.DateMode = in.dateMode;
+    mm.DisplayTerm = result.displayTerm;
+    mm.GridRows = result.gridRows;
+    mm.ResultRowCount = shown.resultRowCount;
+    mm.GraphTitle = shown.graphTitle;
+    mm.PrintLines = {std::string(), shown.printText, std::string(), std::string()};
+    // The period box shows years, or months for a personal loan.
+    const double period = in.tableMode == 2 ? in.period * 12 : in.period;
+    texts.periodText = RightAlign(FormatNumber(period, "###"), 16);
+    texts.compoundingText = in.compounding;
+    texts.frequencyText = in.frequency;
+    texts.boxes = shown.boxes;
+}
+
 int TablePrintRows(const MMODULE& mm) {
     int rows = 0;
     if (mm.DisplayTerm > 0) {

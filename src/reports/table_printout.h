@@ -32,6 +32,12 @@ struct TableWindowTexts {
     ResultBoxes boxes;
 };
 
+// Stores a completed calculation in the shared state and the window's texts as the tables window
+// leaves them (ScheduleTable, RetiredYears, PaymentsPerYear, ResultRowCount, PrintLines, the
+// boxes), for printing without the window (the command line).
+void StoreCalculationForPrint(MMODULE& mm, TableWindowTexts& texts, const AmortizationInput& in,
+                              const AmortizationResult& result, const ScheduleTexts& shown);
+
 // The number of schedule rows printed: the window's rows, or those of the displayed term.
 int TablePrintRows(const MMODULE& mm);
 
