@@ -51,6 +51,7 @@ void MDIContainer::load(QWidget* mainMenu) {
     menuSub_->show();
     MDIArea->setActiveSubWindow(menuSub_);
     place(menuSub_);
+    mainMenu->setFocus();
     move(0, 0);
     resize(Px(kStartWidth), Px(kStartHeight));
 }

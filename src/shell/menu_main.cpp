@@ -82,6 +82,9 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     HowUse = MenuButton(this, "HowUse", "&How to Use the Program", kRightCol, kFirstRow + kRowStep);
     EndMort = MenuButton(this, "EndMort", "E&xit Program", kRightCol, kFirstRow + 3 * kRowStep);
 
+    // The focus in the menu is on its first button, so that the access keys work at once.
+    setFocusProxy(MortCalc);
+
     connect(MortCalc, &QPushButton::clicked, this, &MenuMain::MortCalc_Click);
     connect(PersonalLoan, &QPushButton::clicked, this, &MenuMain::PersonalLoan_Click);
     connect(CompMort, &QPushButton::clicked, this, &MenuMain::CompMort_Click);

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <set>
@@ -203,6 +204,11 @@ TEST_F(Program, ExitProgramEnds) {
     QSignalSpy ended(&p.menu(), &MenuMain::programEnd);
     p.menu().EndMort->click();
     EXPECT_EQ(ended.count(), 1);
+    // Its access key, Alt+X, does the same.
+    QApplication::setActiveWindow(&p.frame());
+    QTest::keyClick(&p.frame(), Qt::Key_X, Qt::AltModifier);
+    QTest::qWait(300);  // a button pressed by its access key shows itself pressed first
+    EXPECT_EQ(ended.count(), 2);
 }
 
 // The help file that goes with the program.
