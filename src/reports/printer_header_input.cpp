@@ -46,7 +46,8 @@ PrinterHeaderInput::PrinterHeaderInput(AppContext& ctx, QWidget* parent)
 }
 
 void PrinterHeaderInput::Acept_Click() {
-    ctx_.mm.PrintHeader = InFName->text().toStdString();
+    // Typed double quotes never reach the box; pasted ones are dropped here.
+    ctx_.mm.PrintHeader = InFName->text().remove(QLatin1Char('"')).toStdString();
     accept();
 }
 

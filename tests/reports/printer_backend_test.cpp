@@ -94,6 +94,8 @@ TEST_F(PrintTest, HeaderDialogTakesOneLineWithoutQuotes) {
     dialog.InFName->setFocus();
     QTest::keyClicks(dialog.InFName, "The \"Elm\" house");
     EXPECT_EQ(dialog.InFName->text(), "The Elm house");
+    dialog.InFName->insert("\"");  // as pasted
+
     QTest::keyClick(dialog.InFName, Qt::Key_Return);
     EXPECT_TRUE(dialog.Acept->hasFocus());
     EXPECT_TRUE(dialog.isVisible());  // Enter only moves the focus
@@ -162,6 +164,20 @@ TEST_F(TablesPrintTest, CancelledHeaderPrintsNothing) {
     EXPECT_EQ(mm.PrintHeader, "1");
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(TablesPrintTest, HeaderTypedAsOnePrintsNothing) {
+    open();
+    window->MCalc->click();
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->InFName, "1");
+        dialog->Acept->click();
+    });
+    window->MPrinter->click();
+    EXPECT_EQ(mm.PrintHeader, "1");
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(TablesPrintTest, PrintsTheScheduleIntoAPdf) {
