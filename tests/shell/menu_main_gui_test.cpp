@@ -209,8 +209,10 @@ TEST_F(MainMenu, HowToUseOpensTheHelpFileMaximizedWithTheFocus) {
     EXPECT_TRUE(help->HelpText->toPlainText().contains("Using Brindlewood"));
     EXPECT_TRUE(port.messages.empty());
 
-    // Pressed again, the same window comes back.
-    help->close();
+    // Escape closes it; pressed again, the guide comes back.
+    QApplication::setActiveWindow(help);
+    QTest::keyClick(help->HelpText, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
     QApplication::processEvents();
     menu->HowUse->click();
     ASSERT_NE(menu->helpWindow(), nullptr);
