@@ -1,12 +1,10 @@
 // brindlewood-cli afford: the affordability window's calculation from a shell.
 
-#include <QCoreApplication>
 #include <QDir>
-#include <map>
 #include <ostream>
 
 #include "afford/affordability_solver.h"
-#include "cli/cli_args.h"
+#include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
@@ -25,16 +23,6 @@ const char* kAffordUsage =
     "Solves for the monthly payment (from principal, rate and years), the principal (from\n"
     "payment, rate and years) or the years (from principal, rate and payment); years are at\n"
     "most 40.\n";
-
-const std::map<std::string, int> kCompoundingNames = {
-    {"monthly", 0}, {"bimonthly", 1}, {"quarterly", 2}, {"semiannual", 3}, {"annual", 4}};
-const std::map<std::string, int> kFrequencyNames = {{"monthly", 0},      {"semimonthly", 1},
-                                                    {"2weeks", 2},       {"1week", 3},
-                                                    {"biweekly-acc", 4}, {"weekly-acc", 5}};
-
-struct Stop {
-    int message;
-};
 
 std::string SolvedBoxName(AffordSolve solve) {
     switch (solve) {
@@ -126,21 +114,14 @@ void PrintJson(std::ostream& out, const AffordInput& in, const AffordResult& r) 
 }  // namespace
 
 int RunAfford(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    try {
-        for (const auto& a : argv)
-            if (a == "--help" || a == "-h") {
-                out << kAffordUsage;
-                return 0;
-            }
+    return RunCommand("afford", kAffordUsage, argv, out, err, [&] {
         const Args args(argv,
                         {"solve", "principal", "rate", "years", "payment", "compounding",
                          "frequency", "days", "format", "folder"},
                         {});
-        const std::string folder = args.get("folder").value_or(
-            QCoreApplication::instance() ? QCoreApplication::applicationDirPath().toStdString()
-                                         : std::string("."));
-        const Settings settings = ReadSettings(
-            QDir(QString::fromStdString(folder)).filePath(kSettingsFileName).toStdString());
+        const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
+                                                   .filePath(kSettingsFileName)
+                                                   .toStdString());
 
         AffordInput in;
         const std::string solve = args.get("solve").value_or("payment");
@@ -164,35 +145,16 @@ int RunAfford(const std::vector<std::string>& argv, std::ostream& out, std::ostr
         int compounding = settings.defaultCompounding >= 0 && settings.defaultCompounding <= 4
                               ? settings.defaultCompounding
                               : 0;
-        if (auto c = args.get("compounding")) {
-            auto it = kCompoundingNames.find(*c);
-            if (it == kCompoundingNames.end()) throw UsageError("unknown compounding '" + *c + "'");
-            compounding = it->second;
-        }
         in.compounding = lists::kCompounding[static_cast<std::size_t>(compounding)];
-        if (auto f = args.get("frequency")) {
-            auto it = kFrequencyNames.find(*f);
-            if (it == kFrequencyNames.end()) throw UsageError("unknown frequency '" + *f + "'");
-            in.frequency = lists::kFrequency[static_cast<std::size_t>(it->second)];
-        }
+        if (auto c = args.get("compounding")) in.compounding = CompoundingByName(*c);
+        if (auto f = args.get("frequency")) in.frequency = FrequencyByName(*f);
 
         // Days in year, as the days-in-year dialog sets them.
         DaysSetting days = DaysForOption(1);
         if (auto d = args.get("days")) {
-            auto v = ParseNumberText(*d);
-            if (!v) throw UsageError("--days needs a number");
-            if (*d == "365.25")
-                days = DaysForOption(0);
-            else if (*d == "365")
-                days = DaysForOption(1);
-            else if (*d == "364")
-                days = DaysForOption(2);
-            else if (*d == "363")
-                days = DaysForOption(3);
-            else {
-                if (!(*v >= 363 && *v <= 365.25)) throw Stop{19};
-                days = DaysForOption(4, static_cast<float>(*v));
-            }
+            const auto typed = DaysFromText(*d, DaysMatch::ByText);
+            if (!typed) throw Stop{19};
+            days = *typed;
         }
         in.daysInYear = days.daysInYear;
         in.biWeeklyPeriods = days.biWeeklyPeriods;
@@ -211,13 +173,7 @@ int RunAfford(const std::vector<std::string>& argv, std::ostream& out, std::ostr
         else
             PrintText(out, in, r);
         return r.failed ? 1 : 0;
-    } catch (const UsageError& e) {
-        err << "brindlewood-cli afford: " << e.what() << " (see brindlewood-cli afford --help)\n";
-        return 2;
-    } catch (const Stop& s) {
-        err << MessageText(s.message) << "\n";
-        return 1;
-    }
+    });
 }
 
 }  // namespace bw::cli

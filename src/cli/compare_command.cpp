@@ -2,20 +2,14 @@
 // "&Calculate" after the row's options were typed into the window; options a row leaves out
 // keep the value of the row before (the window's boxes keep their values too).
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <algorithm>
-#include <cctype>
-#include <cmath>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <sstream>
 
-#include "cli/cli_args.h"
+#include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "cli/text_pdf.h"
 #include "compare/comparison_engine.h"
 #include "compare/comparison_file.h"
 #include "compare/comparison_printout.h"
@@ -43,34 +37,11 @@ const char* kCompareUsage =
     "additional payments apply to every row. At most 12 rows; periods are at most 40 years.\n"
     "--open continues a comparison file; --print - writes the printout as text.\n";
 
-const std::map<std::string, int> kCompoundingNames = {
-    {"monthly", 0}, {"bimonthly", 1}, {"quarterly", 2}, {"semiannual", 3}, {"annual", 4}};
-const std::map<std::string, int> kFrequencyNames = {{"monthly", 0},      {"semimonthly", 1},
-                                                    {"2weeks", 2},       {"1week", 3},
-                                                    {"biweekly-acc", 4}, {"weekly-acc", 5}};
-
-struct Stop {
-    int message;
-};
-
-std::string ProgramFolder(const Args& args) {
-    if (auto f = args.get("folder")) return *f;
-    return QCoreApplication::applicationDirPath().toStdString();
-}
-
 std::vector<std::string> SplitWords(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> words;
     for (std::string w; in >> w;) words.push_back(w);
     return words;
-}
-
-std::string UpperExtension(const std::string& path) {
-    const std::string base = path.substr(path.find_last_of('/') + 1);
-    const auto point = base.find('.');
-    std::string extension = point == std::string::npos ? "" : base.substr(point);
-    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return extension;
 }
 
 // The inputs of the window as they stand between calculations.
@@ -98,29 +69,11 @@ void ApplyRow(const std::string& options, Inputs& in, std::vector<int>& messages
     }
     if (in.principal < 0 || in.rate < 0 || in.period < 0)
         throw UsageError("principal, rate and period cannot be negative");
-    if (auto c = row.get("compounding")) {
-        auto it = kCompoundingNames.find(*c);
-        if (it == kCompoundingNames.end()) throw UsageError("unknown compounding '" + *c + "'");
-        in.compounding = lists::kCompounding[static_cast<std::size_t>(it->second)];
-    }
-    if (auto f = row.get("frequency")) {
-        auto it = kFrequencyNames.find(*f);
-        if (it == kFrequencyNames.end()) throw UsageError("unknown frequency '" + *f + "'");
-        in.frequency = lists::kFrequency[static_cast<std::size_t>(it->second)];
-    }
+    if (auto c = row.get("compounding")) in.compounding = CompoundingByName(*c);
+    if (auto f = row.get("frequency")) in.frequency = FrequencyByName(*f);
     if (auto d = row.get("days")) {
-        auto v = ParseNumberText(*d);
-        if (!v) throw UsageError("--days needs a number");
-        if (*v == 365.25)
-            in.days = DaysForOption(0);
-        else if (*v == 365)
-            in.days = DaysForOption(1);
-        else if (*v == 364)
-            in.days = DaysForOption(2);
-        else if (*v == 363)
-            in.days = DaysForOption(3);
-        else if (DaysInRange(static_cast<float>(*v)))
-            in.days = DaysForOption(4, static_cast<float>(*v));
+        if (const auto typed = DaysFromText(*d))
+            in.days = *typed;
         else
             messages.push_back(19);  // the dialog keeps the days it had
     }
@@ -199,10 +152,7 @@ void PrintText(std::ostream& out, const ComparisonSheet& sheet) {
     for (std::size_t c = 0; c < kUpperCols; ++c) out << (c ? " | " : "") << heading[c];
     out << "\n";
     for (const auto& cells : lines) {
-        std::string s;
-        for (std::size_t c = 0; c < kUpperCols; ++c)
-            s += (c ? "  " : "") + RightAlign(cells[c], static_cast<int>(widths[c]));
-        out << s << "\n";
+        out << AlignedCells(cells, widths) << "\n";
     }
     if (sheet.largest == 0) return;
     out << "\n* Additional Payments Applied\n";
@@ -224,12 +174,7 @@ void PrintText(std::ostream& out, const ComparisonSheet& sheet) {
 }  // namespace
 
 int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    try {
-        for (const auto& a : argv)
-            if (a == "--help" || a == "-h") {
-                out << kCompareUsage;
-                return 0;
-            }
+    return RunCommand("compare", kCompareUsage, argv, out, err, [&] {
         const Args args(argv,
                         {"row", "prepay", "prepay-month", "open", "save", "print", "header",
                          "format", "folder"},
@@ -283,39 +228,17 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
         }
 
         // The shared additional payments, as the dialog stores them.
-        if (args.has("prepay-month")) {
-            const double month = args.number("prepay-month", 1);
-            if (month != std::floor(month) || month < 1 || month > 12)
-                throw UsageError("--prepay-month is a whole number from 1 to 12");
-            prePayMonth = month == 1 ? 12 : static_cast<std::int16_t>(month - 1);
-        }
+        if (args.has("prepay-month")) prePayMonth = PrePayMonthOption(args);
         if (args.has("prepay")) {
-            prePay = PrePayTableData{};
             Inputs first = in;
             if (!rowOptions.empty()) {
                 std::vector<int> ignored;
                 ApplyRow(rowOptions.front(), first, ignored);
             }
-            std::int16_t years = 0;
-            ToInt16(first.period, years);
-            prePayYears = std::clamp<std::int16_t>(years, 0, kYearLastRow);
-            for (int y = 1; y <= prePayYears; ++y)
-                prePay[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
-            for (const auto& spec : args.all("prepay")) {
-                const auto eq = spec.find('=');
-                auto year = ParseNumberText(spec.substr(0, eq == std::string::npos ? 0 : eq));
-                auto amount =
-                    eq == std::string::npos ? std::nullopt : ParseNumberText(spec.substr(eq + 1));
-                if (!year || !amount || *year != std::floor(*year) || *year < 1 ||
-                    *year > kYearLastRow || *amount < 0 || *amount > 1e12)
-                    throw UsageError("--prepay takes YEAR=AMOUNT, a year from 1 to 45");
-                auto& row = prePay[static_cast<std::size_t>(*year)];
-                row[1] = Money::fromDouble(*year);
-                row[2] = Money::fromDouble(std::round(*amount * 100) / 100);
-            }
-            prePayCount = 0;
-            for (int y = 1; y <= prePayYears; ++y)
-                if (prePay[static_cast<std::size_t>(y)][2] > Money()) ++prePayCount;
+            const PrePayOptions p = ReadPrePayOptions(args.all("prepay"), first.period);
+            prePay = p.table;
+            prePayYears = p.years;
+            prePayCount = p.count;
         }
 
         auto schedule = std::make_shared<ScheduleTableData>(kScheduleLastRow + 1, ScheduleRow{});
@@ -378,19 +301,7 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
             if (sheet.rowCounter == 0) throw Stop{1};
             Printout printout;
             PrintComparison(printout, mm, sheet, args.get("header").value_or(""));
-            if (*target == "-") {
-                out << RenderText(printout.pages());
-            } else {
-                std::vector<std::vector<std::string>> pages;
-                for (const PrintPage& page : printout.pages())
-                    pages.push_back(RenderPageLines(page));
-                const std::string pdf = TextPdf(pages);
-                QFile file(QString::fromStdString(*target));
-                if (!file.open(QIODevice::WriteOnly) ||
-                    file.write(pdf.data(), static_cast<qint64>(pdf.size())) !=
-                        static_cast<qint64>(pdf.size()))
-                    throw UsageError("cannot write " + *target);
-            }
+            WritePrintout(printout, *target, out);
         }
         if (!args.get("print") || *args.get("print") != "-") {
             if (format == "json")
@@ -402,16 +313,7 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
         const bool stopped =
             std::any_of(messages.begin(), messages.end(), [](int m) { return m != 9; });
         return stopped ? 1 : 0;
-    } catch (const UsageError& e) {
-        err << "brindlewood-cli compare: " << e.what() << " (see brindlewood-cli compare --help)\n";
-        return 2;
-    } catch (const Stop& s) {
-        err << MessageText(s.message) << "\n";
-        return 1;
-    } catch (const CurrencyOverflow&) {
-        err << MessageText(4) << "\n";
-        return 1;
-    }
+    });
 }
 
 }  // namespace bw::cli

@@ -1,9 +1,14 @@
 // brindlewood-cli: the program's engines and files from a shell.
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
+#ifdef BW_CLI_GRAPHS
+#include <QApplication>
+#endif
 
 #include "cli/commands.h"
 
@@ -16,11 +21,32 @@ const char* kUsage =
     "  afford   payment, principal or years a mortgage allows (brindlewood-cli afford --help)\n"
     "  compare  up to 12 mortgages side by side (brindlewood-cli compare --help)\n";
 
+// The graph is drawn with widgets, so a run that asks for it gets a QApplication, on the
+// offscreen platform where no display is at hand. Every other run stays free of any display.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv,
+                                                  const std::vector<std::string>& args) {
+#ifdef BW_CLI_GRAPHS
+    const bool graph = std::any_of(args.begin(), args.end(), [](const std::string& a) {
+        return a == "--graph" || a.rfind("--graph=", 0) == 0;
+    });
+    if (graph) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc, argv);
+    }
+#else
+    (void)args;
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    std::vector<std::string> args(argv + 1, argv + argc);
+    const auto app = MakeApplication(argc, argv, std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> args(argv + 1, argv + argc);  // without the options Qt took
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         std::cout << kUsage;
         return args.empty() ? 2 : 0;

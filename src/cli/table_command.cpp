@@ -1,19 +1,16 @@
 // brindlewood-cli table: the schedule of the tables window from a shell.
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <algorithm>
-#include <cctype>
-#include <cmath>
 #include <iostream>
 #include <map>
 #include <optional>
-#include <sstream>
 
-#include "cli/cli_args.h"
+#include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "cli/text_pdf.h"
+#ifdef BW_CLI_GRAPHS
+#include "cli/graph_picture.h"
+#endif
 #include "files/table_file.h"
 #include "reports/table_printout.h"
 #include "reports/text_backend.h"
@@ -38,22 +35,9 @@ const char* kTableUsage =
     "  --open starts from the inputs of a table file (the other options override them);\n"
     "  --save writes the inputs to a table file once the table is calculated.\n"
     "  [--print FILE.pdf|-] [--header TEXT] writes the printout of \"&Print\" into a PDF file,\n"
-    "  or with - as text pages separated by form feeds on standard output.\n";
-
-const std::map<std::string, int> kCompoundingNames = {
-    {"monthly", 0}, {"bimonthly", 1}, {"quarterly", 2}, {"semiannual", 3}, {"annual", 4}};
-const std::map<std::string, int> kFrequencyNames = {{"monthly", 0},      {"semimonthly", 1},
-                                                    {"2weeks", 2},       {"1week", 3},
-                                                    {"biweekly-acc", 4}, {"weekly-acc", 5}};
-
-struct Stop {
-    int message;
-};
-
-std::string ProgramFolder(const Args& args) {
-    if (auto f = args.get("folder")) return *f;
-    return QCoreApplication::applicationDirPath().toStdString();
-}
+    "  or with - as text pages separated by form feeds on standard output.\n"
+    "  [--graph FILE.png] writes the balance graph of \"&Show Graph\" (the 2D view) as a picture\n"
+    "  (desktop build only).\n";
 
 void PrintText(std::ostream& out, const ScheduleTexts& t, const ScheduleView& view) {
     const ResultBoxes& b = t.boxes;
@@ -88,9 +72,7 @@ void PrintText(std::ostream& out, const ScheduleTexts& t, const ScheduleView& vi
     int next = 0;
     for (const auto& [row, cells] : lines) {
         for (; next < row; ++next) out << "\n";
-        std::string s;
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            s += (c ? "  " : "") + RightAlign(cells[c], static_cast<int>(widths[c]));
+        std::string s = AlignedCells(cells, widths);
         while (!s.empty() && s.back() == ' ') s.pop_back();
         out << s << "\n";
         next = row + 1;
@@ -180,17 +162,16 @@ void PrintJson(std::ostream& out, const AmortizationResult& r, const ScheduleTex
 }  // namespace
 
 int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
-    try {
-        for (const auto& a : argv)
-            if (a == "--help" || a == "-h") {
-                out << kTableUsage;
-                return 0;
-            }
+    return RunCommand("table", kTableUsage, argv, out, err, [&] {
         const Args args(argv,
                         {"principal", "rate", "period", "compounding", "frequency", "view", "days",
                          "term", "first-date", "prepay", "prepay-month", "format", "folder", "open",
-                         "save", "print", "header"},
+                         "save", "print", "header", "graph"},
                         {"loan", "dates"}, {"prepay"});
+#ifndef BW_CLI_GRAPHS
+        if (args.has("graph"))
+            throw UsageError("--graph needs the desktop build (this one has no graphs)");
+#endif
         const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
                                                    .filePath(kSettingsFileName)
                                                    .toStdString());
@@ -216,19 +197,13 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         int compounding = settings.defaultCompounding >= 0 && settings.defaultCompounding <= 4
                               ? settings.defaultCompounding
                               : 0;
-        if (auto c = args.get("compounding")) {
-            auto it = kCompoundingNames.find(*c);
-            if (it == kCompoundingNames.end()) throw UsageError("unknown compounding '" + *c + "'");
-            compounding = it->second;
-        }
         in.compounding = lists::kCompounding[static_cast<std::size_t>(compounding)];
-        if (file && !args.get("compounding")) in.compounding = file->compounding;
+        if (auto c = args.get("compounding"))
+            in.compounding = CompoundingByName(*c);
+        else if (file)
+            in.compounding = file->compounding;
         if (file) in.frequency = file->frequency;
-        if (auto f = args.get("frequency")) {
-            auto it = kFrequencyNames.find(*f);
-            if (it == kFrequencyNames.end()) throw UsageError("unknown frequency '" + *f + "'");
-            in.frequency = lists::kFrequency[static_cast<std::size_t>(it->second)];
-        }
+        if (auto f = args.get("frequency")) in.frequency = FrequencyByName(*f);
         const std::string viewName =
             args.get("view").value_or(file && file->rowView == 2 ? "all" : "annual");
         if (viewName != "all" && viewName != "annual") throw UsageError("--view is all or annual");
@@ -238,21 +213,9 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         DaysSetting days =
             file ? DaysForOption(file->daysOption, file->daysInYear) : DaysForOption(1);
         if (auto d = args.get("days")) {
-            auto v = ParseNumberText(*d);
-            if (!v) throw UsageError("--days needs a number");
-            if (*v == 365.25)
-                days = DaysForOption(0);
-            else if (*v == 365)
-                days = DaysForOption(1);
-            else if (*v == 364)
-                days = DaysForOption(2);
-            else if (*v == 363)
-                days = DaysForOption(3);
-            else {
-                const float typed = static_cast<float>(*v);
-                if (!DaysInRange(typed)) throw Stop{19};
-                days = DaysForOption(4, typed);
-            }
+            const auto typed = DaysFromText(*d);
+            if (!typed) throw Stop{19};
+            days = *typed;
         }
         in.daysInYear = days.daysInYear;
         in.biWeeklyPeriods = days.biWeeklyPeriods;
@@ -275,36 +238,16 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             in.firstPayDate = ShortDateText(Today());
         }
 
-        // The month as the "Apply to Month" options show it: month 1 is stored as 12 (after the
-        // twelfth payment of the year before), month m as m - 1 (after payment m - 1 of the year).
-        const double month = args.number("prepay-month", 1);
-        if (month != std::floor(month) || month < 1 || month > 12)
-            throw UsageError("--prepay-month is a whole number from 1 to 12");
-        in.prePayMonth = month == 1 ? 12 : static_cast<std::int16_t>(month - 1);
+        in.prePayMonth = PrePayMonthOption(args);
 
         // Additional payments, as the additional-payments dialog stores and counts them.
         std::int16_t prePayCount = 0;
         std::int16_t prePayYears = 0;
         if (args.has("prepay")) {
-            std::int16_t years = 0;
-            ToInt16(in.period, years);
-            prePayYears = std::clamp<std::int16_t>(years, 0, kYearLastRow);
-            for (int y = 1; y <= years && y <= kYearLastRow; ++y)
-                in.prePayTable[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
-            for (const auto& spec : args.all("prepay")) {
-                const auto eq = spec.find('=');
-                auto year = ParseNumberText(spec.substr(0, eq == std::string::npos ? 0 : eq));
-                auto amount =
-                    eq == std::string::npos ? std::nullopt : ParseNumberText(spec.substr(eq + 1));
-                if (!year || !amount || *year != std::floor(*year) || *year < 1 ||
-                    *year > kYearLastRow || *amount < 0 || *amount > 1e12)
-                    throw UsageError("--prepay takes YEAR=AMOUNT, a year from 1 to 45");
-                auto& row = in.prePayTable[static_cast<std::size_t>(*year)];
-                row[1] = Money::fromDouble(*year);
-                row[2] = Money::fromDouble(std::round(*amount * 100) / 100);
-            }
-            for (int y = 1; y <= years && y <= kYearLastRow; ++y)
-                if (in.prePayTable[static_cast<std::size_t>(y)][2] > Money()) ++prePayCount;
+            const PrePayOptions p = ReadPrePayOptions(args.all("prepay"), in.period);
+            in.prePayTable = p.table;
+            prePayYears = p.years;
+            prePayCount = p.count;
         } else if (file) {
             in.prePayTable = file->prePayTable;
             prePayYears = file->prePayYears;
@@ -327,12 +270,7 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         // "Sa&ve File": the inputs of a calculated table, under a name of the mode's kind.
         if (auto name = args.get("save")) {
             const int bad = in.tableMode == 2 ? 25 : 14;
-            const std::string base = name->substr(name->find_last_of('/') + 1);
-            const auto point = base.find('.');
-            std::string extension = point == std::string::npos ? "" : base.substr(point);
-            for (char& c : extension)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            if (extension != (in.tableMode == 2 ? ".KLD" : ".KMD")) throw Stop{bad};
+            if (UpperExtension(*name) != (in.tableMode == 2 ? ".KLD" : ".KMD")) throw Stop{bad};
             TableFile f;
             f.principal = in.principal;
             f.rate = in.rate;
@@ -361,27 +299,23 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         view.prePayCount = prePayCount;
         view.prePayMonth = in.prePayMonth;
         const ScheduleTexts t = MakeScheduleTexts(r, view);
-        if (auto target = args.get("print")) {
+        if (args.has("print") || args.has("graph")) {
+            // The printout and the graph start from the state a calculation leaves behind.
             MMODULE mm;
+            TableWindowTexts texts;
             mm.PrinterFontChoice = settings.printerFontChoice;
             mm.CurrencySymbol = settings.currencySymbol;
             mm.PrintHeader = args.get("header").value_or("");
-            TableWindowTexts texts;
             StoreCalculationForPrint(mm, texts, in, r, t);
-            Printout printout;
-            PrintTable(printout, mm, texts);
-            if (*target == "-") {
-                out << RenderText(printout.pages());
-                return 0;
+#ifdef BW_CLI_GRAPHS
+            if (auto picture = args.get("graph")) WriteBalanceGraph(mm, *picture);
+#endif
+            if (auto target = args.get("print")) {
+                Printout printout;
+                PrintTable(printout, mm, texts);
+                WritePrintout(printout, *target, out);
+                if (*target == "-") return 0;
             }
-            std::vector<std::vector<std::string>> pages;
-            for (const PrintPage& page : printout.pages()) pages.push_back(RenderPageLines(page));
-            const std::string pdf = TextPdf(pages);
-            QFile pdfFile(QString::fromStdString(*target));
-            if (!pdfFile.open(QIODevice::WriteOnly) ||
-                pdfFile.write(pdf.data(), static_cast<qint64>(pdf.size())) !=
-                    static_cast<qint64>(pdf.size()))
-                throw UsageError("cannot write " + *target);
         }
         if (format == "json")
             PrintJson(out, r, t, view);
@@ -390,16 +324,7 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
         else
             PrintText(out, t, view);
         return 0;
-    } catch (const UsageError& e) {
-        err << "brindlewood-cli table: " << e.what() << " (see brindlewood-cli table --help)\n";
-        return 2;
-    } catch (const Stop& s) {
-        err << MessageText(s.message) << "\n";
-        return 1;
-    } catch (const CurrencyOverflow&) {
-        err << MessageText(4) << "\n";
-        return 1;
-    }
+    });
 }
 
 }  // namespace bw::cli
