@@ -11,28 +11,16 @@
 namespace bw {
 namespace {
 
-TEST(PrePayMonth, OptionCaptionsAndStoredCodes) {
+TEST(PrePayMonth, OptionCaptionsStoredCodesAndBack) {
     // Option k shows k + 1; " 1" stores 12 (after the twelfth payment: paid in month 1), the
-    // others store their index.
-    const std::vector<std::string> captions = {" 1", " 2", " 3", " 4", " 5", " 6",
-                                               " 7", " 8", " 9", "10", "11", "12"};
+    // others store their index ("12" stores 11).
     for (int i = 0; i < kPrePayMonthOptions; ++i) {
-        EXPECT_EQ(PrePayMonthCaption(i), captions[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(PrePayMonthCaption(i), (i < 9 ? " " : "") + std::to_string(i + 1));
         EXPECT_EQ(PrePayMonthForOption(i), i == 0 ? 12 : i) << i;
-    }
-    EXPECT_EQ(PrePayMonthForOption(11), 11);  // "12" stores 11
-}
-
-TEST(PrePayMonth, StoredCodeSelectsOption) {
-    EXPECT_EQ(PrePayOptionForMonth(12), 0);
-    EXPECT_EQ(PrePayOptionForMonth(0), 0);
-    for (std::int16_t c = 1; c <= 11; ++c) EXPECT_EQ(PrePayOptionForMonth(c), c);
-    // Codes a damaged file might hold select " 1" instead of a missing option.
-    EXPECT_EQ(PrePayOptionForMonth(13), 0);
-    EXPECT_EQ(PrePayOptionForMonth(-1), 0);
-    // Round trip: every option's code selects that option again.
-    for (int i = 0; i < kPrePayMonthOptions; ++i)
         EXPECT_EQ(PrePayOptionForMonth(PrePayMonthForOption(i)), i);
+    }
+    // Codes a damaged file might hold select " 1" instead of a missing option.
+    for (std::int16_t code : {0, 13, -1}) EXPECT_EQ(PrePayOptionForMonth(code), 0) << code;
 }
 
 TEST(PrePayYears, RoundsHalvesToEvenAndStaysInTable) {
@@ -47,15 +35,6 @@ TEST(PrePayYears, RoundsHalvesToEvenAndStaysInTable) {
                  {1e9, 45},  {-3.0, 0},
                  {0.0, 0},   {std::numeric_limits<double>::quiet_NaN(), 0}};
     for (const auto& c : cases) EXPECT_EQ(PrePayYearsForPeriod(c.period), c.years) << c.period;
-}
-
-TEST(PrePayYears, GridHasAtLeastTwentyRows) {
-    EXPECT_EQ(PrePayGridRows(0), 20);
-    EXPECT_EQ(PrePayGridRows(10), 20);
-    EXPECT_EQ(PrePayGridRows(19), 20);
-    EXPECT_EQ(PrePayGridRows(20), 21);
-    EXPECT_EQ(PrePayGridRows(26), 27);
-    EXPECT_EQ(PrePayGridRows(45), 46);
 }
 
 TEST(PrePayTable, NumberCountAndErase) {
@@ -80,13 +59,6 @@ TEST(PrePayTable, NumberCountAndErase) {
     EXPECT_EQ(table[2][1], Money::fromDouble(2));     // year numbers stay
 }
 
-TEST(PrePayTable, AmountText) {
-    EXPECT_EQ(PrePayAmountText(Money()), ".00");
-    EXPECT_EQ(PrePayAmountText(Money::fromDouble(12.34)), "12.34");
-    EXPECT_EQ(PrePayAmountText(Money::fromDouble(1500)), "1,500.00");
-    EXPECT_EQ(PrePayAmountText(Money::fromDouble(1234567.5)), "1,234,567.50");
-}
-
 // Feeds a key sequence and returns the amount after each key that set one.
 std::vector<double> Amounts(PrePayEditBuffer& buffer, const std::string& keys) {
     std::vector<double> out;
@@ -96,14 +68,6 @@ std::vector<double> Amounts(PrePayEditBuffer& buffer, const std::string& keys) {
             out.push_back(r.amount.toDouble());
     }
     return out;
-}
-
-TEST(PrePayEditBuffer, EachKeyReplacesTheWholeValue) {
-    PrePayEditBuffer b;
-    EXPECT_EQ(Amounts(b, "1500"), (std::vector<double>{1, 15, 150, 1500}));
-    b.clear();
-    EXPECT_EQ(Amounts(b, "12.345"), (std::vector<double>{1, 12, 12, 12.3, 12.34}));
-    EXPECT_EQ(b.text(), "12.34");
 }
 
 TEST(PrePayEditBuffer, KeyByKey) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "shell/dates.h"
 #include "shell/mmodule.h"
 #include "tables/amortization_engine.h"
 #include "tables/schedule_texts.h"
@@ -57,6 +58,11 @@ inline double Cents(Money m) {
 
 inline const ScheduleRow& RowOf(const AmortizationResult& r, int k) {
     return r.schedule.at(static_cast<std::size_t>(k));
+}
+
+// The payment date of row k (a date serial in column 7).
+inline QDate DateOf(const AmortizationResult& r, int k) {
+    return DateFromSerial(RowOf(r, k)[7].ticks() / Money::kScale);
 }
 
 }  // namespace bw::test

@@ -178,28 +178,24 @@ TEST(GridRows, AResultWithoutATableGivesZerosNotACrash) {
 }
 
 TEST(DaysInYear, OptionsAndTypedDays) {
-    const DaysSetting o0 = DaysForOption(0);
-    EXPECT_FLOAT_EQ(o0.daysInYear, 365.25f);
-    EXPECT_DOUBLE_EQ(o0.biWeeklyPeriods, 26.08928571);
-    EXPECT_DOUBLE_EQ(o0.weeklyPeriods, 52.17857143);
-    const DaysSetting o1 = DaysForOption(1);
-    EXPECT_DOUBLE_EQ(o1.biWeeklyPeriods, 26.07142857);
-    EXPECT_DOUBLE_EQ(o1.weeklyPeriods, 52.14285714);
-    const DaysSetting o2 = DaysForOption(2);
-    EXPECT_DOUBLE_EQ(o2.biWeeklyPeriods, 26.0);
-    EXPECT_DOUBLE_EQ(o2.weeklyPeriods, 52.0);
-    const DaysSetting o3 = DaysForOption(3);
-    EXPECT_DOUBLE_EQ(o3.biWeeklyPeriods, 25.92857143);
-    EXPECT_DOUBLE_EQ(o3.weeklyPeriods, 51.85714286);
-    const DaysSetting typed = DaysForOption(4, 364.5f);
-    EXPECT_EQ(typed.option, 4);
-    EXPECT_DOUBLE_EQ(typed.biWeeklyPeriods, 26.035714285714285);
-    EXPECT_DOUBLE_EQ(typed.weeklyPeriods, 52.07142857142857);
-    EXPECT_TRUE(DaysInRange(363.0f));
-    EXPECT_TRUE(DaysInRange(365.25f));
-    EXPECT_FALSE(DaysInRange(365.26f));
-    EXPECT_FALSE(DaysInRange(362.99f));
-    EXPECT_FALSE(DaysInRange(0.0f));
+    struct Case {
+        std::int16_t option;
+        float typed, days;
+        double bi, weekly;
+    } cases[] = {{0, 0, 365.25f, 26.08928571, 52.17857143},
+                 {1, 0, 365, 26.07142857, 52.14285714},
+                 {2, 0, 364, 26.0, 52.0},
+                 {3, 0, 363, 25.92857143, 51.85714286},
+                 {4, 364.5f, 364.5f, 26.035714285714285, 52.07142857142857}};
+    for (const Case& c : cases) {
+        const DaysSetting d = DaysForOption(c.option, c.typed);
+        EXPECT_EQ(d.option, c.option);
+        EXPECT_FLOAT_EQ(d.daysInYear, c.days) << c.option;
+        EXPECT_DOUBLE_EQ(d.biWeeklyPeriods, c.bi) << c.option;
+        EXPECT_DOUBLE_EQ(d.weeklyPeriods, c.weekly) << c.option;
+    }
+    for (float days : {363.0f, 365.25f}) EXPECT_TRUE(DaysInRange(days)) << days;
+    for (float days : {365.26f, 362.99f, 0.0f}) EXPECT_FALSE(DaysInRange(days)) << days;
 }
 
 }  // namespace

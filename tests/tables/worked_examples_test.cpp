@@ -22,6 +22,7 @@ struct WorkedExample {
     double savings;
     // The result boxes
     const char* InDays;
+    const char* PeriodicR;
     const char* NumPmtsYear;
     const char* InMonthPI;
     const char* EndMortYear;
@@ -31,16 +32,17 @@ struct WorkedExample {
 
 const WorkedExample kExamples[] = {
     {"Monthly", 1, 100000, 25, kMonthlyComp, kMonthly, 917.53, 300, 275258.20, 0, "      Normal",
-     "          12", "     $917.53", "       25.00", " $275,258.20", "        $.00"},
+     "0.0084375", "          12", "     $917.53", "       25.00", " $275,258.20", "        $.00"},
     {"BiweeklyAcc", 1, 100000, 25, kMonthlyComp, kBiweeklyAcc, 458.76, 482, 220861.40, 54396.79,
-     "365", "          26", "     $458.76", "       18.54", " $220,861.40", "  $54,396.79"},
+     "365", "0.00387476", "          26", "     $458.76", "       18.54", " $220,861.40",
+     "  $54,396.79"},
     {"TwoWeeks", 1, 100000, 25, kMonthlyComp, kTwoWeeks, 423.47, 638, 269924.71, 5333.49, "365",
-     "          26", "     $423.47", "       24.54", " $269,924.71", "   $5,333.49"},
+     "0.00387476", "          26", "     $423.47", "       24.54", " $269,924.71", "   $5,333.49"},
     {"SemiannualCompounding", 1, 100000, 25, kSemiannualComp, kMonthly, 902.91, 300, 270873.89, 0,
-     "      Normal", "          12", "     $902.91", "       25.00", " $270,873.89",
+     "      Normal", "0.00826484", "          12", "     $902.91", "       25.00", " $270,873.89",
      "        $.00"},
     {"PersonalLoan48Months", 2, 20000, 4, kMonthlyComp, kMonthly, 508.45, 48, 24405.75, 0,
-     "      Normal", "          12", "     $508.45", "       48.00", "  $24,405.75",
+     "      Normal", "0.0084375", "          12", "     $508.45", "       48.00", "  $24,405.75",
      "        $.00"},
 };
 
@@ -71,6 +73,7 @@ TEST_P(WorkedExampleTest, FiguresAndBoxes) {
 
     const ScheduleTexts t = MakeScheduleTexts(r, ViewOf(in));
     EXPECT_EQ(t.boxes.InDays, e.InDays);
+    EXPECT_EQ(t.boxes.PeriodicR, e.PeriodicR);
     EXPECT_EQ(t.boxes.NumPmtsYear, e.NumPmtsYear);
     EXPECT_EQ(t.boxes.InMonthPI, e.InMonthPI);
     EXPECT_EQ(t.boxes.EndMortYear, e.EndMortYear);
@@ -85,11 +88,9 @@ TEST(WorkedExamples, MonthlyRateFactorAndLastRow) {
     const AmortizationResult r = CalculateSchedule(DefaultMortgage());
     EXPECT_NEAR(r.monthlyRate, 0.0084375, 1e-15);
     const ScheduleTexts t = MakeScheduleTexts(r, ViewOf(DefaultMortgage()));
-    EXPECT_EQ(t.boxes.PeriodicR, "0.0084375");
-    EXPECT_EQ(t.rows.back()[0], " 300      25");
-    EXPECT_EQ(t.rows.back()[1], "7.68");
-    EXPECT_EQ(t.rows.back()[2], "909.85");
-    EXPECT_EQ(t.rows.back()[3], ".00");
+    const std::array<std::string, 6> last = {" 300      25", "7.68",       "909.85",
+                                             ".00",          "175,258.20", "100,000.00"};
+    EXPECT_EQ(t.rows.back(), last);
 }
 
 TEST(WorkedExamples, TwoWeeksPaysTwelveTwentySixthsOfTheMonthlyPayment) {
@@ -102,11 +103,21 @@ TEST(WorkedExamples, TwoWeeksPaysTwelveTwentySixthsOfTheMonthlyPayment) {
     EXPECT_FLOAT_EQ(twoWeeks.retiredYears, 638.0f / 26.0f);
 }
 
-TEST(WorkedExamples, SemiannualCompoundingMonthlyRate) {
-    AmortizationInput in = DefaultMortgage();
-    in.compounding = kSemiannualComp;
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_NEAR(r.monthlyRate, std::pow(1.050625, 1.0 / 6) - 1, 1e-15);
+// The monthly rate of each compounding: (1 + rate / periods a year) ^ (periods / 12) - 1, with
+// the quarterly entry counting three periods a year.
+TEST(WorkedExamples, MonthlyRateOfEachCompounding) {
+    const std::pair<std::string, int> cases[] = {{kMonthlyComp, 12},
+                                                 {lists::kCompounding[1], 6},
+                                                 {kQuarterlyComp, 3},
+                                                 {kSemiannualComp, 2},
+                                                 {lists::kCompounding[4], 1}};
+    for (const auto& [compounding, periods] : cases) {
+        AmortizationInput in = DefaultMortgage();
+        in.compounding = compounding;
+        const AmortizationResult r = CalculateSchedule(in);
+        EXPECT_NEAR(r.monthlyRate, std::pow(1 + 0.10125 / periods, periods / 12.0) - 1, 1e-15)
+            << compounding;
+    }
 }
 
 // An independent schedule: the annuity payment, then each month's interest on the balance, the
