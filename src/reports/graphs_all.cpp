@@ -1,169 +1,29 @@
 #include "reports/graphs_all.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QPainter>
-#include <QPushButton>
-
 #include "reports/bar_graph.h"
-#include "reports/qt_printer_backend.h"
 #include "shell/mmodule.h"
-#include "shell/twips.h"
 
 namespace bw {
 
-namespace {
-
-constexpr int kWidth = 9550;
-constexpr int kHeight = 6450;
-constexpr int kPrintWidth = 9530;
-constexpr int kPrintHeight = 5900;
-
-// The hourglass pointer for as long as it lives.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(Px(left), Px(5940), Px(2100), Px(375));
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
-GraphsAll::GraphsAll(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
-    setObjectName("GraphsAll");
-    setWindowTitle(" Balance Graph");
-    setAttribute(Qt::WA_DeleteOnClose);
-    resize(Px(kWidth), Px(kHeight));
-    setAutoFillBackground(true);
-
-    Graph1 = new BarGraph(this);
-    Graph1->setObjectName("Graph1");
-    Graph1->setGeometry(Px(60), Px(60), Px(kWidth - 120), Px(5780));
-
-    MsgText = new QLabel(this);
-    MsgText->setObjectName("MsgText");
-    MsgText->setGeometry(Px(60), Px(5400), Px(kWidth - 120), Px(450));
-    MsgText->setStyleSheet("background-color: cyan;");
-    MsgText->setWordWrap(true);
-    MsgText->hide();
-    MsgText->raise();  // over the foot of the chart when shown
-
-    Sav2D = MakeButton(this, "Sav2D", "Show Graph in &2D", 240);
-    ThreeDee = MakeButton(this, "ThreeDee", "Show Graph in &3D", 2580);
-    Ptr = MakeButton(this, "Ptr", "&To Printer", 4920);
-    ExitBut = MakeButton(this, "ExitBut", "E&xit to Menu", 7260);
-    connect(Sav2D, &QPushButton::clicked, this, [this] { Sav2D_Click(); });
-    connect(ThreeDee, &QPushButton::clicked, this, [this] { ThreeDee_Click(); });
-    connect(Ptr, &QPushButton::clicked, this, [this] { Ptr_Click(); });
-    connect(ExitBut, &QPushButton::clicked, this, [this] { ExitBut_Click(); });
-
+GraphsAll::GraphsAll(AppContext& ctx, QWidget* parent)
+    : GraphWindow(ctx, {"GraphsAll", " Balance Graph", "&To Printer", "Balance graph", 5780},
+                  parent) {
     Form_Load();
 }
 
 void GraphsAll::Form_Load() {
     graph_ = PrepareBalanceGraph(ctx_.mm);
     Graph1->setData(BalanceGraphData(graph_, ctx_.mm.GraphTitle));
-    draw2D();
-}
-
-void GraphsAll::draw2D() {
-    ThreeDee->setEnabled(true);
-    ThreeDee->setFocus();
-    Sav2D->setVisible(true);
-    Sav2D->setEnabled(false);
-    Graph1->show2D();
-}
-
-void GraphsAll::draw3D() {
-    QString why;
-    if (!Graph1->show3D(&why)) {
-        // No OpenGL here: the graph stays flat and the window says why.
-        MsgText->setText(" " + why);
-        MsgText->show();
-        return;
-    }
-    MsgText->hide();
-    MsgText->raise();  // over the foot of the chart when shown
-    Sav2D->setVisible(true);
-    Sav2D->setEnabled(true);
-    Sav2D->setFocus();
-    ThreeDee->setEnabled(false);
+    Sav2D_Click();
 }
 
 void GraphsAll::Sav2D_Click() {
-    draw2D();
+    setButtonsFor2D();
+    Graph1->show2D();
 }
 
 void GraphsAll::ThreeDee_Click() {
-    draw3D();
-}
-
-void GraphsAll::Ptr_Click() {
-    if (!ctx_.messages.askQuestion(1)) return;           // " Continue with Printout."
-    colourFlag_ = ctx_.messages.askQuestion(2) ? 1 : 0;  // " Print in Color."
-    if (Graph1->is3D()) {
-        draw3D();
-    } else {
-        draw2D();
-    }
-    {
-        WaitCursor wait;
-        setWindowSize(kPrintWidth, kPrintHeight);
-        lastPrinted_ = windowImage();
-        setWindowSize(kWidth, kHeight);
-        placeWindow();
-    }
-    PrintImageOnPage(lastPrinted_, colourFlag_ == 1, ctx_.frame.dialogParent(), "Balance graph");
-    colourFlag_ = 0;
-}
-
-void GraphsAll::ExitBut_Click() {
-    close();
-}
-
-void GraphsAll::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
-    if (event->isAccepted() && !exited_) {
-        exited_ = true;
-        emit exited();
-    }
-}
-
-void GraphsAll::setWindowSize(int widthTwips, int heightTwips) {
-    const QSize size(Px(widthTwips), Px(heightTwips));
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        sub->resize(sub->size() + (size - this->size()));
-    }
-    resize(size);
-}
-
-void GraphsAll::placeWindow() {
-    const TwipPoint place = WindowPlacement(ctx_.mm.FrameClass);
-    QWidget* window = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
-    if (window == this && isWindow()) return;  // a top-level window stays where the user put it
-    window->move(Px(place.left), Px(place.top));
-}
-
-// The window's picture as printed: the window itself, with the chart drawn in the print style
-// (the 3D view is an OpenGL surface that a widget picture does not hold).
-QImage GraphsAll::windowImage() {
-    QImage image = WidgetImage(this);
-    QPainter painter(&image);
-    const QImage chart = Graph1->picture(colourFlag_ == 1, Graph1->size());
-    painter.drawImage(QRect(Graph1->geometry()), chart);
-    painter.end();
-    return colourFlag_ == 1 ? image : image.convertToFormat(QImage::Format_Grayscale8);
+    if (showChart3D()) setButtonsFor3D();
 }
 
 }  // namespace bw
