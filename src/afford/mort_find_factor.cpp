@@ -517,6 +517,8 @@ void MortFindFactor::MFInTerm_CheckLimit() {
     if (LeadingNumber(S(MFInTerm->text())) > 40) {
         ctx_.messages.showMessage(5);
         MFInTerm->setText(QStringLiteral("40"));
+        // The limit stands in for what was typed: it is read as typed text.
+        MFInTerm->setModified(true);
     }
 }
 
@@ -524,16 +526,21 @@ void MortFindFactor::box_LostFocus(QLineEdit* box) {
     MMODULE& mm = ctx_.mm;
     if (box == MFInTerm) MFInTerm_CheckLimit();
     if (mm.TypingFlag != 1) return;
-    const double value = LeadingNumber(S(box->text()));
+    const std::size_t slot = box == MFInPrincipal    ? kMFPrincipal
+                             : box == MFInMthPayment ? kMFPayment
+                             : box == MFInRate       ? kMFRate
+                                                     : kMFYears;
+    // Only text the user changed is read: an amount as this window writes it begins with the
+    // currency symbol and carries thousands separators, so reading it back would not give the
+    // value it shows. A box left as shown keeps its value (and still recalculates).
+    if (box->isModified()) MFValues[slot] = LeadingNumber(S(box->text()));
+    const double value = MFValues[slot];
     std::string text;
     if (box == MFInPrincipal || box == MFInMthPayment) {
-        MFValues[box == MFInPrincipal ? kMFPrincipal : kMFPayment] = value;
         text = RightAlign(mm.CurrencySymbol + FormatNumber(value, "####,,###.00"), 16);
     } else if (box == MFInRate) {
-        MFValues[kMFRate] = value;
         text = RightAlign(FormatNumber(value, "###.000"), 14) + "%";
     } else {
-        MFValues[kMFYears] = value;
         text = RightAlign(FormatNumber(value, "###"), 16);
     }
     box->setText(Q(text));

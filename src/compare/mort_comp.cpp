@@ -608,7 +608,10 @@ void MortComp::InPrincipal_GotFocus() {
 void MortComp::InPrincipal_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
-    mm.LoanInputs[1] = LeadingNumber(S(InPrincipal->text()));
+    // Only text the user changed is read: the amount as this window writes it begins with the
+    // currency symbol and carries thousands separators, so reading it back would not give the
+    // value it shows.
+    if (InPrincipal->isModified()) mm.LoanInputs[1] = LeadingNumber(S(InPrincipal->text()));
     showPrincipal(16);
     mm.TypingFlag = 0;
 }
@@ -634,12 +637,16 @@ bool MortComp::InRate_KeyPress(int keyAscii) {
 void MortComp::InRate_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
-    mm.LoanInputs[2] = LeadingNumber(S(InRate->currentText()));
+    // A rate the user left as shown keeps its stored value (the box shows it rounded).
+    if (InRate->lineEdit()->isModified())
+        mm.LoanInputs[2] = LeadingNumber(S(InRate->currentText()));
     showRate(true);
     mm.TypingFlag = 0;
 }
 
 void MortComp::InRate_Click() {
+    // The entry picked is taken when the box is left, as a typed rate is.
+    InRate->lineEdit()->setModified(true);
     closeQuickHelp();
 }
 
@@ -666,8 +673,11 @@ void MortComp::InTerm_LostFocus() {
         if (LeadingNumber(S(InTerm->currentText())) > 40) {
             ctx_.messages.showMessage(5);  // "Wrong entry, 40 Years limit."
             InTerm->setEditText(QStringLiteral("40"));
+            InTerm->lineEdit()->setModified(true);
         }
-        mm.LoanInputs[3] = LeadingNumber(S(InTerm->currentText()));
+        // A period left as shown keeps its stored value.
+        if (InTerm->lineEdit()->isModified())
+            mm.LoanInputs[3] = LeadingNumber(S(InTerm->currentText()));
         showPeriod();
         mm.TypingFlag = 0;
     }
@@ -677,6 +687,7 @@ void MortComp::InTerm_LostFocus() {
 }
 
 void MortComp::InTerm_Click() {
+    InTerm->lineEdit()->setModified(true);
     discardPrePayments();
     // The period picked from the list is taken when the box is left, as a typed one is.
     ctx_.mm.TypingFlag = 1;

@@ -698,8 +698,10 @@ void MortgageCalc::InPrincipal_GotFocus() {
 void MortgageCalc::InPrincipal_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
-    const double value = LeadingNumber(S(InPrincipal->text()));
-    mm.LoanInputs[1] = value;
+    // Only text the user changed is read: the amount as this window writes it begins with the
+    // currency symbol and carries thousands separators, so reading it back would not give the
+    // value it shows.
+    if (InPrincipal->isModified()) mm.LoanInputs[1] = LeadingNumber(S(InPrincipal->text()));
     showPrincipal();
     mm.TypingFlag = 0;
 }
@@ -725,12 +727,16 @@ bool MortgageCalc::InRate_KeyPress(int keyAscii) {
 void MortgageCalc::InRate_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
-    mm.LoanInputs[2] = LeadingNumber(S(InRate->currentText()));
+    // A rate the user left as shown keeps its stored value (the box shows it rounded).
+    if (InRate->lineEdit()->isModified())
+        mm.LoanInputs[2] = LeadingNumber(S(InRate->currentText()));
     showRate();
     mm.TypingFlag = 0;
 }
 
 void MortgageCalc::InRate_Click() {
+    // The entry picked is taken when the box is left, as a typed rate is.
+    InRate->lineEdit()->setModified(true);
     reset();
 }
 
@@ -759,19 +765,25 @@ void MortgageCalc::InTerm_LostFocus() {
     if (LeadingNumber(S(InTerm->currentText())) > limit) {
         ctx_.messages.showMessage(mortgage ? 5 : 16);
         InTerm->setEditText(mortgage ? QStringLiteral("40") : QStringLiteral("480"));
+        InTerm->lineEdit()->setModified(true);
         mm.TypingFlag = 1;
     }
     if (mm.TypingFlag == 1) {
-        const double value = LeadingNumber(S(InTerm->currentText()));
-        mm.LoanInputs[3] = mortgage ? value : value / 12;
+        // A period left as shown is not a new period: its value and the additional payments
+        // entered for it stay.
+        if (InTerm->lineEdit()->isModified()) {
+            const double value = LeadingNumber(S(InTerm->currentText()));
+            mm.LoanInputs[3] = mortgage ? value : value / 12;
+            discardPrePayments();
+        }
         showPeriod();
-        discardPrePayments();
         mm.TypingFlag = 0;
     }
     inLostFocus_ = false;
 }
 
 void MortgageCalc::InTerm_Click() {
+    InTerm->lineEdit()->setModified(true);
     discardPrePayments();
     reset();
 }
