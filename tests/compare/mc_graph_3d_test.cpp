@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtDataVisualization/Q3DBars>
 #include <QtDataVisualization/QBar3DSeries>
 #include <QtDataVisualization/QBarDataProxy>
@@ -13,33 +12,17 @@
 
 #include "compare/mc_graph.h"
 #include "reports/bar_graph.h"
-#include "reports/qt_printer_backend.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/print_context.h"
 
 namespace bw {
 namespace {
 
-// The share of pixels of an image that are not (nearly) white.
-double InkShare(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    qint64 ink = 0;
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (qGray(rgb.pixel(x, y)) < 230) ++ink;
-    return double(ink) / (double(rgb.width()) * rgb.height());
-}
+using test::InkShare;
 
 TEST(MCGraph3D, ThreeDimensionsAndBackWithTheButtonsOfTheComparison) {
     if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
-    MMODULE mm;
-    test::RecordingMessagePort port(&mm);
-    test::TestFrame frame;
-    AppContext ctx{mm, port, frame};
-    QTemporaryDir dir;
-    SetPrintToPdfFile(dir.filePath("graph3d.pdf"));
-
-    mm.CurrencySymbol = "$";
+    test::PrintContext c("graph3d.pdf");
+    MMODULE& mm = c.mm;
     mm.GraphTitle = "Total mortgage interest paid";
     mm.ResultRowCount = 3;
     mm.GraphValues.assign(46, Money());
@@ -49,7 +32,7 @@ TEST(MCGraph3D, ThreeDimensionsAndBackWithTheButtonsOfTheComparison) {
         mm.GraphValues[r] = Money::fromDouble(values[r - 1]);
         mm.GraphLabels[r] = "Row  " + std::to_string(r);
     }
-    MCGraph w(ctx);
+    MCGraph w(c.ctx);
     w.setAttribute(Qt::WA_DeleteOnClose, false);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -72,10 +55,10 @@ TEST(MCGraph3D, ThreeDimensionsAndBackWithTheButtonsOfTheComparison) {
     EXPECT_GT(InkShare(picture), 0.03);
 
     // Printing the 3D view: both questions, the window's picture on paper.
-    port.answers = {true, false};
+    c.port.answers = {true, false};
     QTest::mouseClick(w.Ptr, Qt::LeftButton);
-    EXPECT_EQ(port.questions, (std::vector<int>{1, 2}));
-    EXPECT_TRUE(QFile::exists(dir.filePath("graph3d.pdf")));
+    EXPECT_EQ(c.port.questions, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(QFile::exists(c.pdf));
     EXPECT_TRUE(w.Graph1->is3D());
     EXPECT_GT(InkShare(w.lastPrintedImage()), 0.03);
 
@@ -85,7 +68,6 @@ TEST(MCGraph3D, ThreeDimensionsAndBackWithTheButtonsOfTheComparison) {
     EXPECT_EQ(w.viewCode(), 6);
     EXPECT_FALSE(w.Sav2D->isEnabled());
     EXPECT_TRUE(w.ThreeDee->isEnabled());
-    SetPrintToPdfFile(QString());
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtDataVisualization/Q3DBars>
 #include <QtDataVisualization/QBar3DSeries>
 #include <QtDataVisualization/QBarDataProxy>
@@ -17,38 +16,23 @@
 #include "graph_fixture.h"
 #include "reports/bar_graph.h"
 #include "reports/graphs_all.h"
-#include "reports/qt_printer_backend.h"
 #include "shell/mdi_container.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/print_context.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
 namespace {
 
-// The share of pixels of an image that are not (nearly) white.
-double InkShare(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    qint64 ink = 0;
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (qGray(rgb.pixel(x, y)) < 230) ++ink;
-    return double(ink) / (double(rgb.width()) * rgb.height());
-}
+using test::InkShare;
 
 TEST(Graphs3D, SwitchesToThreeDimensionsAndBack) {
     if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
-    MMODULE mm;
-    test::RecordingMessagePort port(&mm);
-    test::TestFrame frame;
-    AppContext ctx{mm, port, frame};
-    QTemporaryDir dir;
-    SetPrintToPdfFile(dir.filePath("graph3d.pdf"));
+    test::PrintContext c("graph3d.pdf");
 
     AmortizationInput in;
     in.rowView = 1;
-    test::FillFromCalculation(mm, in);
-    GraphsAll w(ctx);
+    test::FillFromCalculation(c.mm, in);
+    GraphsAll w(c.ctx);
     w.setAttribute(Qt::WA_DeleteOnClose, false);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -76,9 +60,9 @@ TEST(Graphs3D, SwitchesToThreeDimensionsAndBack) {
     EXPECT_GT(InkShare(picture), 0.03);
 
     // Printing the 3D view in colour.
-    port.answers = {true, true};
+    c.port.answers = {true, true};
     QTest::mouseClick(w.Ptr, Qt::LeftButton);
-    EXPECT_TRUE(QFile::exists(dir.filePath("graph3d.pdf")));
+    EXPECT_TRUE(QFile::exists(c.pdf));
     EXPECT_TRUE(w.Graph1->is3D());
     w.lastPrintedImage().save("/tmp/h6_graph_3d_print.png");
     EXPECT_GT(InkShare(w.lastPrintedImage()), 0.03);
@@ -87,7 +71,6 @@ TEST(Graphs3D, SwitchesToThreeDimensionsAndBack) {
     EXPECT_FALSE(w.Graph1->is3D());
     EXPECT_FALSE(w.Sav2D->isEnabled());
     EXPECT_TRUE(w.ThreeDee->isEnabled());
-    SetPrintToPdfFile(QString());
 }
 
 // The whole road inside the real frame: the tables window's "&Show Graph" opens the graph as an
@@ -100,8 +83,7 @@ TEST(Graphs3D, GraphWindowInTheFrame) {
     test::RecordingMessagePort port(&mm);
     MDIContainer frame(mm);
     AppContext ctx{mm, port, frame};
-    QTemporaryDir dir;
-    SetPrintToPdfFile(dir.filePath("frame.pdf"));
+    test::PrintToPdf printing("frame.pdf");
     auto* menu = new QWidget();
     menu->resize(300, 200);
     frame.load(menu);
@@ -128,7 +110,7 @@ TEST(Graphs3D, GraphWindowInTheFrame) {
 
     port.answers = {true, false};
     graph->Ptr->click();
-    EXPECT_TRUE(QFile::exists(dir.filePath("frame.pdf")));
+    EXPECT_TRUE(QFile::exists(printing.pdf));
     EXPECT_EQ(sub->size(), subSize);
     EXPECT_EQ(graph->size(), QSize(637, 430));
     EXPECT_EQ(sub->pos(), frame.placementPixels());
@@ -138,7 +120,6 @@ TEST(Graphs3D, GraphWindowInTheFrame) {
     EXPECT_TRUE(tables->isVisible());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(frame.findChild<GraphsAll*>(), nullptr);
-    SetPrintToPdfFile(QString());
 }
 
 }  // namespace

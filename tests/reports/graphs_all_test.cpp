@@ -11,37 +11,24 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include "graph_fixture.h"
 #include "reports/bar_graph.h"
 #include "reports/graphs_all.h"
-#include "reports/qt_printer_backend.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/print_context.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
 namespace {
 
-class GraphsAllTest : public ::testing::Test {
+class GraphsAllTest : public ::testing::Test, protected test::PrintContext {
   protected:
-    GraphsAllTest() : port(&mm), ctx{mm, port, frame} {
-        mm.CurrencySymbol = "$";
-        pdf = dir.filePath("graph.pdf");
-        SetPrintToPdfFile(pdf);
-    }
-    ~GraphsAllTest() override { SetPrintToPdfFile(QString()); }
+    GraphsAllTest() : PrintContext("graph.pdf") {}
 
     GraphsAll* open(AmortizationInput in) {
         test::FillFromCalculation(mm, in);
-        auto* window = new GraphsAll(ctx);
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        owned.reset(window);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
-        return window;
+        return &test::ShowOwned(owned, new GraphsAll(ctx));
     }
 
     static QBarSet* bars(GraphsAll* w) {
@@ -55,12 +42,6 @@ class GraphsAllTest : public ::testing::Test {
         return {};
     }
 
-    MMODULE mm;
-    test::RecordingMessagePort port;
-    test::TestFrame frame;
-    AppContext ctx;
-    QTemporaryDir dir;
-    QString pdf;
     std::unique_ptr<GraphsAll> owned;
 };
 
@@ -165,10 +146,7 @@ class TablesGraphTest : public GraphsAllTest {
   protected:
     MortgageCalc& openTables() {
         mm.TableMode = 1;
-        tables = std::make_unique<MortgageCalc>(ctx);
-        tables->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(tables.get()));
-        return *tables;
+        return test::ShowOwned(tables, new MortgageCalc(ctx));
     }
     std::unique_ptr<MortgageCalc> tables;
 };

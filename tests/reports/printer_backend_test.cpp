@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
@@ -20,8 +19,7 @@
 #include "reports/qt_printer_backend.h"
 #include "reports/table_printout.h"
 #include "shell/mmodule.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/print_context.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
@@ -53,22 +51,7 @@ void OnNextModal(std::function<void(QWidget*)> action) {
     });
 }
 
-class PrintTest : public ::testing::Test {
-  protected:
-    PrintTest() : port(&mm), ctx{mm, port, frame} {
-        mm.CurrencySymbol = "$";
-        pdf = dir.filePath("out.pdf");
-        SetPrintToPdfFile(pdf);
-    }
-    ~PrintTest() override { SetPrintToPdfFile(QString()); }
-
-    MMODULE mm;
-    test::RecordingMessagePort port;
-    test::TestFrame frame;
-    AppContext ctx;
-    QTemporaryDir dir;
-    QString pdf;
-};
+class PrintTest : public ::testing::Test, protected test::PrintContext {};
 
 TEST_F(PrintTest, PrinterFontsAreFixedPitch) {
     for (PrintFont font : {PrintFont::Standard, PrintFont::CourierNew11Bold}) {
@@ -136,10 +119,7 @@ class TablesPrintTest : public PrintTest {
   protected:
     MortgageCalc& open() {
         mm.TableMode = 1;
-        window = std::make_unique<MortgageCalc>(ctx);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        return *window;
+        return test::ShowOwned(window, new MortgageCalc(ctx));
     }
     std::unique_ptr<MortgageCalc> window;
 };

@@ -1,0 +1,68 @@
+#pragma once
+// For tests of the windows that print: everything printed goes into a PDF file in a temporary
+// folder; the shared state, a recording message port and a stand-in frame wired into one context;
+// showing a window the test owns; and how much of a picture is ink.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest/QTest>
+#include <memory>
+
+#include "reports/qt_printer_backend.h"
+#include "shell/app_context.h"
+#include "shell/mmodule.h"
+#include "support/recording_message_port.h"
+#include "support/test_frame.h"
+
+namespace bw::test {
+
+// While it lives, the printer is the PDF file `pdf` in a folder of its own.
+struct PrintToPdf {
+    explicit PrintToPdf(const QString& name = "out.pdf") : pdf(dir.filePath(name)) {
+        SetPrintToPdfFile(pdf);
+    }
+    ~PrintToPdf() { SetPrintToPdfFile(QString()); }
+    PrintToPdf(const PrintToPdf&) = delete;
+    PrintToPdf& operator=(const PrintToPdf&) = delete;
+
+    QTemporaryDir dir;
+    QString pdf;
+};
+
+// The context of a window under test (currency symbol "$"), printing into `pdf`.
+struct PrintContext : PrintToPdf {
+    explicit PrintContext(const QString& name = "out.pdf") : PrintToPdf(name) {
+        mm.CurrencySymbol = "$";
+    }
+
+    MMODULE mm;
+    RecordingMessagePort port{&mm};
+    TestFrame frame;
+    AppContext ctx{mm, port, frame};
+};
+
+// Hands `window` to `owner` (the window no longer deletes itself on closing), shows it and waits
+// until it is on the screen.
+template <class W>
+W& ShowOwned(std::unique_ptr<W>& owner, W* window) {
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    owner.reset(window);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    return *window;
+}
+
+// The share of pixels of an image that are not (nearly) white.
+inline double InkShare(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    qint64 ink = 0;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (qGray(rgb.pixel(x, y)) < 230) ++ink;
+    return double(ink) / (double(rgb.width()) * rgb.height());
+}
+
+}  // namespace bw::test
