@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -18,14 +19,11 @@
 #include <memory>
 
 #include "afford/mort_find_factor.h"
+#include "shell/mdi_container.h"
 #include "shell/number_format.h"
 #include "shell/twips.h"
 #include "support/recording_message_port.h"
 #include "support/test_frame.h"
-
-#include <QMdiSubWindow>
-
-#include "shell/mdi_container.h"
 
 #if __has_include("reports/qt_printer_backend.h")
 #include "reports/qt_printer_backend.h"
@@ -208,7 +206,7 @@ TEST_F(MortFindFactorTest, OptionButtonsChangeTheColoursOnly) {
     EXPECT_EQ(base(w->MFInRate), kYellow);
 }
 
-TEST_F(MortFindFactorTest, TypedPrincipalRecalculatesOnLeaving) {
+TEST_F(MortFindFactorTest, TypedBoxesFilterKeysAndRecalculateOnLeaving) {
     open();
     type(w->MFInPrincipal, "200000");
     EXPECT_EQ(w->MFInPrincipal->text(), "200000");  // the first key replaced the whole text
@@ -226,6 +224,15 @@ TEST_F(MortFindFactorTest, TypedPrincipalRecalculatesOnLeaving) {
     leave();
     EXPECT_EQ(w->MFInRate->text(), Pad("7.125", 14) + "%");
     EXPECT_EQ(w->MFInMthPayment->text(), Pad(Amount(MonthlyPayment(200000, 7.125, 25)), 16));
+
+    // Only digits and one point with two decimals get into the money boxes.
+    const int before = port.beeps;
+    type(w->MFInPrincipal, "12a,-3.456");
+    EXPECT_EQ(w->MFInPrincipal->text(), "123.45");
+    EXPECT_EQ(port.beeps - before, 4);  // a , - and the third decimal
+    type(w->MFInMthPayment, "");
+    QTest::keyClicks(w->MFInMthPayment, "x");  // refused, yet the first key empties the box
+    EXPECT_EQ(w->MFInMthPayment->text(), "");
 }
 
 TEST_F(MortFindFactorTest, AccessKeyReadsTheEditedBoxFirst) {
@@ -318,17 +325,6 @@ TEST_F(MortFindFactorTest, YearsWithTooSmallAPayment) {
     leave();
     EXPECT_FALSE(w->MsgText->isVisible());
     EXPECT_EQ(w->MFInTerm->text(), Pad("22.93", 16));
-}
-
-TEST_F(MortFindFactorTest, KeyFilters) {
-    open();
-    const int before = port.beeps;
-    type(w->MFInPrincipal, "12a,-3.456");
-    EXPECT_EQ(w->MFInPrincipal->text(), "123.45");
-    EXPECT_EQ(port.beeps - before, 4);  // a , - and the third decimal
-    type(w->MFInMthPayment, "");
-    QTest::keyClicks(w->MFInMthPayment, "x");  // refused, yet the first key empties the box
-    EXPECT_EQ(w->MFInMthPayment->text(), "");
 }
 
 TEST_F(MortFindFactorTest, ListsRecalculateWhenLeftAndRefuseTyping) {

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,33 +14,25 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "files/file_info.h"
+#include "support/modal_driver.h"
 #include "support/recording_message_port.h"
 #include "support/test_frame.h"
 
 namespace bw {
 namespace {
 
-// Closes the next system message box as soon as it shows and remembers its text.
-class MessageBoxCatcher {
-  public:
-    MessageBoxCatcher() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.push_back(box->text());
-                box->accept();
-            }
-        });
-        timer_.start();
-    }
+// Closes every system message box as soon as it shows and remembers its text.
+struct MessageBoxCatcher {
     std::vector<QString> texts;
-
-  private:
-    QTimer timer_;
+    test::ModalDriver<QMessageBox> driver{[this](QMessageBox& box) {
+                                              texts.push_back(box.text());
+                                              box.accept();
+                                          },
+                                          true};
 };
 
 class FileInfoTest : public ::testing::Test {
@@ -145,19 +136,50 @@ TEST_F(FileInfoTest, LoadsTheKindsPatternAndTheFolderUsedLast) {
     dlg->grab().save("/tmp/file_info_open.png");
 }
 
-TEST_F(FileInfoTest, EachKindHasItsPatternAndType) {
+TEST_F(FileInfoTest, EachKindHasItsPatternTypeAndWording) {
     struct Case {
         int kind;
-        const char* type;
+        bool saving;
+        const char *type, *title, *look, *fileType, *button;
         QStringList files;
     };
-    const Case cases[] = {{2, "Loan Database (*.kld)", {"loan.kld"}},
-                          {3, "Compare Database (*.kcd)", {"plan.kcd"}}};
+    const Case cases[] = {
+        {2,
+         false,
+         "Loan Database (*.kld)",
+         "Open File",
+         "Look in:",
+         "File type:",
+         "&Open",
+         {"loan.kld"}},
+        {3,
+         false,
+         "Compare Database (*.kcd)",
+         "Open File",
+         "Look in:",
+         "File type:",
+         "&Open",
+         {"plan.kcd"}},
+        {1,
+         true,
+         "Mortgage Database (*.kmd)",
+         "Save File",
+         "Save in:",
+         "Save type:",
+         "&Save",
+         {"house.kmd", "Mixed.Kmd", "OTHER.KMD"}},
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
         mm_.FileKind = static_cast<std::int16_t>(c.kind);
-        auto dlg = Open();
+        auto dlg = Open(c.saving);
         EXPECT_EQ(dlg->FileTypes->currentText(), c.type);
         EXPECT_EQ(Files(*dlg), c.files);
+        EXPECT_EQ(dlg->windowTitle(), c.title);
+        EXPECT_EQ(dlg->Label3->text(), c.look);
+        EXPECT_EQ(dlg->Label4->text(), c.fileType);
+        EXPECT_EQ(dlg->DlgButton[0]->text(), c.button);
+        if (c.saving) dlg->grab().save("/tmp/file_info_save.png");
     }
 }
 
@@ -170,36 +192,41 @@ TEST_F(FileInfoTest, PreselectsTheLastNameOnlyWhenListedExactly) {
     EXPECT_EQ(Open()->TextBox->text(), "*.kmd");
 }
 
-TEST_F(FileInfoTest, SavingChangesTheWording) {
-    auto dlg = Open(true);
-    EXPECT_EQ(dlg->windowTitle(), "Save File");
-    EXPECT_EQ(dlg->Label3->text(), "Save in:");
-    EXPECT_EQ(dlg->Label4->text(), "Save type:");
-    EXPECT_EQ(dlg->DlgButton[0]->text(), "&Save");
-    dlg->grab().save("/tmp/file_info_save.png");
-}
-
-TEST_F(FileInfoTest, TheExtensionStartsAtTheFirstPoint) {
+// Saving: the extension starts at the first point; a new name is given in lower case, with the
+// folder (typed or not) ending in the separator; a pattern is never saved as a name.
+TEST_F(FileInfoTest, SavingChecksTheExtensionAndGivesTheName) {
     struct Case {
         int kind;
-        const char* typed;
-        const char* message;  // nullptr: accepted
+        const char* typed;  // "@" stands for the folder the dialog starts in
+        const char* message;
+        const char* name;    // with no message: nullptr when the dialog stays open
+        const char* folder;  // below the start folder
     };
     const Case cases[] = {
-        {1, "loan1", "Must use .KMD"},     {1, "loan1.old.kmd", "Must use .KMD"},
-        {1, "loan1.kmd", nullptr},         {1, "LOAN1.KMD", nullptr},
-        {1, "loan1.kld", "Must use .KMD"}, {2, "loan1.kmd", "Must use .KLD"},
-        {2, "loan1.kld", nullptr},         {3, "cmp.kmd", "Must use .KCD"},
-        {3, "cmp.kcd", nullptr},           {1, "sub/x.y.kmd", "Must use .KMD"},
-        {1, "", "Must use .KMD"},
+        {1, "loan1", "Must use .KMD", nullptr, nullptr},
+        {1, "loan1.old.kmd", "Must use .KMD", nullptr, nullptr},
+        {1, "loan1.kld", "Must use .KMD", nullptr, nullptr},
+        {1, "sub/x.y.kmd", "Must use .KMD", nullptr, nullptr},
+        {1, "", "Must use .KMD", nullptr, nullptr},
+        {2, "loan1.kmd", "Must use .KLD", nullptr, nullptr},
+        {3, "cmp.kmd", "Must use .KCD", nullptr, nullptr},
+        {1, "loan1.kmd", nullptr, "loan1.kmd", "/"},
+        {1, "LOAN1.KMD", nullptr, "loan1.kmd", "/"},
+        {2, "loan1.kld", nullptr, "loan1.kld", "/"},
+        {3, "cmp.kcd", nullptr, "cmp.kcd", "/"},
+        {1, "sub/Fresh.KMD", nullptr, "fresh.kmd", "/sub/"},
+        // A listed file of a typed folder is saved over under its own name.
+        {1, "@/sub/inner.kmd", nullptr, "inner.kmd", "/sub/"},
+        {1, "*.kmd", nullptr, nullptr, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         mm_.FileKind = static_cast<std::int16_t>(c.kind);
         mm_.DialogFolder = root_.toStdString() + "/";
+        mm_.DialogFileName.clear();
         auto dlg = Open(true);
         const QString pattern = dlg->TextBox->text();
-        Type(*dlg, c.typed);
+        Type(*dlg, QString(c.typed).replace("@", root_));
         MessageBoxCatcher catcher;
         Press(*dlg);
         if (c.message) {
@@ -207,11 +234,20 @@ TEST_F(FileInfoTest, TheExtensionStartsAtTheFirstPoint) {
             EXPECT_EQ(catcher.texts[0], c.message);
             EXPECT_TRUE(dlg->isVisible());
             EXPECT_EQ(dlg->TextBox->text(), pattern);
-        } else {
-            EXPECT_TRUE(catcher.texts.empty());
-            EXPECT_FALSE(dlg->isVisible());
-            EXPECT_EQ(mm_.DialogFileName, QString(c.typed).toLower().toStdString());
+            continue;
         }
+        EXPECT_TRUE(catcher.texts.empty());
+        if (!c.name) {
+            EXPECT_TRUE(dlg->isVisible());
+            EXPECT_EQ(Files(*dlg).size(), 3);
+            EXPECT_EQ(mm_.DialogFileName, "");
+            continue;
+        }
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(dlg->result(), QDialog::Accepted);
+        EXPECT_EQ(mm_.FileKind, c.kind);
+        EXPECT_EQ(mm_.DialogFileName, c.name);
+        EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + c.folder);
     }
 }
 
@@ -231,68 +267,54 @@ TEST_F(FileInfoTest, APatternTypedWithOpenIsApplied) {
     EXPECT_EQ(Files(*dlg).size(), 3);
 }
 
-TEST_F(FileInfoTest, SavingANewNameGivesItInLowerCase) {
-    auto dlg = Open(true);
-    Type(*dlg, "NEW.KMD");
-    Press(*dlg);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(mm_.FileKind, 1);
-    EXPECT_EQ(mm_.DialogFileName, "new.kmd");
-    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/");
-}
-
-TEST_F(FileInfoTest, SavingOverAListedFileKeepsItsName) {
-    auto dlg = Open(true);
-    Click(dlg->FileListBox, Item(dlg->FileListBox, "OTHER.KMD"));
-    EXPECT_EQ(dlg->TextBox->text(), "OTHER.KMD");
-    Press(*dlg);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(mm_.DialogFileName, "OTHER.KMD");
-    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/");
-}
-
-TEST_F(FileInfoTest, SavingIntoATypedFolder) {
-    auto dlg = Open(true);
-    Type(*dlg, "sub/Fresh.KMD");
-    Press(*dlg);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
-    EXPECT_EQ(mm_.DialogFileName, "fresh.kmd");
-    // A listed file of the typed folder is saved over under its own name.
-    mm_.DialogFolder = root_.toStdString() + "/";
-    auto again = Open(true);
-    Type(*again, root_ + "/sub/inner.kmd");
-    Press(*again);
-    EXPECT_FALSE(again->isVisible());
-    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
-    EXPECT_EQ(mm_.DialogFileName, "inner.kmd");
-}
-
-TEST_F(FileInfoTest, APatternIsNeverSavedAsAName) {
-    auto dlg = Open(true);
-    Type(*dlg, "*.kmd");
-    Press(*dlg);
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(Files(*dlg).size(), 3);
-}
-
-TEST_F(FileInfoTest, OpeningAListedFile) {
-    {
-        auto dlg = Open();
-        DoubleClick(dlg->FileListBox, Item(dlg->FileListBox, "Mixed.Kmd"));
+// A listed file chosen with the mouse or the keyboard is taken under its own name.
+TEST_F(FileInfoTest, ChoosingAListedFile) {
+    struct Way {
+        const char* what;
+        bool saving;
+        std::function<void(FileInfo&)> choose;
+        const char *name, *folder;
+    };
+    const Way ways[] = {
+        {"double-click", false,
+         [](FileInfo& d) { DoubleClick(d.FileListBox, Item(d.FileListBox, "Mixed.Kmd")); },
+         "Mixed.Kmd", "/"},
+        {"typed with Enter", false,
+         [](FileInfo& d) {
+             Type(d, "house.kmd");
+             QTest::keyClick(d.TextBox, Qt::Key_Return);
+         },
+         "house.kmd", "/"},
+        {"Enter in the lists", false,
+         [this](FileInfo& d) {
+             d.DirsBox->setFocus();
+             d.DirsBox->setCurrentItem(Item(d.DirsBox, "sub"));
+             QTest::keyClick(d.DirsBox, Qt::Key_Return);
+             EXPECT_TRUE(d.isVisible());
+             EXPECT_EQ(d.folder(), root_ + "/sub");
+             d.FileListBox->setFocus();
+             d.FileListBox->setCurrentRow(0);
+             QTest::keyClick(d.FileListBox, Qt::Key_Return);
+         },
+         "inner.kmd", "/sub/"},
+        {"clicked, then saved", true,
+         [](FileInfo& d) {
+             Click(d.FileListBox, Item(d.FileListBox, "OTHER.KMD"));
+             EXPECT_EQ(d.TextBox->text(), "OTHER.KMD");
+             Press(d);
+         },
+         "OTHER.KMD", "/"},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
+        mm_.DialogFolder = root_.toStdString() + "/";
+        auto dlg = Open(way.saving);
+        way.choose(*dlg);
         EXPECT_FALSE(dlg->isVisible());
         EXPECT_EQ(dlg->result(), QDialog::Accepted);
-        EXPECT_EQ(mm_.DialogFileName, "Mixed.Kmd");
-        EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/");
+        EXPECT_EQ(mm_.DialogFileName, way.name);
+        EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + way.folder);
         EXPECT_EQ(mm_.FileKind, 1);
-    }
-    {
-        auto dlg = Open();
-        Type(*dlg, "house.kmd");
-        QTest::keyClick(dlg->TextBox, Qt::Key_Return);
-        EXPECT_FALSE(dlg->isVisible());
-        EXPECT_EQ(mm_.DialogFileName, "house.kmd");
     }
 }
 
@@ -353,21 +375,6 @@ TEST_F(FileInfoTest, FolderNavigation) {
     EXPECT_EQ(dlg->folder(), "/");
 }
 
-TEST_F(FileInfoTest, TheListsWorkFromTheKeyboard) {
-    auto dlg = Open();
-    dlg->DirsBox->setFocus();
-    dlg->DirsBox->setCurrentItem(Item(dlg->DirsBox, "sub"));
-    QTest::keyClick(dlg->DirsBox, Qt::Key_Return);
-    EXPECT_TRUE(dlg->isVisible());
-    EXPECT_EQ(dlg->folder(), root_ + "/sub");
-    dlg->FileListBox->setFocus();
-    dlg->FileListBox->setCurrentRow(0);
-    QTest::keyClick(dlg->FileListBox, Qt::Key_Return);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(mm_.DialogFileName, "inner.kmd");
-    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
-}
-
 TEST_F(FileInfoTest, ADriveThatCannotBeReadIsReportedAndTheListReverts) {
     auto dlg = Open();
     const QString drive = dlg->DriveDropDown->currentText();
@@ -397,28 +404,23 @@ TEST_F(FileInfoTest, TheFolderPersistsWhateverTheKind) {
     EXPECT_TRUE(Files(*dlg).isEmpty());
 }
 
+// "&Cancel", Escape and closing the window give 6; the folder moved to is kept.
 TEST_F(FileInfoTest, CancelGivesSix) {
-    {
-        auto dlg = Open();
+    const std::function<void(FileInfo&)> ways[] = {
+        [](FileInfo& d) { QTest::mouseClick(d.DlgButton[1], Qt::LeftButton); },
+        [](FileInfo& d) { QTest::keyClick(d.TextBox, Qt::Key_Escape); },
+        [](FileInfo& d) { d.close(); }};
+    for (const auto& cancel : ways) {
+        mm_.FileKind = 1;
+        mm_.DialogFolder = root_.toStdString() + "/";
+        auto dlg = Open(&cancel == &ways[1]);
         DoubleClick(dlg->DirsBox, Item(dlg->DirsBox, "sub"));
-        QTest::mouseClick(dlg->DlgButton[1], Qt::LeftButton);
+        cancel(*dlg);
         EXPECT_FALSE(dlg->isVisible());
         EXPECT_EQ(dlg->result(), QDialog::Rejected);
         EXPECT_EQ(mm_.FileKind, FileInfo::kCancelled);
+        EXPECT_EQ(FileInfo::kCancelled, 6);
         EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
-    }
-    mm_.FileKind = 1;
-    {
-        auto dlg = Open(true);
-        QTest::keyClick(dlg->TextBox, Qt::Key_Escape);
-        EXPECT_FALSE(dlg->isVisible());
-        EXPECT_EQ(mm_.FileKind, 6);
-    }
-    mm_.FileKind = 1;
-    {
-        auto dlg = Open();
-        dlg->close();
-        EXPECT_EQ(mm_.FileKind, 6);
     }
 }
 
