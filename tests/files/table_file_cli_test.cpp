@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "shell/dates.h"
 #include "shell/messages.h"
+#include "support/file_bytes.h"
 
 namespace bw::cli {
 namespace {
@@ -30,10 +31,7 @@ class TableFileCliTest : public ::testing::Test {
         return {code, out.str(), err.str()};
     }
     std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
-    std::string Bytes(const char* name) const {
-        QFile f(dir_.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
-    }
+    std::string Bytes(const char* name) const { return test::ReadBytes(Path(name)); }
 
     QTemporaryDir dir_;
 };
@@ -83,10 +81,7 @@ TEST_F(TableFileCliTest, TheWindowsMessages) {
         std::vector<std::string> args;
         int message;
     };
-    QFile bad(dir_.filePath("bad.kmd"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("100000,7.5,25\r\n");
-    bad.close();
+    ASSERT_TRUE(test::WriteBytes(Path("bad.kmd"), "100000,7.5,25\r\n"));
     QDir(dir_.path()).mkdir("taken.kmd");
     const Case cases[] = {
         {{"--open", Path("none.kmd")}, 13},        {{"--open", Path("bad.kmd")}, 13},
