@@ -532,22 +532,6 @@ TEST_F(MortgageCalcTest, TypingWhileQuickHelpIsOpenLeavesThePanelOpen) {
     EXPECT_GT(mm.ResultRowCount, 0);
 }
 
-TEST_F(MortgageCalcTest, RestoringBoxesFromStoredValues) {
-    MortgageCalc& w = open(2);
-    mm.LoanInputs = {0, 12345.6, 8.5, 2.5, 0, 0};
-    w.showPrincipal();
-    w.showRate();
-    w.showPeriod();
-    w.setFrequencyText(" Biweekly(Acc)");
-    w.selectRowView(2);
-    EXPECT_EQ(w.InPrincipal->text(), "      $12,345.60");
-    EXPECT_EQ(w.InRate->currentText(), "         8.500%");
-    EXPECT_EQ(w.InTerm->currentText(), "              30");
-    EXPECT_EQ(w.frequencyText(), " Biweekly(Acc)");
-    EXPECT_TRUE(w.Option1->isChecked());
-    EXPECT_EQ(mm.RowView, 2);
-}
-
 // Pictures of the window for a person to look at: written only when BW_SCREENSHOT_DIR names a
 // folder. The last one is the window inside the program's frame, as the README shows it.
 TEST(MortgageCalcPictures, SavesScreenshots) {
