@@ -70,16 +70,6 @@ TEST(ComparisonEngine, WorkedExamples) {
     }
 }
 
-TEST(ComparisonEngine, RatesOfTheMonthlyDefaults) {
-    const ComparisonRow row = CalculateComparisonRow(Defaults());
-    EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
-    EXPECT_EQ(row.periodicRateText, "0.0084375");
-    ComparisonInput in = Defaults();
-    in.compounding = lists::kCompounding[3];
-    const ComparisonRow semi = CalculateComparisonRow(in);
-    EXPECT_NEAR(semi.monthlyRate, std::pow(1.050625, 1.0 / 6.0) - 1, 1e-15);
-}
-
 // A plain loop over the payments in double precision, written apart from the engine: the
 // payment count and the total interest with the additional amounts given by payment number.
 // At the payments that may carry an additional amount (`firstSlot`, then every `perYear`) the
@@ -113,6 +103,8 @@ Plain PlainSchedule(double P, double r, int CP, double F, double q_over_im, doub
     return out;
 }
 
+// Every frequency and compounding against the plain loop, with the days text, row tag and
+// label of the row (row 9 here).
 TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
     struct Case {
         std::string frequency;
@@ -121,15 +113,20 @@ TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
         double qOverIm;
         bool monthlyLoop;
         int perYear;
+        const char* daysText;
+        const char* tag;
+        const char* inDays;
     };
     const Case cases[] = {
-        {kMonthly, 365, 12, 1, true, 12},
-        {kSemimonthly, 365, 24, 0.5, false, 24},
-        {kTwoWeeks, 365.25f, 365.25 / 14, 12.0 / 26, false, 26},
-        {kOneWeek, 364, 52, 12.0 / 52, false, 52},
-        {kBiweeklyAcc, 363, 363.0 / 14, 0.5, false, 26},
-        {kWeeklyAcc, 365, 365.0 / 7, 0.25, false, 52},
+        {kMonthly, 365.25f, 12, 1, true, 12, "Norm", "1m  ", "Normal"},
+        {kSemimonthly, 363, 24, 0.5, false, 24, "Norm", "sm  ", "Normal"},
+        {kTwoWeeks, 365.25f, 365.25 / 14, 12.0 / 26, false, 26, "5.25", "2wk ", "365.25"},
+        {kOneWeek, 364, 52, 12.0 / 52, false, 52, "4.00", "1wk ", "364"},
+        {kBiweeklyAcc, 363, 363.0 / 14, 0.5, false, 26, "3.00", "b(a)", "363"},
+        {kWeeklyAcc, 364.5f, 364.5 / 7, 0.25, false, 52, "4.50", "w(a)", "364.5"},
     };
+    const int CP[] = {12, 6, 3, 2, 1};
+    const char letter[] = "MBQSA";
     for (const Case& c : cases) {
         for (int comp = 0; comp < 5; ++comp) {
             SCOPED_TRACE(c.frequency + " / " + lists::kCompounding[comp]);
@@ -142,7 +139,7 @@ TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
             in.daysInYear = c.days;
             in.biWeeklyPeriods = c.days / 14.0;
             in.weeklyPeriods = c.days / 7.0;
-            const int CP[] = {12, 6, 3, 2, 1};
+            in.rowCounter = 8;
             const int bound =
                 c.perYear == 12 ? 360 : (c.perYear == 52 ? 52 * 30 + 50 : 26 * 30 + 50);
             const Plain plain = PlainSchedule(250000, 0.075, CP[comp], c.F, c.qOverIm, 30,
@@ -155,46 +152,17 @@ TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
             EXPECT_FLOAT_EQ(row.retiredYears,
                             static_cast<float>(static_cast<double>(plain.payments) / c.perYear));
             EXPECT_EQ(row.paymentsPerYear, c.perYear);
+            EXPECT_EQ(row.daysText, c.daysText);
+            EXPECT_EQ(row.rowTag, c.tag);
+            EXPECT_EQ(row.inDaysText, c.inDays);
+            EXPECT_EQ(row.cells[0],
+                      std::string("09 ") + c.daysText + " " + letter[comp] + " " + c.tag);
+            EXPECT_EQ(row.graphLabel, "Row  9");
         }
     }
 }
 
-TEST(ComparisonEngine, DaysTextTagAndLabels) {
-    struct Case {
-        std::string frequency;
-        float days;
-        const char* daysText;
-        const char* tag;
-        const char* inDays;
-    };
-    const Case cases[] = {
-        {kMonthly, 365.25f, "Norm", "1m  ", "Normal"},
-        {kSemimonthly, 363, "Norm", "sm  ", "Normal"},
-        {kTwoWeeks, 365.25f, "5.25", "2wk ", "365.25"},
-        {kOneWeek, 365, "5.00", "1wk ", "365"},
-        {kBiweeklyAcc, 363, "3.00", "b(a)", "363"},
-        {kWeeklyAcc, 364.5f, "4.50", "w(a)", "364.5"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.frequency);
-        ComparisonInput in = Defaults();
-        in.frequency = c.frequency;
-        in.compounding = lists::kCompounding[4];
-        in.daysInYear = c.days;
-        in.biWeeklyPeriods = c.days / 14.0;
-        in.weeklyPeriods = c.days / 7.0;
-        in.rowCounter = 8;
-        const ComparisonRow row = CalculateComparisonRow(in);
-        ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
-        EXPECT_EQ(row.daysText, c.daysText);
-        EXPECT_EQ(row.rowTag, c.tag);
-        EXPECT_EQ(row.inDaysText, c.inDays);
-        EXPECT_EQ(row.cells[0], std::string("09 ") + c.daysText + " A " + c.tag);
-        EXPECT_EQ(row.graphLabel, "Row  9");
-    }
-}
-
-TEST(ComparisonEngine, CellsAndPrintLineOfTheDefaults) {
+TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
     const ComparisonRow row = CalculateComparisonRow(Defaults());
     const std::array<std::string, 8> cells = {"01 Norm M 1m  ", "25",     "25.00",   "12",
                                               "$100,000.00",    "10.125", "$917.53", "$175,258.20"};
@@ -203,6 +171,11 @@ TEST(ComparisonEngine, CellsAndPrintLineOfTheDefaults) {
               " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
     EXPECT_EQ(row.graphLabel, "Row  1");
     EXPECT_NEAR(row.graphInterest, 175258.20, 0.005);
+    EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
+    EXPECT_EQ(row.periodicRateText, "0.0084375");
+    ComparisonInput in = Defaults();
+    in.compounding = lists::kCompounding[3];
+    EXPECT_NEAR(CalculateComparisonRow(in).monthlyRate, std::pow(1.050625, 1.0 / 6.0) - 1, 1e-15);
 }
 
 TEST(ComparisonEngine, AdditionalPaymentsMonthlyAtTheYearsFirstPayment) {
@@ -258,40 +231,42 @@ TEST(ComparisonEngine, AmountNotBelowTheBalanceIsNeitherAppliedNorListed) {
     EXPECT_EQ(row.cells[2], "25.00");
 }
 
+// The 40-year limit (message 5) comes before the 12-row limit (22); figures that give no
+// schedule stop with message 4.
 TEST(ComparisonEngine, LimitsAndFaults) {
-    ComparisonInput in = Defaults();
-    in.period = 40;
-    EXPECT_EQ(CalculateComparisonRow(in).outcome, ComparisonOutcome::RowAdded);
-    in.period = 41;
-    ComparisonRow row = CalculateComparisonRow(in);
-    EXPECT_EQ(row.outcome, ComparisonOutcome::PeriodTooLong);
-    EXPECT_EQ(row.messages, std::vector<int>{5});
-
-    // The 40-year limit is checked before the row limit.
-    in.rowCounter = 12;
-    EXPECT_EQ(CalculateComparisonRow(in).messages, std::vector<int>{5});
-    in.period = 25;
-    row = CalculateComparisonRow(in);
-    EXPECT_EQ(row.outcome, ComparisonOutcome::RowLimit);
-    EXPECT_EQ(row.messages, std::vector<int>{22});
-    in.rowCounter = 11;
-    row = CalculateComparisonRow(in);
-    EXPECT_EQ(row.outcome, ComparisonOutcome::RowAdded);
-    EXPECT_EQ(row.rowNumber, 12);
-
-    in.rowCounter = 0;
-    for (double rate : {0.0, std::nan("")}) {
-        in.rate = rate;
-        row = CalculateComparisonRow(in);
-        EXPECT_EQ(row.outcome, ComparisonOutcome::Faulted);
-        EXPECT_EQ(row.messages, std::vector<int>{4});
+    struct Case {
+        double principal, rate, period;
+        int rowCounter;
+        ComparisonOutcome outcome;
+        std::vector<int> messages;
+    };
+    const auto added = ComparisonOutcome::RowAdded, faulted = ComparisonOutcome::Faulted;
+    const Case cases[] = {
+        {100000, 10.125, 40, 0, added, {}},
+        {100000, 10.125, 41, 0, ComparisonOutcome::PeriodTooLong, {5}},
+        {100000, 10.125, 41, 12, ComparisonOutcome::PeriodTooLong, {5}},
+        {100000, 10.125, 25, 12, ComparisonOutcome::RowLimit, {22}},
+        {100000, 10.125, 25, 11, added, {}},
+        {100000, 0, 25, 0, faulted, {4}},
+        {100000, std::nan(""), 25, 0, faulted, {4}},
+        {100000, 10, 0, 0, faulted, {4}},
+        {1e300, 10, 25, 0, faulted, {4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.principal << " " << c.rate << "% " << c.period
+                                          << " y, row " << c.rowCounter + 1);
+        ComparisonInput in = Defaults();
+        in.principal = c.principal;
+        in.rate = c.rate;
+        in.period = c.period;
+        in.rowCounter = c.rowCounter;
+        const ComparisonRow row = CalculateComparisonRow(in);
+        EXPECT_EQ(row.outcome, c.outcome);
+        EXPECT_EQ(row.messages, c.messages);
+        if (c.outcome == added) {
+            EXPECT_EQ(row.rowNumber, c.rowCounter + 1);
+        }
     }
-    in.rate = 10;
-    in.period = 0;
-    EXPECT_EQ(CalculateComparisonRow(in).messages, std::vector<int>{4});
-    in.period = 25;
-    in.principal = 1e300;
-    EXPECT_EQ(CalculateComparisonRow(in).messages, std::vector<int>{4});
 }
 
 }  // namespace

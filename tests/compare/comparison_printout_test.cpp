@@ -72,35 +72,18 @@ TEST(ComparisonPrintout, SixRowsWithAdditionalPaymentsPrintTwoBlocks) {
     // Row 2 pays 2,000 with payments 1, 13 and 25: 243 payments (figures from a separate loop).
     EXPECT_EQ(lines[13],
               " 02 Norm M 1m   25  *20.25   12   $100,000.00  10.125    $917.53  $128,761.03");
-    std::size_t i = 24;
-    EXPECT_EQ(lines[i++], std::string(24, ' ') + "* Additional Payments Applied");
-    EXPECT_EQ(lines[i++], kRule);
-    EXPECT_EQ(lines[i++], "");
-    // Block of slots 0-4: line 0 holds the headings and row numbers, then year/month/amount.
-    EXPECT_EQ(lines[i++],
-              "Yr. Mth Row  1  Yr. Mth Row  2  Yr. Mth Row  3  Yr. Mth Row  4  Yr. Mth Row  5");
-    EXPECT_EQ(lines[i++], kRule);
-    EXPECT_EQ(lines[i++], "");
-    EXPECT_EQ(lines[i++],
-              " 1 1  1,000.00   1 1  2,000.00   1 1  3,000.00   1 1  4,000.00   1 1  5,000.00");
-    i += 2;
-    EXPECT_EQ(lines[i++], "                 2 1  2,000.00");
-    i += 2;
-    EXPECT_EQ(lines[i++], "                 3 1  2,000.00");
-    i += 2;
-    // Block of slot 5, with as many lines as the largest count of all rows when it was added.
-    EXPECT_EQ(lines[i++], "Yr. Mth Row  6");
-    EXPECT_EQ(lines[i++], kRule);
-    EXPECT_EQ(lines[i++], "");
-    EXPECT_EQ(lines[i++], " 1 1  6,000.00");
-    for (int j = 2; j <= 3; ++j) {
-        EXPECT_EQ(lines[i++], kRule);
-        EXPECT_EQ(lines[i++], "");
-        EXPECT_EQ(lines[i++], "");
-    }
-    EXPECT_EQ(lines[i++], kRule);
-    EXPECT_EQ(lines[i++], "");
-    EXPECT_EQ(i, lines.size());
+    // The section title, then every block line followed by a rule and an empty line. The
+    // block of slots 0-4 starts with the headings and row numbers; the block of slot 5 has as
+    // many lines as the largest count of all rows when it was added.
+    std::vector<std::string> applied = {std::string(24, ' ') + "* Additional Payments Applied",
+                                        kRule, ""};
+    for (const char* line :
+         {"Yr. Mth Row  1  Yr. Mth Row  2  Yr. Mth Row  3  Yr. Mth Row  4  Yr. Mth Row  5",
+          " 1 1  1,000.00   1 1  2,000.00   1 1  3,000.00   1 1  4,000.00   1 1  5,000.00",
+          "                 2 1  2,000.00", "                 3 1  2,000.00", "Yr. Mth Row  6",
+          " 1 1  6,000.00", "", ""})
+        applied.insert(applied.end(), {line, kRule, ""});
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 24, lines.end()), applied);
 }
 
 TEST(ComparisonPrintout, LowerSectionBreaksPagesByItsLineCount) {
