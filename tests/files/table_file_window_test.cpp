@@ -263,11 +263,14 @@ TEST_F(TableFileWindowTest, FixedDaysOptionReplacesTheStoredDaysAndCalculates) {
     Write("days.kmd",
           "100000,10.125,25,\"      Monthly\",\"      2 Weeks\",\"2026-01-15\",0,0,1,"
           "0,0,1,300,\"O\",0\r\n");
+    QTest::mouseClick(w.Option1, Qt::LeftButton);  // the file asks for annual rows
     Load("days.kmd");
     EXPECT_TRUE(port_.messages.empty());
     EXPECT_EQ(mm_.DaysInYear, 365.25f);
     EXPECT_EQ(mm_.BiWeeklyPeriods, 26.08928571);
     EXPECT_EQ(w.FreqPmt->currentText(), "      2 Weeks");
+    EXPECT_EQ(mm_.RowView, 1);
+    EXPECT_TRUE(w.Option2->isChecked());
     EXPECT_NE(mm_.ResultRowCount, 0);
     EXPECT_FALSE(w.InMonthPI->text().isEmpty());
 }
