@@ -12,9 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest/QTest>
 #include <cmath>
 #include <functional>
@@ -27,72 +24,30 @@
 #include "files/file_info.h"
 #include "reports/bar_graph.h"
 #include "reports/printer_header_input.h"
-#include "reports/qt_printer_backend.h"
 #include "shell/ms_grid.h"
 #include "shell/number_format.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/file_bytes.h"
+#include "support/gui_drive.h"
+#include "support/modal_driver.h"
+#include "support/print_context.h"
 #include "tables/mort_irf_table.h"
 #include "tables/mort_pre_pay.h"
 
 namespace bw {
 namespace {
 
-// Runs `action` on the modal dialog of type T once it is shown.
-template <class T>
-class ModalDriver {
-  public:
-    explicit ModalDriver(std::function<void(T&)> action) : action_(std::move(action)) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!dialog || done_) return;
-            done_ = true;
-            timer_.stop();
-            dialog->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-            action_(*dialog);
-        });
-        timer_.start();
-    }
-    bool ran() const { return done_; }
+using test::ModalDriver;
+using test::TypeInto;
 
-  private:
-    std::function<void(T&)> action_;
-    QTimer timer_;
-    bool done_ = false;
-};
-
-// Clicks an option button on its indicator.
-void Pick(QRadioButton* option) {
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-}
-
-void TypeInto(QWidget* box, const QString& keys) {
-    box->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
-    for (QChar c : keys) {
-        if (c == '\n')
-            QTest::keyClick(box, Qt::Key_Return);
-        else
-            QTest::keyClick(box, c.toLatin1());
-    }
-}
-
-class MortCompTest : public ::testing::Test {
+// The window with the shared state; files and the printout (a PDF file) go to one folder.
+class MortCompTest : public ::testing::Test, public test::PrintContext {
   protected:
-    MortCompTest() : port(&mm), ctx{mm, port, frame} {
-        mm.CurrencySymbol = "$";
-        folder = QDir(dir.path()).canonicalPath().toStdString() + "/";
-        SetPrintToPdfFile(QString::fromStdString(folder + "printout.pdf"));
-    }
-    ~MortCompTest() override { SetPrintToPdfFile(QString()); }
+    MortCompTest()
+        : PrintContext("printout.pdf"),
+          folder(QDir(dir.path()).canonicalPath().toStdString() + "/") {}
 
     MortComp& open() {
-        window = std::make_unique<MortComp>(ctx);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window = test::ShowActive(std::make_unique<MortComp>(ctx));
         return *window;
     }
 
@@ -100,10 +55,21 @@ class MortCompTest : public ::testing::Test {
     std::string up(int row, int col) const { return window->MCGrid1->textAt(row, col); }
     std::string low(int row, int col) const { return window->MCGrid2->textAt(row, col); }
 
+    // Clicks `button`, runs `action` on the modal dialog T it opens, and waits until the window
+    // is active again once the dialog has closed (the window manager's work).
+    template <class T>
+    void withDialog(QPushButton* button, std::function<void(T&)> action) {
+        ModalDriver<T> driver(std::move(action));
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(driver.ran());
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
     // Additional payments typed into the dialog: (year row, amount keys), then "&OK".
     void enterPrePayments(const std::vector<std::pair<int, QString>>& amounts, int monthOption) {
-        ModalDriver<MortPrePay> driver([&](MortPrePay& d) {
-            Pick(d.InMth[static_cast<std::size_t>(monthOption)]);
+        withDialog<MortPrePay>(window->MCAddPrePay, [&](MortPrePay& d) {
+            test::PickOption(d.InMth[static_cast<std::size_t>(monthOption)]);
             for (const auto& [row, keys] : amounts) {
                 d.PGrid->setRow(row);
                 d.PGrid->setCol(1);
@@ -112,40 +78,22 @@ class MortCompTest : public ::testing::Test {
             }
             QTest::mouseClick(d.UsePrePay, Qt::LeftButton);
         });
-        QTest::mouseClick(window->MCAddPrePay, Qt::LeftButton);
-        EXPECT_TRUE(driver.ran());
-        reactivate();
-    }
-
-    // The window is active again once a modal dialog has closed (the window manager's work).
-    void reactivate() {
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     void fileCommand(QPushButton* button, const QString& name) {
-        ModalDriver<FileInfo> driver([&](FileInfo& d) {
+        mm.DialogFolder = folder;
+        withDialog<FileInfo>(button, [&](FileInfo& d) {
             d.TextBox->setFocus();
             d.TextBox->selectAll();
             QTest::keyClick(d.TextBox, Qt::Key_Delete);
             QTest::keyClicks(d.TextBox, name);
             QTest::mouseClick(d.DlgButton[0], Qt::LeftButton);
         });
-        mm.DialogFolder = folder;
-        QTest::mouseClick(button, Qt::LeftButton);
-        EXPECT_TRUE(driver.ran());
-        reactivate();
     }
 
-    std::string readFile(const std::string& name) const {
-        QFile f(QString::fromStdString(folder + name));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
-        return f.readAll().toStdString();
-    }
+    std::string readFile(const std::string& name) const { return test::ReadBytes(folder + name); }
     void writeFile(const std::string& name, const std::string& bytes) const {
-        QFile f(QString::fromStdString(folder + name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name;
-        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        ASSERT_TRUE(test::WriteBytes(folder + name, bytes)) << name;
     }
 
     // Row 1 plain, row 2 with 10,000 in year 1 and 5,000 in year 3, row 3 bi-weekly (accelerated)
@@ -158,11 +106,6 @@ class MortCompTest : public ::testing::Test {
         calculate();
     }
 
-    MMODULE mm;
-    test::RecordingMessagePort port;
-    test::TestFrame frame;
-    AppContext ctx;
-    QTemporaryDir dir;
     std::string folder;
     std::unique_ptr<MortComp> window;
 };
@@ -312,13 +255,10 @@ TEST_F(MortCompTest, AdditionalPaymentsMarkTheRowAndFillTheLowerGrid) {
 
 TEST_F(MortCompTest, DaysInYearDialogChangesTheTwoWeekRows) {
     MortComp& w = open();
-    ModalDriver<MortIRFTable> driver([](MortIRFTable& d) {
-        Pick(d.IRFactor[0]);
+    withDialog<MortIRFTable>(w.MCShowIRF, [](MortIRFTable& d) {
+        test::PickOption(d.IRFactor[0]);
         QTest::mouseClick(d.ExitMort, Qt::LeftButton);
     });
-    QTest::mouseClick(w.MCShowIRF, Qt::LeftButton);
-    ASSERT_TRUE(driver.ran());
-    reactivate();
     EXPECT_EQ(mm.DaysInYear, 365.25f);
     w.FreqPmt->setCurrentIndex(2);
     calculate();
@@ -469,14 +409,12 @@ TEST_F(MortCompTest, PrintsThroughTheHeaderDialog) {
     QTest::mouseClick(w.MCPrinter, Qt::LeftButton);
     EXPECT_EQ(port.messages, std::vector<int>{1});
     calculate();
-    ModalDriver<PrinterHeaderInput> driver([](PrinterHeaderInput& d) {
+    withDialog<PrinterHeaderInput>(w.MCPrinter, [](PrinterHeaderInput& d) {
         QTest::keyClicks(d.InFName, "Smith family");
         QTest::mouseClick(d.Acept, Qt::LeftButton);
     });
-    QTest::mouseClick(w.MCPrinter, Qt::LeftButton);
-    ASSERT_TRUE(driver.ran());
     EXPECT_EQ(mm.PrintHeader, "Smith family");
-    EXPECT_GT(QFile(QString::fromStdString(folder + "printout.pdf")).size(), 500);
+    EXPECT_GT(QFile(pdf).size(), 500);
 }
 
 TEST_F(MortCompTest, GraphWindowShowsOneBarPerRow) {
@@ -507,7 +445,6 @@ TEST_F(MortCompTest, GraphWindowShowsOneBarPerRow) {
     EXPECT_EQ(graph->viewCode(), 6);
 
     // Printing: no to the first question prints nothing; yes, yes prints in colour.
-    const QString pdf = QString::fromStdString(folder + "printout.pdf");
     port.answers = {false};
     QTest::mouseClick(graph->Ptr, Qt::LeftButton);
     EXPECT_EQ(port.questions, std::vector<int>{1});
