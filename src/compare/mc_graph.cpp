@@ -31,8 +31,7 @@ GraphData ComparisonGraphData(const MMODULE& mm) {
 }
 
 MCGraph::MCGraph(AppContext& ctx, QWidget* parent)
-    : GraphWindow(ctx,
-                  {"MCGraph", " Comparison Graph", "&Printer", "Mortgage comparison graph", 5280},
+    : GraphWindow(ctx, {"MCGraph", " Comparison Graph", "&Printer", "Mortgage comparison graph"},
                   parent) {
     // The buttons of the other graphs of the control, kept hidden here.
     Oned = addButton("Oned", "&Gain/Loss %", 240);

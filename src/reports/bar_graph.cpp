@@ -179,7 +179,7 @@ void BarGraph::build3D() {
     if (!bars_) {
         bars_ = new Q3DBars();
         bars_->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
-        bars_->scene()->activeCamera()->setCameraPosition(-10, 15, 125);
+        bars_->scene()->activeCamera()->setCameraPosition(-10, 15, 110);
         bars_->setBarThickness(1.0f);
         bars_->setBarSpacing(QSizeF(0.4, 0.4));
         bars_->setAspectRatio(1.0);

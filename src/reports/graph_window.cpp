@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kWidth = 9550;
 constexpr int kHeight = 6450;
+constexpr int kChartHeight = 5780;  // down to the row of buttons
 constexpr int kPrintWidth = 9530;
 constexpr int kPrintHeight = 5900;
 
@@ -42,7 +43,7 @@ GraphWindow::GraphWindow(AppContext& ctx, const Look& look, QWidget* parent)
 
     Graph1 = new BarGraph(this);
     Graph1->setObjectName("Graph1");
-    Graph1->setGeometry(Px(60), Px(60), Px(kWidth - 120), Px(look.chartHeight));
+    Graph1->setGeometry(Px(60), Px(60), Px(kWidth - 120), Px(kChartHeight));
 
     MsgText = new QLabel(this);
     MsgText->setObjectName("MsgText");

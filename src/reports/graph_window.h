@@ -48,7 +48,6 @@ class GraphWindow : public QWidget {
         const char* title;
         const char* printCaption;   // the caption of `Ptr`
         const char* printDocument;  // the document name given to the printer
-        int chartHeight;            // twips
     };
     GraphWindow(AppContext& ctx, const Look& look, QWidget* parent);
 

@@ -6,8 +6,7 @@
 namespace bw {
 
 GraphsAll::GraphsAll(AppContext& ctx, QWidget* parent)
-    : GraphWindow(ctx, {"GraphsAll", " Balance Graph", "&To Printer", "Balance graph", 5780},
-                  parent) {
+    : GraphWindow(ctx, {"GraphsAll", " Balance Graph", "&To Printer", "Balance graph"}, parent) {
     Form_Load();
 }
 

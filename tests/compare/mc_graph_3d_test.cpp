@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtDataVisualization/Q3DBars>
 #include <QtDataVisualization/QBar3DSeries>
 #include <QtDataVisualization/QBarDataProxy>
@@ -50,6 +51,7 @@ TEST(MCGraph3D, ThreeDimensionsAndBackWithTheButtonsOfTheComparison) {
     EXPECT_FLOAT_EQ(proxy->itemAt(0, 1)->value(), 120861.40f);
     EXPECT_EQ(proxy->columnLabels().back(), "Row  3");
     QTest::qWait(300);
+    w.screen()->grabWindow(w.winId()).save("/tmp/mc_graph_3d_window.png");
     const QImage picture = w.Graph1->picture(true);
     picture.save("/tmp/mc_graph_3d.png");
     EXPECT_GT(InkShare(picture), 0.03);
