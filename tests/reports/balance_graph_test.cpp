@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "graph_fixture.h"
 #include "reports/balance_graph.h"
 #include "shell/mmodule.h"
 #include "tables/amortization_engine.h"
@@ -11,15 +12,9 @@ namespace bw {
 namespace {
 
 MMODULE Calculated(AmortizationInput in) {
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.outcome, EngineOutcome::Completed);
+    EXPECT_EQ(CalculateSchedule(in).outcome, EngineOutcome::Completed);
     MMODULE mm;
-    mm.TableMode = in.tableMode;
-    mm.LoanInputs[1] = in.principal;
-    mm.ScheduleTable = r.schedule;
-    mm.RetiredYears = r.retiredYears;
-    mm.PaymentsPerYear = r.paymentsPerYear;
-    mm.RowView = in.rowView;
+    test::FillFromCalculation(mm, in);
     return mm;
 }
 
