@@ -39,10 +39,6 @@ TEST(Dates, AddingDays) {
     EXPECT_EQ(AddDays(QDate(2024, 1, 1), -14), QDate(2023, 12, 18));
 }
 
-TEST(Dates, TodayIsAValidDate) {
-    EXPECT_TRUE(Today().isValid());
-}
-
 TEST(Dates, ShortDateTextReadsBack) {
     const QDate dates[] = {QDate(2024, 1, 31), QDate(2031, 12, 1), QDate(2099, 7, 4),
                            QDate(1999, 2, 28)};

@@ -98,12 +98,6 @@ TEST_F(Frame, HeightDecidesFrameClassAndMovesTheActiveWindow) {
     }
 }
 
-TEST_F(Frame, CaptionIsTheWindowTitle) {
-    frame.setFrameCaption(" Mortgage Tables");
-    EXPECT_EQ(frame.windowTitle(), " Mortgage Tables");
-    EXPECT_EQ(frame.frameCaption(), " Mortgage Tables");
-}
-
 TEST_F(Frame, ShowChildWrapsPlacesAndActivatesTheWindow) {
     frame.resize(900, 700);  // a large frame: windows go to 1000, 1000 twips
     Settle();

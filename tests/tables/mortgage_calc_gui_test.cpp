@@ -87,14 +87,14 @@ TEST_F(MortgageCalcTest, LoadsTheDefaultsOfEachMode) {
         std::int16_t mode;
         const char *caption, *principal, *rate, *period;
         double years;
-        const char *label3, *label11, *heading, *lastPeriod, *compounding;
+        const char *label3, *label8, *label11, *heading, *lastPeriod, *compounding;
     } cases[] = {
         {1, " Mortgage Tables", "   $100,000.00", "        10.125%", "            25", 25,
-         " Amortization period    in years.", " No. of years to  final payment.",
-         "  Payment   No.  Year", "40", "      Monthly"},
+         " Amortization period    in years.", " Total paid over   life of mortgage",
+         " No. of years to  final payment.", "  Payment   No.  Year", "40", "      Monthly"},
         {2, " Loan Tables", "   $20,000.00", "         10.125%", "            48", 4,
-         " Payback period of     the loan in months.", " No. months to   final payment.",
-         " Year Number", "60", "   Semiannual"},
+         " Payback period of     the loan in months.", " Total paid over   life of the loan.",
+         " No. months to   final payment.", " Year Number", "60", "   Semiannual"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
@@ -107,6 +107,7 @@ TEST_F(MortgageCalcTest, LoadsTheDefaultsOfEachMode) {
         EXPECT_EQ(mm.LoanInputs[2], 10.125);
         EXPECT_EQ(mm.LoanInputs[3], c.years);
         EXPECT_EQ(w.Label3->text(), c.label3);
+        EXPECT_EQ(w.Label8->text(), c.label8);
         EXPECT_EQ(w.Label11->text(), c.label11);
         EXPECT_EQ(cell(0, 0), c.heading);
         EXPECT_EQ(w.InTerm->itemText(w.InTerm->count() - 1), c.lastPeriod);
@@ -118,7 +119,6 @@ TEST_F(MortgageCalcTest, LoadsTheDefaultsOfEachMode) {
     open(1);  // the mortgage-only texts
     EXPECT_EQ(mm.LoanInputs[1], 100000);
     EXPECT_EQ(window->Label1->text(), " Principal amount of    mortgage.");
-    EXPECT_EQ(window->Label8->text(), " Total paid over   life of mortgage");
     EXPECT_EQ(mm.GridRows, 26);
     EXPECT_EQ(window->MGrid->cols(), 6);
     EXPECT_EQ(cell(0, 5), "Cumulative Principal");

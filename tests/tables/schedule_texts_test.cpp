@@ -26,13 +26,6 @@ TEST(Headings, ByModeViewAndDates) {
     EXPECT_EQ(kGridHeadings, expected);
 }
 
-TEST(Labels, MortgageAndLoanMode) {
-    EXPECT_EQ(EndMortYearLabel(1), " No. of years to  final payment.");
-    EXPECT_EQ(EndMortYearLabel(2), " No. months to   final payment.");
-    EXPECT_EQ(AllPaymentsLabel(1), " Total paid over   life of mortgage");
-    EXPECT_EQ(AllPaymentsLabel(2), " Total paid over   life of the loan.");
-}
-
 TEST(GridRows, AllPaymentsOfTheDefaultMortgage) {
     const AmortizationInput in = DefaultMortgage();
     const AmortizationResult r = CalculateSchedule(in);

@@ -244,6 +244,8 @@ TEST_F(DialogsTest, DaysDialogLoadsTheCurrentOption) {
     EXPECT_EQ(d->Frame1->title(), " Change interest rate factor - days ");
     EXPECT_TRUE(d->IRFactor[1]->isChecked());
     EXPECT_FALSE(d->InIRFDays->isEnabled());
+    const char* captions[] = {"365.25", "365", "364", "363", "Type in year"};
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(d->IRFactor[i]->text(), captions[i]);
     EXPECT_EQ(d->Label2->text(), "Other:");
     EXPECT_EQ(d->ExitMort->text(), "E&xit");
     EXPECT_EQ(d->Label1->text(),
@@ -383,9 +385,12 @@ TEST_F(DialogsTest, TermReopensOnTheCurrentChoice) {
                               "4 Years",   "5 Years", "10 Years"};
     {
         auto d = open<MSelTerm>();
-        for (int i = 0; i < kTermOptions; ++i)
-            EXPECT_EQ(d->TermPeriod[static_cast<std::size_t>(i)]->text(), captions[i]);
-        PickOption(d->TermPeriod[6]);
+        const int terms[] = {0, 1, 2, 3, 4, 5, 10};
+        for (std::size_t i = 0; i < kTermOptions; ++i) {
+            EXPECT_EQ(d->TermPeriod[i]->text(), captions[i]);
+            PickOption(d->TermPeriod[i]);  // each option sets its term at once
+            EXPECT_EQ(mm.DisplayTerm, terms[i]);
+        }
         QTest::mouseClick(d->MTermExit, Qt::LeftButton);
         EXPECT_EQ(mm.DisplayTerm, 10);
     }
