@@ -276,9 +276,6 @@ TEST(YearNumbers, EachPaymentCarriesItsYear) {
         for (int k = 1; k <= r.payments; ++k)
             EXPECT_EQ(FormatNumber(RowOf(r, k)[0], "###"), std::to_string((k - 1) / ppy + 1)) << k;
     }
-    const ScheduleTexts t =
-        MakeScheduleTexts(CalculateSchedule(DefaultMortgage()), ViewOf(DefaultMortgage()));
-    EXPECT_EQ(t.rows[12][0], "  13       2");
 }
 
 TEST(Limits, FortyYearsIsTheMortgageLimit) {
