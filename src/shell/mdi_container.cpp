@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
 #include "shell/twips.h"
@@ -116,6 +117,7 @@ void MDIContainer::showMainMenu() {
         sub->deleteLater();
     }
     setFrameCaption(kMenuCaption);
+    setScrollBarsShown(false);
     if (!menuSub_) return;
     menu_->show();
     menuSub_->show();
@@ -137,6 +139,7 @@ void MDIContainer::fitChild(QMdiSubWindow* sub) {
         return QSize(Px(p.left) + sub->width() - m.right(), Px(p.top) + sub->height() - m.bottom());
     };
     QSize grow = (needed(mm_.FrameClass) - area).expandedTo(QSize(0, 0));
+    setScrollBarsShown(false);
     if (grow.isNull()) return;
     // A frame made tall enough becomes a large one, which places windows further in.
     const int largeClass = FrameClassForHeight(8501);
@@ -146,9 +149,23 @@ void MDIContainer::fitChild(QMdiSubWindow* sub) {
     if (const QScreen* s = screen()) {
         // Never beyond the screen: what does not fit is cut off at the frame's edges.
         const QSize decoration = frameGeometry().size() - geometry().size();
-        target = target.boundedTo(s->availableGeometry().size() - decoration);
+        const QSize room = s->availableGeometry().size() - decoration;
+        if (!target.boundedTo(room).isValid() || target.boundedTo(room) != target) {
+            // On a screen too small for the window, scroll bars keep all of it within reach;
+            // the frame takes their room too where the screen has it.
+            setScrollBarsShown(true);
+            const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            target += QSize(bar, bar);
+        }
+        target = target.boundedTo(room);
     }
     resize(target.expandedTo(size()));
+}
+
+void MDIContainer::setScrollBarsShown(bool shown) {
+    const Qt::ScrollBarPolicy policy = shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    MDIArea->setHorizontalScrollBarPolicy(policy);
+    MDIArea->setVerticalScrollBarPolicy(policy);
 }
 
 void MDIContainer::resizeEvent(QResizeEvent* event) {

@@ -52,6 +52,7 @@ class MDIContainer : public QMainWindow, public AppFrame {
     void place(QMdiSubWindow* sub);
     // Makes the frame large enough to show a child window whole, as far as the screen allows.
     void fitChild(QMdiSubWindow* sub);
+    void setScrollBarsShown(bool shown);
 
     MMODULE& mm_;
     QMdiArea* MDIArea;
