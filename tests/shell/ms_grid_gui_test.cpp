@@ -25,17 +25,8 @@ class Grid : public ::testing::Test {
     MSGrid grid;
 };
 
-TEST_F(Grid, RowsCountTheHeadingRow) {
-    EXPECT_EQ(grid.rows(), 26);
-    EXPECT_EQ(grid.rowCount(), 25);  // data rows 1..25
-    EXPECT_EQ(grid.cols(), 6);
-    grid.setRows(301);
-    EXPECT_EQ(grid.rows(), 301);
-    grid.setRows(1);
-    EXPECT_EQ(grid.rows(), 1);
-    EXPECT_EQ(grid.rowCount(), 0);
-}
-
+// Rows count the heading row (row 0); the windows' tests use rows() and textAt() throughout, and
+// the additional-payments dialog test clicks its fixed year column.
 TEST_F(Grid, CurrentCellOutsideTheGridFails) {
     EXPECT_THROW(grid.setRow(26), std::out_of_range);
     EXPECT_THROW(grid.setRow(-1), std::out_of_range);
@@ -147,20 +138,6 @@ TEST_F(Grid, KeyEventsCarryTheProgramsCodesAndCanBeDiscarded) {
     EXPECT_EQ(downs, (std::vector<int>{46, '5', 13, 8}));
     EXPECT_EQ(presses, (std::vector<int>{'5', '.', 13, 8}));
     EXPECT_EQ(grid.row(), 1);  // typed keys do not move the current cell
-}
-
-TEST_F(Grid, FixedFirstColumnCannotBeSelected) {
-    grid.setCols(2);
-    grid.setRows(21);
-    for (int r = 1; r < 21; ++r) grid.setTextAt(r, 0, std::to_string(r));
-    grid.setFixedCols(1);
-    grid.setRow(1);
-    grid.setCol(1);
-    const QRect cell = grid.visualRect(grid.model()->index(3, 0));
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(grid.col(), 1);
-    EXPECT_EQ(grid.row(), 4);
-    EXPECT_FALSE(grid.item(3, 0)->flags() & Qt::ItemIsSelectable);
 }
 
 }  // namespace
