@@ -29,7 +29,7 @@ Settings ReadSettings(const std::string& path) {
             s.defaultCompounding = *compounding;
         }();
     }
-    if (s.currencySymbol.empty()) s.currencySymbol = "$";
+    if (s.currencySymbol.empty()) s.currencySymbol.assign(1, '$');
     return s;
 }
 
