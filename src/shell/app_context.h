@@ -14,7 +14,7 @@ namespace bw {
 
 // The frame as the windows see it (MDIContainer, or a stand-in in tests).
 class AppFrame {
-public:
+  public:
     virtual ~AppFrame() = default;
     virtual void setFrameCaption(const QString& caption) = 0;
     virtual QString frameCaption() const = 0;

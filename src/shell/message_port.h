@@ -5,7 +5,7 @@
 namespace bw {
 
 class MessagePort {
-public:
+  public:
     virtual ~MessagePort() = default;
     // Sets MessageCode and shows message `code` modally; returns when it is closed.
     virtual void showMessage(int code) = 0;

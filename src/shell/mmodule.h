@@ -24,9 +24,9 @@ using PrePayTableData = std::array<std::array<Money, 3>, kYearLastRow + 1>;
 namespace lists {
 inline const std::array<std::string, 5> kCompounding = {
     "      Monthly", "    Bimonthly", "    Quarterly", "   Semiannual", "       Annual"};
-inline const std::array<std::string, 6> kFrequency = {
-    "      Monthly", "  Semimonthly", "      2 Weeks", "      1 Week", " Biweekly(Acc)",
-    "   Weekly(Acc)"};
+inline const std::array<std::string, 6> kFrequency = {"      Monthly",  "  Semimonthly",
+                                                      "      2 Weeks",  "      1 Week",
+                                                      " Biweekly(Acc)", "   Weekly(Acc)"};
 }  // namespace lists
 
 struct MMODULE {

@@ -12,7 +12,7 @@ namespace bw {
 
 class MSGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit MSGrid(QWidget* parent = nullptr);
 
     // Number of rows, the heading row included (at least 1), and of columns.
@@ -56,7 +56,7 @@ public:
     // Windows key codes of the key-down event for the keys the program looks at.
     static int KeyDownCode(int qtKey);
 
-signals:
+  signals:
     // The current cell changed (by the user or by the program); row and column as the grid counts.
     void currentCellMoved(int row, int col);
     // Key down with the key's code (46 for Delete); set *discard to swallow the key.
@@ -64,10 +64,10 @@ signals:
     // Key press with the character code (13 Enter, 8 Backspace); set *discard to swallow the key.
     void keyPress(int charCode, bool* discard);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void applyAlignment(QTableWidgetItem* item, int col) const;
     void syncCurrent(int row, int col);
     std::vector<int> alignment_;

@@ -10,11 +10,17 @@ constexpr int Px(int twips) {
     return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
-constexpr int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int ToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // FrameClass from the frame's height in twips.
-constexpr int FrameClassForHeight(int heightTwips) { return heightTwips > 8500 ? 8670 : 6810; }
-constexpr bool SmallFrame(int frameClass) { return frameClass < 8501; }
+constexpr int FrameClassForHeight(int heightTwips) {
+    return heightTwips > 8500 ? 8670 : 6810;
+}
+constexpr bool SmallFrame(int frameClass) {
+    return frameClass < 8501;
+}
 
 struct TwipPoint {
     int left = 0;

@@ -11,7 +11,7 @@
 namespace bw::test {
 
 class RecordingMessagePort : public MessagePort {
-public:
+  public:
     explicit RecordingMessagePort(MMODULE* mm = nullptr) : mm_(mm) {}
 
     void showMessage(int code) override {
@@ -35,7 +35,7 @@ public:
     std::deque<bool> answers;
     int beeps = 0;
 
-private:
+  private:
     MMODULE* mm_;
 };
 

@@ -12,7 +12,7 @@
 namespace bw::test {
 
 class TestFrame : public AppFrame {
-public:
+  public:
     void setFrameCaption(const QString& caption) override { caption_ = caption; }
     QString frameCaption() const override { return caption_; }
     void showChild(QWidget* window) override {
@@ -26,7 +26,7 @@ public:
     std::vector<QWidget*> children;
     int menuShown = 0;
 
-private:
+  private:
     QString caption_ = " Brindlewood Menu";
 };
 
