@@ -56,6 +56,8 @@ void MortgageCalc::MLoadFile_Click() {
         // A table of the other kind (a renamed file) is not one of this window's.
         if (!file || file->tableMode != mm.TableMode) {
             ctx_.messages.showMessage(kWrongFormat);
+            // The name that failed is forgotten: the loan file's in loan mode, so that a bad
+            // loan file never costs the mortgage file's name.
             LastFileOfKind(mm, mm.TableMode).clear();
         } else {
             // 4. The values of the file; 7. the days in year re-derived from the option;

@@ -240,6 +240,15 @@ TEST_F(TableFileWindowTest, LoanRoundTripOfThirtyMonths) {
     EXPECT_EQ(w.InRate->currentText(), "         9.250%");
     EXPECT_EQ(w.InTerm->currentText(), "              30");
     EXPECT_EQ(mm_.LoanInputs[3], 2.5);
+
+    // A damaged loan file forgets the loan file's name, not the mortgage file's.
+    Write("car.kld", bytes.substr(0, 20));
+    mm_.LastMortgageFile = "house.kmd";
+    Load("car.kld");
+    EXPECT_EQ(port_.messages, std::vector<int>({13}));
+    EXPECT_EQ(mm_.LastLoanFile, "");
+    EXPECT_EQ(mm_.LastMortgageFile, "house.kmd");
+    EXPECT_EQ(Take(), before);
 }
 
 TEST_F(TableFileWindowTest, SavedBeforeTheAdditionalPaymentsDialogHasOneLine) {
