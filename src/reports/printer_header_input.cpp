@@ -31,12 +31,13 @@ PrinterHeaderInput::PrinterHeaderInput(AppContext& ctx, QWidget* parent)
     Acept = new QPushButton("Continue &Printout", this);
     Acept->setObjectName("Acept");
     Acept->setGeometry(Px(600), Px(1275), Px(2250), Px(420));
-    Acept->setAutoDefault(false);
+    // Enter on a button that has the focus presses it (Enter in the box only moves the focus).
+    Acept->setAutoDefault(true);
 
     NAcept = new QPushButton("&Cancel", this);
     NAcept->setObjectName("NAcept");
     NAcept->setGeometry(Px(3150), Px(1275), Px(2250), Px(420));
-    NAcept->setAutoDefault(false);
+    NAcept->setAutoDefault(true);
 
     connect(Acept, &QPushButton::clicked, this, [this] { Acept_Click(); });
     connect(NAcept, &QPushButton::clicked, this, [this] { NAcept_Click(); });

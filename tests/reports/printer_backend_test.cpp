@@ -83,7 +83,8 @@ TEST_F(PrintTest, HeaderDialogTakesOneLineWithoutQuotes) {
     EXPECT_TRUE(dialog.Acept->hasFocus());
     EXPECT_TRUE(dialog.isVisible());  // Enter only moves the focus
     dialog.grab().save("/tmp/h6_header_dialog.png");
-    QTest::mouseClick(dialog.Acept, Qt::LeftButton);
+    // A second Enter presses "Continue &Printout", which now has the focus.
+    QTest::keyClick(dialog.Acept, Qt::Key_Return);
     EXPECT_EQ(mm.PrintHeader, "The Elm house");
     EXPECT_FALSE(dialog.isVisible());
 }
