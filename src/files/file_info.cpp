@@ -106,7 +106,8 @@ FileInfo::FileInfo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     DlgButton[0]->setDefault(true);
     DlgButton[1] = new QPushButton("&Cancel", this);
     DlgButton[1]->setObjectName("DlgButton1");
-    DlgButton[1]->setAutoDefault(false);
+    // Enter on "&Cancel" with the focus cancels; anywhere else it presses "&Open" / "&Save".
+    DlgButton[1]->setAutoDefault(true);
     for (QWidget* w : {static_cast<QWidget*>(TextBox), static_cast<QWidget*>(FileListBox)})
         w->setMinimumWidth(Px(3000));
     DirsBox->setMinimumWidth(Px(3000));

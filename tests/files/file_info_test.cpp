@@ -387,7 +387,12 @@ TEST_F(FileInfoTest, CancelGivesSix) {
     const std::function<void(FileInfo&)> ways[] = {
         [](FileInfo& d) { QTest::mouseClick(d.DlgButton[1], Qt::LeftButton); },
         [](FileInfo& d) { QTest::keyClick(d.TextBox, Qt::Key_Escape); },
-        [](FileInfo& d) { d.close(); }};
+        [](FileInfo& d) { d.close(); },
+        // Enter on "&Cancel" with the focus cancels (it must not press "&Open").
+        [](FileInfo& d) {
+            d.DlgButton[1]->setFocus();
+            QTest::keyClick(d.DlgButton[1], Qt::Key_Return);
+        }};
     for (const auto& cancel : ways) {
         mm_.FileKind = 1;
         mm_.DialogFolder = root_.toStdString() + "/";
