@@ -67,7 +67,7 @@ QPushButton* GraphWindow::addButton(const char* name, const char* caption, int l
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setGeometry(Px(left), Px(5940), Px(2100), Px(375));
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
 }
 

@@ -92,7 +92,8 @@ TEST_F(GraphsAllTest, LoanPaidWithinAYearShowsTwoBars) {
 TEST_F(GraphsAllTest, ThreeDimensionalButtonWithoutOpenGLSaysSo) {
     GraphsAll* w = open(AmortizationInput{});
     ASSERT_FALSE(BarGraph::OpenGLAvailable());  // the offscreen platform
-    QTest::mouseClick(w->ThreeDee, Qt::LeftButton);
+    // Enter presses "Show Graph in &3D", which has the focus after loading.
+    QTest::keyClick(w->ThreeDee, Qt::Key_Return);
     EXPECT_FALSE(w->Graph1->is3D());
     EXPECT_TRUE(w->MsgText->isVisible());
     EXPECT_TRUE(w->MsgText->text().contains("OpenGL"));
