@@ -31,8 +31,11 @@ double Pow(double base, double exponent) {
     return Finite(std::pow(Finite(base), Finite(exponent)));
 }
 
+// An amount right-aligned in its box; one longer than the box (a total interest of a million
+// or more in the 12-character box) is shown whole rather than cut to its first characters.
 std::string AmountText(const std::string& currency, double v, int width) {
-    return RightAlign(currency + FormatNumber(v, kAmount), width);
+    const std::string text = currency + FormatNumber(v, kAmount);
+    return static_cast<int>(TextLength(text)) > width ? text : RightAlign(text, width);
 }
 
 // The days-in-year value as text: the shortest form of the single-precision number.

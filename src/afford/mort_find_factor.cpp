@@ -535,13 +535,17 @@ void MortFindFactor::box_LostFocus(QLineEdit* box) {
     // value it shows. A box left as shown keeps its value (and still recalculates).
     if (box->isModified()) MFValues[slot] = LeadingNumber(S(box->text()));
     const double value = MFValues[slot];
+    // Right-aligned in the box's field; a value longer than the field is shown whole.
+    const auto fit = [](const std::string& t, int width) {
+        return static_cast<int>(TextLength(t)) > width ? t : RightAlign(t, width);
+    };
     std::string text;
     if (box == MFInPrincipal || box == MFInMthPayment) {
-        text = RightAlign(mm.CurrencySymbol + FormatNumber(value, "####,,###.00"), 16);
+        text = fit(mm.CurrencySymbol + FormatNumber(value, "####,,###.00"), 16);
     } else if (box == MFInRate) {
-        text = RightAlign(FormatNumber(value, "###.000"), 14) + "%";
+        text = fit(FormatNumber(value, "###.000"), 14) + "%";
     } else {
-        text = RightAlign(FormatNumber(value, "###"), 16);
+        text = fit(FormatNumber(value, "###"), 16);
     }
     box->setText(Q(text));
     mm.TypingFlag = 0;

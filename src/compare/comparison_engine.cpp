@@ -52,10 +52,14 @@ void FillTexts(ComparisonRow& row, const ComparisonInput& in) {
     row.cells = {rowLabel, period,  (marked ? "*" : "") + years, perYear, principal, rate,
                  payment,  interest};
 
-    row.printLine = " " + rowLabel + RightAlign(period, 3) + (marked ? "  *" : "   ") +
-                    RightAlign(years, 5) + " " + RightAlign(perYear, 4) + " " +
-                    RightAlign(principal, 13) + " " + RightAlign(rate, 7) + " " +
-                    RightAlign(payment, 10) + RightAlign(interest, 13);
+    // Each field right-aligned in its width; a figure longer than its field (a mortgage of ten
+    // million or more) is printed whole rather than cut to its first characters.
+    const auto fit = [](const std::string& text, int width) {
+        return static_cast<int>(TextLength(text)) > width ? text : RightAlign(text, width);
+    };
+    row.printLine = " " + rowLabel + fit(period, 3) + (marked ? "  *" : "   ") + fit(years, 5) +
+                    " " + fit(perYear, 4) + " " + fit(principal, 13) + " " + fit(rate, 7) + " " +
+                    fit(payment, 10) + fit(interest, 13);
 
     row.graphLabel = "Row  " + std::to_string(row.rowNumber);
     row.inDaysText = InDaysText(row.paymentsPerYear, in.daysInYear);

@@ -160,6 +160,28 @@ TEST(MFCalc, SemiannualCompounding) {
     EXPECT_EQ(r.solvedBox, Pad("$669.82", 16));
 }
 
+TEST(MFCalc, AmountsLongerThanTheirBoxAreShownWhole) {
+    // Ten and ten thousand times the defaults: the interest is 1,025,621.44 (13 characters, one
+    // more than the total box holds) and 1,025,621,439.35 (17, one more than the others hold).
+    struct Row {
+        double principal;
+        const char *payment, *interest;
+    };
+    const Row rows[] = {{1e6, "$6,752.07", "$1,025,621.44"},
+                        {1e9, "$6,752,071.46", "$1,025,621,439.35"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.principal);
+        AffordInput in = Defaults();
+        in.values[kMFPrincipal] = row.principal;
+        const AffordResult r = MFCalc(in);
+        ASSERT_FALSE(r.failed);
+        EXPECT_EQ(r.solvedBox, Pad(row.payment, 16));
+        const std::string interest = row.interest;
+        EXPECT_EQ(r.TotalPmts, interest);
+        EXPECT_EQ(r.MFTotIntPaid, interest.size() > 16 ? interest : Pad(interest, 16));
+    }
+}
+
 TEST(MFCalc, PrincipalFromPaymentKeepsTheUnshortenedPayment) {
     AffordInput typed = Defaults(AffordSolve::Principal);
     typed.values[kMFPrincipal] = 0;

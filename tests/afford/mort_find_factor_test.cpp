@@ -217,6 +217,16 @@ TEST_F(MortFindFactorTest, TypedBoxesFilterKeysAndRecalculateOnLeaving) {
     EXPECT_EQ(w->MFInMthPayment->text(), Pad("$1,350.41", 16));
     EXPECT_EQ(mm.TypingFlag, 0);
 
+    // Amounts longer than their box are shown whole, typed or computed.
+    type(w->MFInPrincipal, "1000000000000");
+    leave();
+    EXPECT_EQ(w->MFInPrincipal->text(), "$1,000,000,000,000.00");
+    EXPECT_EQ(w->MFInMthPayment->text(),
+              QString::fromStdString(Amount(MonthlyPayment(1e12, 6.5, 25))));
+    EXPECT_TRUE(w->TotalPmts->text().startsWith("$1,025,621,439,"));
+    type(w->MFInPrincipal, "200000");
+    leave();
+
     // The rate box takes three decimals and shows "###.000" in 14 characters and "%".
     type(w->MFInRate, "7.1255");
     EXPECT_EQ(w->MFInRate->text(), "7.125");

@@ -173,6 +173,20 @@ TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
     EXPECT_NEAR(row.graphInterest, 175258.20, 0.005);
     EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
     EXPECT_EQ(row.periodicRateText, "0.0084375");
+
+    // Figures longer than their printed field are printed whole: 200 times the defaults gives a
+    // principal of 14, a payment of 11 and a total interest of 14 characters.
+    ComparisonInput large = Defaults();
+    large.principal = 20000000;
+    const ComparisonRow big = CalculateComparisonRow(large);
+    EXPECT_EQ(big.cells[4], "$20,000,000.00");
+    EXPECT_EQ(big.cells[6].substr(0, 6), "$183,5");  // 200 x 917.53
+    EXPECT_EQ(big.cells[6].size(), 11u);
+    EXPECT_EQ(big.cells[7].substr(0, 6), "$35,05");  // 200 x 175,258.20
+    EXPECT_EQ(big.cells[7].size(), 14u);
+    EXPECT_EQ(big.printLine, " 01 Norm M 1m   25   25.00   12 $20,000,000.00  10.125 " +
+                                 big.cells[6] + big.cells[7]);
+
     ComparisonInput in = Defaults();
     in.compounding = lists::kCompounding[3];
     EXPECT_NEAR(CalculateComparisonRow(in).monthlyRate, std::pow(1.050625, 1.0 / 6.0) - 1, 1e-15);
