@@ -60,17 +60,17 @@ std::int16_t PrePayMonthOption(const Args& args) {
     return month == 1 ? 12 : static_cast<std::int16_t>(month - 1);
 }
 
-PrePayOptions ReadPrePayOptions(const std::vector<std::string>& specs, double period) {
+PrePayOptions ReadPrePayOptions(const std::vector<std::string>& entries, double period) {
     PrePayOptions p;
     std::int16_t years = 0;
     ToInt16(period, years);
     p.years = std::clamp<std::int16_t>(years, 0, kYearLastRow);
     for (int y = 1; y <= p.years; ++y)
         p.table[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
-    for (const auto& spec : specs) {
-        const auto eq = spec.find('=');
-        auto year = ParseNumberText(spec.substr(0, eq == std::string::npos ? 0 : eq));
-        auto amount = eq == std::string::npos ? std::nullopt : ParseNumberText(spec.substr(eq + 1));
+    for (const auto& entry : entries) {
+        const auto eq = entry.find('=');
+        auto year = ParseNumberText(entry.substr(0, eq == std::string::npos ? 0 : eq));
+        auto amount = eq == std::string::npos ? std::nullopt : ParseNumberText(entry.substr(eq + 1));
         if (!year || !amount || *year != std::floor(*year) || *year < 1 || *year > kYearLastRow ||
             *amount < 0 || *amount > 1e12)
             throw UsageError("--prepay takes YEAR=AMOUNT, a year from 1 to 45");
