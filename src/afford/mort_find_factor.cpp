@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,8 +10,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
+#include "shell/input_boxes.h"
 #include "shell/key_filters.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
@@ -441,9 +440,7 @@ bool MortFindFactor::eventFilter(QObject* watched, QEvent* e) {
     if (!box && !list) return QWidget::eventFilter(watched, e);
 
     if (e->type() == QEvent::FocusOut) {
-        // Switching to another program or opening a popup does not leave the box.
-        const auto reason = static_cast<QFocusEvent*>(e)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        if (!LeavesBox(e)) return false;
         if (box)
             box_LostFocus(box);
         else
@@ -452,9 +449,7 @@ bool MortFindFactor::eventFilter(QObject* watched, QEvent* e) {
     }
     if (e->type() == QEvent::FocusIn && box) {
         // The whole text is selected, also when the box was entered with the mouse.
-        QTimer::singleShot(0, box, [box] {
-            if (box->hasFocus()) box->selectAll();
-        });
+        SelectAllAfterFocus(box);
         return false;
     }
     if (e->type() != QEvent::KeyPress) return false;
@@ -494,23 +489,19 @@ bool MortFindFactor::eventFilter(QObject* watched, QEvent* e) {
 bool MortFindFactor::box_KeyPress(QLineEdit* box, int key) {
     MMODULE& mm = ctx_.mm;
     if (box == MFInTerm) {
-        const KeyVerdict verdict = DigitKeyFilter(key);
-        if (verdict.beep) ctx_.messages.beep();
+        const bool discard = DigitBoxKeyPress(key, ctx_.messages);
         if (mm.TypingFlag == 0) {
             box->clear();
             MFCloseHelp();
         }
-        return verdict.key != 0;
+        return !discard;
     }
     if (mm.TypingFlag == 0) {
         box->clear();
         MFCloseHelp();
     }
-    mm.KeyBoxText = S(box->text());
     if (box == MFInRate) mm.DecimalsAllowed = 3;
-    const KeyVerdict verdict = DecimalKeyFilter(key, mm.KeyBoxText, mm.DecimalsAllowed);
-    if (verdict.beep) ctx_.messages.beep();
-    return verdict.key != 0;
+    return !DecimalBoxKeyPress(key, box->text(), mm, ctx_.messages);
 }
 
 void MortFindFactor::MFInTerm_CheckLimit() {
@@ -530,10 +521,8 @@ void MortFindFactor::box_LostFocus(QLineEdit* box) {
                              : box == MFInMthPayment ? kMFPayment
                              : box == MFInRate       ? kMFRate
                                                      : kMFYears;
-    // Only text the user changed is read: an amount as this window writes it begins with the
-    // currency symbol and carries thousands separators, so reading it back would not give the
-    // value it shows. A box left as shown keeps its value (and still recalculates).
-    if (box->isModified()) MFValues[slot] = LeadingNumber(S(box->text()));
+    // A box left as shown keeps its value (and still recalculates).
+    TakeEditedNumber(box, MFValues[slot]);
     const double value = MFValues[slot];
     // Right-aligned in the box's field; a value longer than the field is shown whole.
     const auto fit = [](const std::string& t, int width) {

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +20,6 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -29,6 +27,7 @@
 #include "compare/comparison_printout.h"
 #include "compare/mc_graph.h"
 #include "reports/page_model.h"
+#include "shell/input_boxes.h"
 #include "shell/key_filters.h"
 #include "shell/ms_grid.h"
 #include "shell/number_format.h"
@@ -95,27 +94,6 @@ class RightAlignedCombo : public QComboBox {
                          text.trimmed());
     }
 };
-
-// The character code of a key press; 0 for keys that are no characters.
-int CharCode(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return kKeyEnter;
-        case Qt::Key_Backspace:
-            return kKeyBackspace;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Delete:
-        case Qt::Key_Escape:
-            return 0;
-        default:
-            break;
-    }
-    const QString text = event->text();
-    if (text.isEmpty() || text.at(0).unicode() < 32) return 0;
-    return static_cast<int>(text.at(0).unicode());
-}
 
 void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -547,11 +525,9 @@ bool MortComp::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool box = watched == InPrincipal || watched == InRate || watched == InTerm;
         if (box && key->key() == Qt::Key_Delete) closeQuickHelp();
-        if (box && key->matches(QKeySequence::Paste)) {
-            ctx_.messages.beep();
-            return true;
-        }
-        const int code = CharCode(key);
+        if (box && RefusePaste(key, ctx_.messages)) return true;
+        // Control characters (Escape, shortcuts) are no characters to the key handlers.
+        const int code = KeyCharCode(key, ControlChars::Drop);
         if (code == 0) return QWidget::eventFilter(watched, event);
         bool discard = false;
         if (watched == InPrincipal)
@@ -567,17 +543,8 @@ bool MortComp::eventFilter(QObject* watched, QEvent* event) {
         if (discard) return true;
     } else if (type == QEvent::FocusIn && watched == InPrincipal) {
         InPrincipal_GotFocus();
-    } else if (type == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Opening a list, a dialog or another program is not leaving the box.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            if (watched == InPrincipal)
-                InPrincipal_LostFocus();
-            else if (watched == InRate)
-                InRate_LostFocus();
-            else if (watched == InTerm)
-                InTerm_LostFocus();
-        }
+    } else if (LeavesBox(event)) {
+        leaveBox(watched);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -592,26 +559,18 @@ bool MortComp::InPrincipal_KeyPress(int keyAscii) {
         InPrincipal->clear();
         closeQuickHelp();
     }
-    mm.KeyBoxText = S(InPrincipal->text());
-    const KeyVerdict verdict = DecimalKeyFilter(keyAscii, mm.KeyBoxText, mm.DecimalsAllowed);
-    if (verdict.beep) ctx_.messages.beep();
-    return verdict.key == 0;
+    return DecimalBoxKeyPress(keyAscii, InPrincipal->text(), mm, ctx_.messages);
 }
 
 void MortComp::InPrincipal_GotFocus() {
     InPrincipal->selectAll();
-    QTimer::singleShot(0, InPrincipal, [box = InPrincipal] {
-        if (box->hasFocus()) box->selectAll();
-    });
+    SelectAllAfterFocus(InPrincipal);
 }
 
 void MortComp::InPrincipal_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
-    // Only text the user changed is read: the amount as this window writes it begins with the
-    // currency symbol and carries thousands separators, so reading it back would not give the
-    // value it shows.
-    if (InPrincipal->isModified()) mm.LoanInputs[1] = LeadingNumber(S(InPrincipal->text()));
+    TakeEditedNumber(InPrincipal, mm.LoanInputs[1]);
     showPrincipal(16);
     mm.TypingFlag = 0;
 }
@@ -626,20 +585,17 @@ bool MortComp::InRate_KeyPress(int keyAscii) {
         InRate->lineEdit()->clear();
         closeQuickHelp();
     }
-    mm.KeyBoxText = S(InRate->currentText());
     mm.DecimalsAllowed = 3;
-    const KeyVerdict verdict = DecimalKeyFilter(keyAscii, mm.KeyBoxText, mm.DecimalsAllowed);
+    const bool discard = DecimalBoxKeyPress(keyAscii, InRate->currentText(), mm, ctx_.messages);
     mm.DecimalsAllowed = 0;
-    if (verdict.beep) ctx_.messages.beep();
-    return verdict.key == 0;
+    return discard;
 }
 
 void MortComp::InRate_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
     // A rate the user left as shown keeps its stored value (the box shows it rounded).
-    if (InRate->lineEdit()->isModified())
-        mm.LoanInputs[2] = LeadingNumber(S(InRate->currentText()));
+    TakeEditedNumber(InRate->lineEdit(), mm.LoanInputs[2]);
     showRate(true);
     mm.TypingFlag = 0;
 }
@@ -660,9 +616,7 @@ bool MortComp::InTerm_KeyPress(int keyAscii) {
         InTerm->lineEdit()->clear();
         closeQuickHelp();
     }
-    const KeyVerdict verdict = DigitKeyFilter(keyAscii);
-    if (verdict.beep) ctx_.messages.beep();
-    return verdict.key == 0;
+    return DigitBoxKeyPress(keyAscii, ctx_.messages);
 }
 
 void MortComp::InTerm_LostFocus() {
@@ -676,8 +630,7 @@ void MortComp::InTerm_LostFocus() {
             InTerm->lineEdit()->setModified(true);
         }
         // A period left as shown keeps its stored value.
-        if (InTerm->lineEdit()->isModified())
-            mm.LoanInputs[3] = LeadingNumber(S(InTerm->currentText()));
+        TakeEditedNumber(InTerm->lineEdit(), mm.LoanInputs[3]);
         showPeriod();
         mm.TypingFlag = 0;
     }
@@ -720,13 +673,16 @@ bool MortComp::MCTextBox_KeyPress(int keyAscii) {
 // A command started while a box still holds an edit (a shortcut key that did not move the
 // focus) takes that edit first, as leaving the box would.
 void MortComp::commitPendingInput() {
-    if (ctx_.mm.TypingFlag != 1) return;
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == InPrincipal)
+    if (ctx_.mm.TypingFlag == 1) leaveBox(FocusedBox({InPrincipal, InRate, InTerm}));
+}
+
+// The lost-focus handler of the number box the user leaves.
+void MortComp::leaveBox(QObject* box) {
+    if (box == InPrincipal)
         InPrincipal_LostFocus();
-    else if (focus == InRate || focus == InRate->lineEdit())
+    else if (box == InRate)
         InRate_LostFocus();
-    else if (focus == InTerm || focus == InTerm->lineEdit())
+    else if (box == InTerm)
         InTerm_LostFocus();
 }
 

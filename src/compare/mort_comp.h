@@ -97,6 +97,7 @@ class MortComp : public QWidget {
     void List_Click();
     bool MCTextBox_KeyPress(int keyAscii);
     void commitPendingInput();
+    void leaveBox(QObject* box);  // runs the lost-focus handler of InPrincipal, InRate or InTerm
     void discardPrePayments();
     void closeQuickHelp();
 

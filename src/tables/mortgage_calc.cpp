@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,11 +20,11 @@
 #include <QRadioButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
 #include <memory>
 
+#include "shell/input_boxes.h"
 #include "shell/key_filters.h"
 #include "shell/ms_grid.h"
 #include "shell/number_format.h"
@@ -72,27 +71,6 @@ class RightAlignedCombo : public QComboBox {
                          text.trimmed());
     }
 };
-
-// The character code of a key press as the key handlers see it; 0 for keys that are no
-// characters (arrows, Tab, Delete, function keys).
-int CharCode(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return kKeyEnter;
-        case Qt::Key_Backspace:
-            return kKeyBackspace;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Delete:
-            return 0;
-        default:
-            break;
-    }
-    const QString text = event->text();
-    if (text.isEmpty()) return 0;
-    return static_cast<int>(text.at(0).unicode());
-}
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -621,13 +599,11 @@ bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
         if (watched == InPrincipal || watched == InRate) {
             if (key->key() == Qt::Key_Delete) InputBox_KeyDown(46);
         }
-        // Pasting would bring in text the key filters have not seen.
         if ((watched == InPrincipal || watched == InRate || watched == InTerm) &&
-            key->matches(QKeySequence::Paste)) {
-            ctx_.messages.beep();
+            RefusePaste(key, ctx_.messages)) {
             return true;
         }
-        const int code = CharCode(key);
+        const int code = KeyCharCode(key, ControlChars::Pass);
         if (code == 0) return QWidget::eventFilter(watched, event);
         bool discard = false;
         if (watched == InPrincipal)
@@ -656,17 +632,8 @@ bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
         fitGridColumns();
     } else if (type == QEvent::FocusIn && watched == InPrincipal) {
         InPrincipal_GotFocus();
-    } else if (type == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Opening a list or switching to another program is not leaving the box.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            if (watched == InPrincipal)
-                InPrincipal_LostFocus();
-            else if (watched == InRate)
-                InRate_LostFocus();
-            else if (watched == InTerm)
-                InTerm_LostFocus();
-        }
+    } else if (LeavesBox(event)) {
+        leaveBox(watched);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -681,27 +648,18 @@ bool MortgageCalc::InPrincipal_KeyPress(int keyAscii) {
         InPrincipal->clear();
         reset();
     }
-    mm.KeyBoxText = S(InPrincipal->text());
-    const KeyVerdict verdict = DecimalKeyFilter(keyAscii, mm.KeyBoxText, mm.DecimalsAllowed);
-    if (verdict.beep) ctx_.messages.beep();
-    return verdict.key == 0;
+    return DecimalBoxKeyPress(keyAscii, InPrincipal->text(), mm, ctx_.messages);
 }
 
 void MortgageCalc::InPrincipal_GotFocus() {
     InPrincipal->selectAll();
-    // A mouse click places the caret after the focus arrives: select again once it has.
-    QTimer::singleShot(0, InPrincipal, [box = InPrincipal] {
-        if (box->hasFocus()) box->selectAll();
-    });
+    SelectAllAfterFocus(InPrincipal);
 }
 
 void MortgageCalc::InPrincipal_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
-    // Only text the user changed is read: the amount as this window writes it begins with the
-    // currency symbol and carries thousands separators, so reading it back would not give the
-    // value it shows.
-    if (InPrincipal->isModified()) mm.LoanInputs[1] = LeadingNumber(S(InPrincipal->text()));
+    TakeEditedNumber(InPrincipal, mm.LoanInputs[1]);
     showPrincipal();
     mm.TypingFlag = 0;
 }
@@ -716,20 +674,17 @@ bool MortgageCalc::InRate_KeyPress(int keyAscii) {
         InRate->lineEdit()->clear();
         reset();
     }
-    mm.KeyBoxText = S(InRate->currentText());
     mm.DecimalsAllowed = 3;
-    const KeyVerdict verdict = DecimalKeyFilter(keyAscii, mm.KeyBoxText, mm.DecimalsAllowed);
+    const bool discard = DecimalBoxKeyPress(keyAscii, InRate->currentText(), mm, ctx_.messages);
     mm.DecimalsAllowed = 0;
-    if (verdict.beep) ctx_.messages.beep();
-    return verdict.key == 0;
+    return discard;
 }
 
 void MortgageCalc::InRate_LostFocus() {
     MMODULE& mm = ctx_.mm;
     if (mm.TypingFlag != 1) return;
     // A rate the user left as shown keeps its stored value (the box shows it rounded).
-    if (InRate->lineEdit()->isModified())
-        mm.LoanInputs[2] = LeadingNumber(S(InRate->currentText()));
+    TakeEditedNumber(InRate->lineEdit(), mm.LoanInputs[2]);
     showRate();
     mm.TypingFlag = 0;
 }
@@ -746,13 +701,12 @@ bool MortgageCalc::InTerm_KeyPress(int keyAscii) {
         Comperiod->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    const KeyVerdict verdict = DigitKeyFilter(keyAscii);
-    if (verdict.beep) ctx_.messages.beep();
+    const bool discard = DigitBoxKeyPress(keyAscii, ctx_.messages);
     if (mm.TypingFlag == 0) {
         InTerm->lineEdit()->clear();
         reset();
     }
-    return verdict.key == 0;
+    return discard;
 }
 
 void MortgageCalc::InTerm_LostFocus() {
@@ -771,8 +725,7 @@ void MortgageCalc::InTerm_LostFocus() {
     if (mm.TypingFlag == 1) {
         // A period left as shown is not a new period: its value and the additional payments
         // entered for it stay.
-        if (InTerm->lineEdit()->isModified()) {
-            const double value = LeadingNumber(S(InTerm->currentText()));
+        if (double value = 0; TakeEditedNumber(InTerm->lineEdit(), value)) {
             mm.LoanInputs[3] = mortgage ? value : value / 12;
             discardPrePayments();
         }
@@ -843,13 +796,16 @@ void MortgageCalc::InputBox_Edited() {
 // A calculation started while a number box still holds an edit (a click that did not move the
 // focus) takes that edit first, as leaving the box would.
 void MortgageCalc::commitPendingInput() {
-    if (ctx_.mm.TypingFlag != 1) return;
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == InPrincipal)
+    if (ctx_.mm.TypingFlag == 1) leaveBox(FocusedBox({InPrincipal, InRate, InTerm}));
+}
+
+// The lost-focus handler of the number box the user leaves.
+void MortgageCalc::leaveBox(QObject* box) {
+    if (box == InPrincipal)
         InPrincipal_LostFocus();
-    else if (focus == InRate || focus == InRate->lineEdit())
+    else if (box == InRate)
         InRate_LostFocus();
-    else if (focus == InTerm || focus == InTerm->lineEdit())
+    else if (box == InTerm)
         InTerm_LostFocus();
 }
 

@@ -141,6 +141,7 @@ class MortgageCalc : public QWidget {
     void InputBox_KeyDown(int keyCode);  // Delete in InPrincipal or InRate
     void InputBox_Edited();              // text changed by other means than a typed key
     void commitPendingInput();
+    void leaveBox(QObject* box);  // runs the lost-focus handler of InPrincipal, InRate or InTerm
 
     // Commands.
     void Option1_Click();
