@@ -501,7 +501,7 @@ bool MortFindFactor::box_KeyPress(QLineEdit* box, int key) {
         MFCloseHelp();
     }
     if (box == MFInRate) mm.DecimalsAllowed = 3;
-    return !DecimalBoxKeyPress(key, box->text(), mm, ctx_.messages);
+    return !DecimalBoxKeyPress(key, box, mm, ctx_.messages);
 }
 
 void MortFindFactor::MFInTerm_CheckLimit() {

@@ -559,7 +559,7 @@ bool MortComp::InPrincipal_KeyPress(int keyAscii) {
         InPrincipal->clear();
         closeQuickHelp();
     }
-    return DecimalBoxKeyPress(keyAscii, InPrincipal->text(), mm, ctx_.messages);
+    return DecimalBoxKeyPress(keyAscii, InPrincipal, mm, ctx_.messages);
 }
 
 void MortComp::InPrincipal_GotFocus() {
@@ -586,7 +586,7 @@ bool MortComp::InRate_KeyPress(int keyAscii) {
         closeQuickHelp();
     }
     mm.DecimalsAllowed = 3;
-    const bool discard = DecimalBoxKeyPress(keyAscii, InRate->currentText(), mm, ctx_.messages);
+    const bool discard = DecimalBoxKeyPress(keyAscii, InRate->lineEdit(), mm, ctx_.messages);
     mm.DecimalsAllowed = 0;
     return discard;
 }

@@ -35,8 +35,10 @@ int KeyCharCode(const QKeyEvent* event, ControlChars control) {
     return code;
 }
 
-bool DecimalBoxKeyPress(int keyAscii, const QString& boxText, MMODULE& mm, MessagePort& messages) {
-    mm.KeyBoxText = boxText.toStdString();
+bool DecimalBoxKeyPress(int keyAscii, const QLineEdit* box, MMODULE& mm, MessagePort& messages) {
+    QString text = box->text();
+    if (box->hasSelectedText()) text.remove(box->selectionStart(), box->selectedText().size());
+    mm.KeyBoxText = text.toStdString();
     const KeyVerdict verdict = DecimalKeyFilter(keyAscii, mm.KeyBoxText, mm.DecimalsAllowed);
     if (verdict.beep) messages.beep();
     return verdict.key == 0;

@@ -29,8 +29,9 @@ int KeyCharCode(const QKeyEvent* event, ControlChars control);
 
 // A key typed into an amount or rate box, run through the decimal key filter against the box's
 // text before the key (kept in KeyBoxText) with DecimalsAllowed; a refused key beeps. True when
-// the key is discarded.
-bool DecimalBoxKeyPress(int keyAscii, const QString& boxText, MMODULE& mm, MessagePort& messages);
+// the key is discarded. Selected text is left out of KeyBoxText: the key replaces it, so a digit
+// typed over a selected "$100,000.00" is not refused for the decimals it is about to remove.
+bool DecimalBoxKeyPress(int keyAscii, const QLineEdit* box, MMODULE& mm, MessagePort& messages);
 
 // A key typed into a whole-number box; a refused key beeps. True when the key is discarded.
 bool DigitBoxKeyPress(int keyAscii, MessagePort& messages);

@@ -648,7 +648,7 @@ bool MortgageCalc::InPrincipal_KeyPress(int keyAscii) {
         InPrincipal->clear();
         reset();
     }
-    return DecimalBoxKeyPress(keyAscii, InPrincipal->text(), mm, ctx_.messages);
+    return DecimalBoxKeyPress(keyAscii, InPrincipal, mm, ctx_.messages);
 }
 
 void MortgageCalc::InPrincipal_GotFocus() {
@@ -675,7 +675,7 @@ bool MortgageCalc::InRate_KeyPress(int keyAscii) {
         reset();
     }
     mm.DecimalsAllowed = 3;
-    const bool discard = DecimalBoxKeyPress(keyAscii, InRate->currentText(), mm, ctx_.messages);
+    const bool discard = DecimalBoxKeyPress(keyAscii, InRate->lineEdit(), mm, ctx_.messages);
     mm.DecimalsAllowed = 0;
     return discard;
 }

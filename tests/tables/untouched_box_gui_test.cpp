@@ -189,5 +189,19 @@ TEST_F(UntouchedBoxTest, RateStoredWithMoreDecimalsThanShownIsKept) {
     EXPECT_EQ(mm.LoanInputs[2], 7.1255);
 }
 
+TEST_F(UntouchedBoxTest, DigitsTypedOverTheSelectedAmountAreTaken) {
+    MortgageCalc& w = open(1);
+    calculateToMessage34();  // TypingFlag 1: the first key does not empty the box
+    w.InPrincipal->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_EQ(w.InPrincipal->selectedText(), w.InPrincipal->text());
+    QTest::keyClicks(w.InPrincipal, "250000.5");
+    EXPECT_EQ(port.beeps, 0);
+    EXPECT_EQ(w.InPrincipal->text(), "250000.5");
+    QTest::keyClick(w.InPrincipal, Qt::Key_Tab);
+    EXPECT_EQ(mm.LoanInputs[1], 250000.5);
+    EXPECT_EQ(w.InPrincipal->text().trimmed(), "$250,000.50");
+}
+
 }  // namespace
 }  // namespace bw
