@@ -4,35 +4,35 @@ namespace bw {
 
 std::string MessageText(int code) {
     switch (code) {
-        case 1:
+        case Msg::NoDataToPrint:
             return "No data to print. Calculate.";
-        case 4:
+        case Msg::WrongEntry:
             return "Wrong entry, try again.";
-        case 5:
+        case Msg::YearsLimit:
             return "Wrong entry, 40 Years limit.";
-        case 7:
+        case Msg::NoDataToWorkWith:
             return "No Data to work with. Calculate.";
-        case 9:
+        case Msg::OldFormat:
             return "Wrong format, if in previous format will open it.";
-        case 10:
+        case Msg::BadDate:
             return "Not a valid date, try again.";
-        case 13:
+        case Msg::FileNotFound:
             return "File not found or wrong format. Check Filename and/or Directory.";
-        case 14:
+        case Msg::BadMortgageName:
             return "Bad Filename. Must be in the form MYFILE.KMD";
-        case 15:
+        case Msg::NoRecordsToSave:
             return "No Records to save.";
-        case 16:
+        case Msg::MonthsLimit:
             return "Wrong entry, 480 Month limit.";
-        case 19:
+        case Msg::DaysRange:
             return "Must be between 363 and 365.25 days";
-        case 22:
+        case Msg::RowLimit:
             return "12 Row limit.";
-        case 25:
+        case Msg::BadLoanName:
             return "Bad filename, must be in the form MYFILE.KLD";
-        case 29:
+        case Msg::BadComparisonName:
             return "Bad filename, must be in the form MYFILE.KCD";
-        case 34:
+        case Msg::TermReset:
             return "Term now greater than the number of years to final payment. Term will be reset "
                    "to All Years.";
         default:
@@ -42,9 +42,9 @@ std::string MessageText(int code) {
 
 std::string QuestionText(int code) {
     switch (code) {
-        case 1:
+        case Question::ContinuePrintout:
             return " Continue with Printout.";
-        case 2:
+        case Question::PrintInColor:
             return " Print in Color.";
         default:
             return "";
