@@ -1,18 +1,17 @@
-// The message dialog and the question dialog: sizes, texts, placement, answers.
+// The message dialog and the question dialog: sizes, texts, placement, answers, and the message
+// port that shows them.
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
-#include "gui_helpers.h"
 #include "shell/a_msgbox.h"
 #include "shell/all_yes_no.h"
 #include "shell/dialog_message_port.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "shell/messages.h"
+#include "support/window_context.h"
 
 namespace bw {
 namespace {
@@ -24,71 +23,29 @@ class MovedFrame : public test::TestFrame {
     QPoint origin{150, 90};
 };
 
-class MessageDialogs : public ::testing::Test {
+class MessageDialogs : public ::testing::Test, public test::WindowContext {
   protected:
-    MMODULE mm;
-    test::RecordingMessagePort port{&mm};
-    MovedFrame frame;
-    AppContext ctx{mm, port, frame};
+    MovedFrame moved;
+    AppContext ctx{mm, port, moved};
 };
 
 QRect Twips(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 
-TEST_F(MessageDialogs, MessageBoxHasItsSizeControlsAndCaption) {
-    mm.MessageCode = 4;
+TEST_F(MessageDialogs, DialogsHaveTheirSizeControlsAndTexts) {
+    mm.MessageCode = Msg::YearsLimit;
     AMsgbox box(ctx);
     EXPECT_EQ(box.windowTitle(), "Help");
     EXPECT_EQ(box.size(), QSize(172, 146));  // 2580 x 2190 twips
     EXPECT_EQ(box.TextMsg->geometry(), Twips(0, 60, 2565, 1635));
     EXPECT_EQ(box.AMsgExit->geometry(), Twips(870, 1770, 825, 330));
     EXPECT_EQ(box.AMsgExit->text(), "E&xit");
+    EXPECT_EQ(box.TextMsg->toPlainText(), "Wrong entry, 40 Years limit.");
     EXPECT_EQ(box.TextMsg->palette().color(QPalette::Base), QColor(0, 255, 255));
     EXPECT_TRUE(box.TextMsg->isReadOnly());
-}
 
-TEST_F(MessageDialogs, MessageBoxShowsTheTextOfItsNumber) {
-    const std::pair<int, const char*> cases[] = {
-        {5, "Wrong entry, 40 Years limit."}, {2, ""},  // not in the table
-    };
-    for (const auto& [code, text] : cases) {
-        mm.MessageCode = static_cast<std::int16_t>(code);
-        AMsgbox box(ctx);
-        EXPECT_EQ(box.TextMsg->toPlainText().toStdString(), text) << "message " << code;
-    }
-}
-
-// Both dialogs place themselves from the frame's corner (message 3600, 2000 twips below 8501 and
-// 4650, 3000 otherwise; question 3500, 2000 and 4500, 3000), the focus on their first button.
-TEST_F(MessageDialogs, DialogsPlaceThemselvesFromTheFrameCorner) {
-    struct Case {
-        int frameClass;
-        QPoint message, question;
-    } cases[] = {{6810, {240, 133}, {233, 133}},
-                 {8500, {240, 133}, {233, 133}},
-                 {8670, {310, 200}, {300, 200}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.frameClass);
-        mm.FrameClass = c.frameClass;
-        mm.MessageCode = 1;
-        AMsgbox box(ctx);
-        box.show();
-        QApplication::setActiveWindow(&box);
-        EXPECT_EQ(box.pos(), frame.origin + c.message);
-        EXPECT_EQ(box.focusWidget(), box.AMsgExit);
-        box.close();
-        mm.AnswerCode = 1;
-        AllYesNo dialog(ctx);
-        dialog.show();
-        EXPECT_EQ(dialog.pos(), frame.origin + c.question);
-        EXPECT_EQ(dialog.focusWidget(), dialog.AllYes);
-        dialog.close();
-    }
-}
-
-TEST_F(MessageDialogs, QuestionDialogHasItsSizeControlsAndTexts) {
-    mm.AnswerCode = 1;
+    mm.AnswerCode = Question::PrintInColor;
     AllYesNo dialog(ctx);
     EXPECT_EQ(dialog.windowTitle(), "Help");
     EXPECT_EQ(dialog.size(), QSize(178, 89));  // 2670 x 1335 twips
@@ -97,86 +54,63 @@ TEST_F(MessageDialogs, QuestionDialogHasItsSizeControlsAndTexts) {
     EXPECT_EQ(dialog.AllNo->geometry(), Twips(1800, 945, 705, 345));
     EXPECT_EQ(dialog.AllYes->text(), "&Yes");
     EXPECT_EQ(dialog.AllNo->text(), "&No");
-    EXPECT_EQ(dialog.Label1->text(), " Continue with Printout.");
+    EXPECT_EQ(dialog.Label1->text(), " Print in Color.");
     EXPECT_EQ(dialog.Label1->palette().color(QPalette::Window), QColor(0, 255, 255));
     EXPECT_EQ(dialog.AllYes->nextInFocusChain(), dialog.AllNo);
-
-    mm.AnswerCode = 2;
-    AllYesNo colour(ctx);
-    EXPECT_EQ(colour.Label1->text(), " Print in Color.");
+    EXPECT_FALSE(box.TextMsg->accessibleName().isEmpty());
+    EXPECT_FALSE(dialog.Label1->accessibleName().isEmpty());
 }
 
-TEST_F(MessageDialogs, QuestionDialogAnswers) {
-    struct Case {
-        int question;
-        const char* how;
-        int answer;
-    };
-    const Case cases[] = {{1, "yes", 6},   {2, "yes", 6},   {1, "no", 0},    {2, "no", 0},
-                          {1, "close", 1}, {2, "close", 2}, {2, "escape", 2}};
-    for (const Case& c : cases) {
-        mm.AnswerCode = static_cast<std::int16_t>(c.question);
+// Both dialogs place themselves from the frame's corner (message 3600, 2000 twips below 8501 and
+// 4650, 3000 otherwise; question 3500, 2000 and 4500, 3000), the focus on their first button.
+TEST_F(MessageDialogs, DialogsPlaceThemselvesFromTheFrameCorner) {
+    const std::tuple<int, QPoint, QPoint> cases[] = {{8500, {240, 133}, {233, 133}},
+                                                     {8670, {310, 200}, {300, 200}}};
+    for (const auto& [frameClass, message, question] : cases) {
+        mm.FrameClass = frameClass;
+        AMsgbox box(ctx);
+        box.show();
+        EXPECT_EQ(box.pos(), moved.origin + message) << frameClass;
+        EXPECT_EQ(box.focusWidget(), box.AMsgExit);
         AllYesNo dialog(ctx);
         dialog.show();
-        const std::string how = c.how;
-        if (how == "yes") {
-            dialog.AllYes->click();
-        } else if (how == "no") {
-            dialog.AllNo->click();
-        } else if (how == "close") {
-            dialog.close();
-        } else {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        }
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(mm.AnswerCode, c.answer) << "question " << c.question << " " << how;
+        EXPECT_EQ(dialog.pos(), moved.origin + question) << frameClass;
+        EXPECT_EQ(dialog.focusWidget(), dialog.AllYes);
     }
 }
 
-// The real message port shows the dialogs modally and hands the numbers over through MMODULE.
-class DialogPort : public ::testing::Test {
-  protected:
-    MMODULE mm;
-    MovedFrame frame;
-    DialogMessagePort port{mm, frame};
-};
-
-TEST_F(DialogPort, ShowMessageSetsMessageCodeAndWaitsForTheDialog) {
+// The real port shows the dialogs modally and hands the numbers over through MMODULE; a question
+// closed without an answer keeps its number, a no.
+TEST_F(MessageDialogs, PortShowsMessagesAndAsksQuestions) {
+    DialogMessagePort dialogs{mm, moved};
     QString shown;
-    QString title;
     test::WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<AMsgbox*>(modal);
-        ASSERT_NE(box, nullptr);
-        shown = box->TextMsg->toPlainText();
-        title = box->windowTitle();
-        box->AMsgExit->click();
+        shown = qobject_cast<AMsgbox*>(modal)->TextMsg->toPlainText();
+        QTest::keyClick(modal->focusWidget(), Qt::Key_Return);
     });
-    port.showMessage(16);
-    EXPECT_EQ(mm.MessageCode, 16);
+    dialogs.showMessage(Msg::MonthsLimit);
+    EXPECT_EQ(mm.MessageCode, Msg::MonthsLimit);
     EXPECT_EQ(shown, "Wrong entry, 480 Month limit.");
-    EXPECT_EQ(title, "Help");
-}
 
-TEST_F(DialogPort, AskQuestionReturnsTheAnswer) {
-    QString asked;
-    test::WhenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<AllYesNo*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        asked = dialog->Label1->text();
-        dialog->AllYes->click();
-    });
-    EXPECT_TRUE(port.askQuestion(2));
-    EXPECT_EQ(asked, " Print in Color.");
-    EXPECT_EQ(mm.AnswerCode, 6);
-
-    test::WhenModal([](QWidget* modal) { qobject_cast<AllYesNo*>(modal)->AllNo->click(); });
-    EXPECT_FALSE(port.askQuestion(1));
-    EXPECT_EQ(mm.AnswerCode, 0);
-
-    // Closed by the close box: no, and the question number stays.
-    test::WhenModal([](QWidget* modal) { modal->close(); });
-    EXPECT_FALSE(port.askQuestion(1));
-    EXPECT_EQ(mm.AnswerCode, 1);
+    using Answer = std::function<void(AllYesNo*)>;
+    const std::tuple<int, Answer, bool, int> cases[] = {
+        {Question::PrintInColor, [](AllYesNo* d) { d->AllYes->click(); }, true, kAnswerYes},
+        {Question::ContinuePrintout, [](AllYesNo* d) { d->AllNo->click(); }, false, kAnswerNo},
+        {Question::ContinuePrintout,
+         [](AllYesNo* d) {
+             d->AllNo->setFocus();
+             QTest::keyClick(d->AllNo, Qt::Key_Return);
+         },
+         false, kAnswerNo},
+        {Question::ContinuePrintout, [](AllYesNo* d) { d->close(); }, false, 1},
+        {Question::PrintInColor, [](AllYesNo* d) { QTest::keyClick(d, Qt::Key_Escape); }, false, 2},
+    };
+    for (const auto& [question, answer, yes, code] : cases) {
+        test::WhenModal(
+            [answer = answer](QWidget* modal) { answer(qobject_cast<AllYesNo*>(modal)); });
+        EXPECT_EQ(dialogs.askQuestion(question), yes) << question;
+        EXPECT_EQ(mm.AnswerCode, code) << question;
+    }
 }
 
 }  // namespace
