@@ -216,11 +216,12 @@ TEST_F(MainMenu, HowToUseOpensTheHelpFileMaximizedWithTheFocus) {
     EXPECT_TRUE(menu->helpWindow()->isVisible());
 }
 
-TEST_F(MainMenu, HelpFileMissingIsPassedOverSilently) {
+TEST_F(MainMenu, HelpFileMissingNamesWhereItWasLookedFor) {
     auto menu = load();
     menu->HowUse->click();
-    EXPECT_EQ(menu->helpWindow(), nullptr);
-    EXPECT_TRUE(port.messages.empty());
+    ASSERT_NE(menu->helpWindow(), nullptr);
+    EXPECT_TRUE(menu->helpWindow()->HelpText->toPlainText().contains(file("Bwluse.hlp")));
+    menu->helpWindow()->close();
 }
 
 TEST_F(MainMenu, PersonalizeShowsTheDialogModallyAndTheMenuAgain) {
