@@ -71,7 +71,8 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop" ||
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
   fail "appstreamcli validate"
 for page in brindlewood brindlewood-cli; do
-  zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q -- "--version" || fail "manual page $page"
+  zcat "$root/usr/share/man/man1/$page.1.gz" | grep -qF '\-\-version' ||
+    fail "manual page $page lacks its options"
 done
 zcat "$root/usr/share/man/man1/brindlewood-cli.1.gz" | grep -q '^\.SS settings' ||
   fail "manual page brindlewood-cli lacks its commands"

@@ -73,7 +73,8 @@ std::string DialogStartFolder(const std::string& programFolder, const std::strin
                               const std::string& documentsFolder) {
     if (!programFolder.empty() && !userDataFolder.empty() &&
         Clean(Q(programFolder)) == Clean(Q(userDataFolder)))
-        return documentsFolder.empty() ? QDir::homePath().toStdString() : documentsFolder;
+        return QFileInfo(Q(documentsFolder)).isDir() ? documentsFolder
+                                                     : QDir::homePath().toStdString();
     return programFolder;
 }
 

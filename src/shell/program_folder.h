@@ -37,7 +37,8 @@ std::string ProgramFolderFor(const std::optional<std::string>& option);
 std::string UserDataFolder();
 
 // The folder the file dialog opens in when no folder has been used yet: the program's folder,
-// or the user's documents folder when the program's folder is the user's (hidden) data folder.
+// or the user's documents folder (the home folder when there is none) when the program's folder is
+// the user's (hidden) data folder.
 std::string DialogStartFolder(const std::string& programFolder, const std::string& userDataFolder,
                               const std::string& documentsFolder);
 // The same with the running program's folders.

@@ -70,15 +70,12 @@ TEST(ProgramFolder, FileDialogOpensInDocumentsInsteadOfTheDataFolder) {
     struct Case {
         std::string program, data, documents, expected;
     };
+    const std::string data = "/home/u/.local/share/Brindlewood";
+    const std::string docs = QDir::tempPath().toStdString(), home = QDir::homePath().toStdString();
     const Case cases[] = {
-        {"/home/u/.local/share/Brindlewood", "/home/u/.local/share/Brindlewood",
-         "/home/u/Documents", "/home/u/Documents"},
-        {"/home/u/.local/share/Brindlewood/", "/home/u/.local/share/Brindlewood", "/home/u/Docs",
-         "/home/u/Docs"},
-        {"/home/u/.local/share/Brindlewood", "/home/u/.local/share/Brindlewood", "",
-         QDir::homePath().toStdString()},
-        {"/opt/bw", "/home/u/.local/share/Brindlewood", "/home/u/Documents", "/opt/bw"},
-        {"", "/home/u/.local/share/Brindlewood", "/home/u/Documents", ""},
+        {data, data, docs, docs},           {data + "/", data, docs, docs},
+        {data, data, "/nonexistent", home}, {data, data, "", home},
+        {"/opt/bw", data, docs, "/opt/bw"}, {"", data, docs, ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DialogStartFolder(c.program, c.data, c.documents), c.expected) << c.program;
