@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-datavisualization-dev qt6-declarative-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-qpa-plugins xvfb xauth libgl1-mesa-dri fonts-liberation fonts-dejavu-core poppler-utils
+  dpkg-dev help2man librsvg2-bin desktop-file-utils appstream
 )
 
 missing=()

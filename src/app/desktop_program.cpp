@@ -1,11 +1,14 @@
 #include "app/desktop_program.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 
 #include "shell/dialog_message_port.h"
 #include "shell/mdi_container.h"
 #include "shell/menu_main.h"
+#include "shell/program_folder.h"
 
 // The feature windows are built in their own folders; a build without one of them still runs,
 // with that menu command doing nothing.
@@ -30,12 +33,23 @@ ProgramOptions ParseProgramArguments(const QStringList& arguments, const QString
     parser.setApplicationDescription(
         "Brindlewood: mortgage and loan tables, comparisons and affordability.");
     const QCommandLineOption helpOption({"h", "help"}, "Shows this help.");
+    const QCommandLineOption versionOption({"v", "version"}, "Shows the program's version.");
     const QCommandLineOption folderOption(
-        "folder", "The program's folder: settings file Personal.Mtg and help file Bwluse.hlp.",
+        "folder",
+        "The program's folder, where the settings file Personal.Mtg is kept. By default the "
+        "program's own folder when you may write there, else your data folder "
+        "(~/.local/share/Brindlewood).",
         "DIR");
+    const QCommandLineOption checkOption(
+        "check-start", "Starts, says what the main menu shows and quits (checks an installation).");
     parser.addOption(helpOption);
+    parser.addOption(versionOption);
     parser.addOption(folderOption);
+    parser.addOption(checkOption);
+    // Named as installed, also where no application object has told the parser its name yet.
     options.usage = parser.helpText();
+    if (const auto end = options.usage.indexOf(" [options]"); end > 0)
+        options.usage.replace(0, end, "Usage: brindlewood");
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
         return options;
@@ -45,6 +59,8 @@ ProgramOptions ParseProgramArguments(const QStringList& arguments, const QString
         return options;
     }
     options.showHelp = parser.isSet(helpOption);
+    options.showVersion = parser.isSet(versionOption);
+    options.checkStart = parser.isSet(checkOption);
     const QString folder = parser.isSet(folderOption) ? parser.value(folderOption) : defaultFolder;
     options.folder = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
     return options;
@@ -78,6 +94,17 @@ DesktopProgram::~DesktopProgram() {
 
 void DesktopProgram::show() {
     frame_->show();
+}
+
+QString DesktopProgram::startReport() const {
+    if (!menu_->isVisible()) return {};
+    QString report = "main menu shown: " + frame_->frameCaption().trimmed() + "\n";
+    report += "program folder: " + QString::fromStdString(mm_.ProgramFolder) + "\n";
+    const std::string help = FirstReadableFile(HelpFilePlaces(
+        mm_.ProgramFolder, QCoreApplication::applicationDirPath().toStdString(), kHelpFileName));
+    report += "help file: " + QString::fromStdString(help.empty() ? "(not found)" : help) + "\n";
+    if (menu_->MyName->isVisible()) report += "user name: " + menu_->MyName->text() + "\n";
+    return report;
 }
 
 bool DesktopProgram::HasTablesWindow() {

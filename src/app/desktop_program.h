@@ -18,11 +18,14 @@ class MenuMain;
 struct ProgramOptions {
     QString folder;  // the program's folder (settings file, help file)
     bool showHelp = false;
-    QString error;  // not empty when the command line was not understood
+    bool showVersion = false;
+    bool checkStart = false;  // quit once the main menu is shown, saying what it shows
+    QString error;            // not empty when the command line was not understood
     QString usage;
 };
 
-// Reads the command line: --folder DIR; the folder defaults to `defaultFolder`.
+// Reads the command line: --folder DIR, --version, --check-start; the folder defaults to
+// `defaultFolder`.
 ProgramOptions ParseProgramArguments(const QStringList& arguments, const QString& defaultFolder);
 
 class DesktopProgram {
@@ -35,6 +38,9 @@ class DesktopProgram {
     DesktopProgram& operator=(const DesktopProgram&) = delete;
 
     void show();
+    // What the shown main menu tells about the start: the frame caption, the program's folder,
+    // the help file found and the user name shown. Empty while the menu is not visible.
+    QString startReport() const;
 
     MMODULE& state() { return mm_; }
     MDIContainer& frame() { return *frame_; }

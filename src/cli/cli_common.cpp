@@ -12,6 +12,7 @@
 #include "reports/page_model.h"
 #include "reports/text_backend.h"
 #include "shell/messages.h"
+#include "shell/program_folder.h"
 
 namespace bw::cli {
 
@@ -70,7 +71,8 @@ PrePayOptions ReadPrePayOptions(const std::vector<std::string>& entries, double 
     for (const auto& entry : entries) {
         const auto eq = entry.find('=');
         auto year = ParseNumberText(entry.substr(0, eq == std::string::npos ? 0 : eq));
-        auto amount = eq == std::string::npos ? std::nullopt : ParseNumberText(entry.substr(eq + 1));
+        auto amount =
+            eq == std::string::npos ? std::nullopt : ParseNumberText(entry.substr(eq + 1));
         if (!year || !amount || *year != std::floor(*year) || *year < 1 || *year > kYearLastRow ||
             *amount < 0 || *amount > 1e12)
             throw UsageError("--prepay takes YEAR=AMOUNT, a year from 1 to 45");
@@ -84,9 +86,7 @@ PrePayOptions ReadPrePayOptions(const std::vector<std::string>& entries, double 
 }
 
 std::string ProgramFolder(const Args& args) {
-    if (auto f = args.get("folder")) return *f;
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath().toStdString()
-                                        : std::string(".");
+    return ProgramFolderFor(args.get("folder"));
 }
 
 std::string UpperExtension(const std::string& path) {

@@ -55,7 +55,8 @@ struct PrePayOptions {
 };
 PrePayOptions ReadPrePayOptions(const std::vector<std::string>& specs, double period);
 
-// The folder of the settings file: --folder, else the program's own folder.
+// The folder of the settings file: --folder, else the program's own folder when the user may
+// write there, else the user's data folder (the rule both programs share).
 std::string ProgramFolder(const Args& args);
 
 // Upper-case extension of a path's file name from its first point (".KMD"); empty when none.

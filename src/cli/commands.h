@@ -11,5 +11,6 @@ namespace bw::cli {
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunAfford(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunSettings(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace bw::cli

@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "shell/program_folder.h"
+
 namespace bw {
 namespace {
 
@@ -169,10 +171,11 @@ void FileInfo::Form_Load() {
     pattern_ = kindPattern_;
     FileTypes->addItem(kind.typeText);
 
-    // The folder used last; the program's folder the first time (or when that one is gone).
+    // The folder used last; the program's folder the first time (or when that one is gone), or
+    // the documents folder when the program's folder is the user's hidden data folder.
     QString start = WithoutSlash(QString::fromStdString(ctx_.mm.DialogFolder));
     if (start.isEmpty() || !QFileInfo(start).isDir())
-        start = QString::fromStdString(ctx_.mm.ProgramFolder);
+        start = QString::fromStdString(DialogStartFolder(ctx_.mm.ProgramFolder));
     if (start.isEmpty() || !QFileInfo(start).isDir()) start = QDir::currentPath();
     FillDrives();
     if (!MoveToFolder(start)) MoveToFolder(QDir::rootPath());

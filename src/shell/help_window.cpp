@@ -9,12 +9,13 @@
 #include <QVBoxLayout>
 
 #include "shell/keyboard_access.h"
+#include "shell/program_folder.h"
 
 namespace bw {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
-    setWindowTitle("Brindlewood Help");
+    setWindowTitle(QString("Brindlewood %1 Help").arg(QString::fromStdString(ProgramVersion())));
 
     HelpContents = new QPushButton("&Contents", this);
     HelpContents->setObjectName("HelpContents");
@@ -68,6 +69,12 @@ bool HelpWindow::openFile(const QString& path) {
     HelpText->setSource(QUrl::fromLocalFile(path_), QTextDocument::HtmlResource);
     HelpText->clearHistory();
     return !HelpText->document()->isEmpty();
+}
+
+void HelpWindow::showText(const QString& text) {
+    path_.clear();
+    HelpText->setPlainText(text);
+    HelpText->clearHistory();
 }
 
 void HelpWindow::showHelp() {

@@ -15,6 +15,8 @@ class HelpWindow : public QWidget {
 
     // Loads the help file; false when it cannot be read (the window then shows nothing new).
     bool openFile(const QString& path);
+    // Shows a plain text instead of a help file (the places looked in when there is none).
+    void showText(const QString& text);
     // Shows the window maximized, in front, with the focus in the text.
     void showHelp();
 

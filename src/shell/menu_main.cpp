@@ -1,5 +1,6 @@
 #include "shell/menu_main.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "shell/dialog_font.h"
 #include "shell/help_window.h"
 #include "shell/keyboard_access.h"
+#include "shell/program_folder.h"
 #include "shell/settings_file.h"
 #include "shell/twips.h"
 
@@ -187,19 +189,17 @@ void MenuMain::PtrFnt_Click() {
 }
 
 void MenuMain::HowUse_Click() {
-    // A help file that cannot be shown is passed over, as a help viewer that fails to start.
-    const QString path = ProgramFile(ctx_.mm, kHelpFileName);
+    // The help file from the first place that has it; without one, the help window names the
+    // places looked in.
+    const std::vector<std::string> places = HelpFilePlaces(
+        ctx_.mm.ProgramFolder, QCoreApplication::applicationDirPath().toStdString(), kHelpFileName);
     if (!help_) {
-        auto* window = new HelpWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        if (!window->openFile(path)) {
-            delete window;
-            return;
-        }
-        help_ = window;
-    } else if (!help_->openFile(path)) {
-        return;
+        help_ = new HelpWindow;
+        help_->setAttribute(Qt::WA_DeleteOnClose);
     }
+    const std::string path = FirstReadableFile(places);
+    if (path.empty() || !help_->openFile(QString::fromStdString(path)))
+        help_->showText(QString::fromStdString(HelpFileMissingText(places)));
     help_->showHelp();
 }
 

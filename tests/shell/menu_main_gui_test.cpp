@@ -112,8 +112,10 @@ TEST_F(MainMenu, EnterOnAButtonPressesIt) {
 
 TEST_F(MainMenu, HowToUseOpensTheHelpFileMaximizedWithTheFocus) {
     auto menu = load();
-    menu->HowUse->click();  // no help file: passed over silently
-    EXPECT_EQ(menu->helpWindow(), nullptr);
+    menu->HowUse->click();  // no help file: the window says where it was looked for
+    ASSERT_NE(menu->helpWindow(), nullptr);
+    EXPECT_TRUE(menu->helpWindow()->HelpText->toPlainText().contains(file("Bwluse.hlp")));
+    menu->helpWindow()->close();
     test::WriteAll(file("Bwluse.hlp"), "<html><body><h1>Using Brindlewood</h1></body></html>");
     menu->HowUse->click();
     HelpWindow* help = menu->helpWindow();
