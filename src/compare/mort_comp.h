@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <string>
 
-#include "compare/comparison_file.h"
 #include "compare/comparison_sheet.h"
+#include "compare/comparison_state.h"
 #include "shell/app_context.h"
 
 class QComboBox;
@@ -74,14 +74,17 @@ class MortComp : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // mort_comp_form.cpp
     void buildControls();
-    void Form_Load();
+    void sizeCaptions();
     void layOutUpperGrid();
     void layOutLowerGrid();
     void showSheet();  // both grids from the sheet
     void showUpperRow(int row);
     void clearUpperGrid();
-    void syncSharedState();  // GraphValues, GraphLabels, PrintLines(1) from the sheet
+
+    void Form_Load();
+    ComparisonLists listTexts() const;  // the texts the two lists show
 
     // Input protocol; key handlers return true when the key is discarded.
     bool InPrincipal_KeyPress(int keyAscii);
@@ -105,9 +108,10 @@ class MortComp : public QWidget {
     void showRate(bool percentInField);
     void showPeriod();
 
-    // The end of either file command, whatever happened.
+    // mort_comp_files.cpp
     void finishFileCommand();
-    void applyFile(const ComparisonFile& file);
+    bool askFileName(bool saving);
+    void showFile(const ComparisonLists& lists);
 
     AppContext& ctx_;
     ComparisonSheet sheet_;
