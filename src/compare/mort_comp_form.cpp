@@ -304,6 +304,14 @@ void MortComp::sizeCaptions() {
         label->setMinimumHeight(metrics.lineSpacing() * 2 + 2);
         label->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("Interest compound")) + 8);
     }
+    // Screen readers name each box, list and result by the caption beside it.
+    const std::pair<QWidget*, QLabel*> named[] = {
+        {InPrincipal, Label1}, {InRate, Label3},    {InTerm, Label4},  {ComPeriod, Label5},
+        {FreqPmt, Label6},     {PeriodicR, Label9}, {InDays, Label10}, {MCGrid2, Label8}};
+    for (const auto& [widget, caption] : named)
+        widget->setAccessibleName(caption->text().simplified());
+    MCGrid1->setAccessibleName(QStringLiteral("Mortgage comparisons"));
+    MCTextBox->setAccessibleName(QStringLiteral("Quick help"));
     resize(sizeHint().expandedTo(QSize(Px(14200), Px(9600))));
 }
 

@@ -108,6 +108,16 @@ TEST_F(MortCompTest, LoadsItsDefaults) {
     EXPECT_EQ(w.MCGrid1->rowHeightTwips(0), 660);
     EXPECT_EQ(w.MCGrid2->rows(), 10);
     EXPECT_EQ(w.MCGrid2->cols(), 8);
+    EXPECT_EQ(w.InPrincipal->accessibleName(), "Principal amount of mortgage.");
+    EXPECT_EQ(w.FreqPmt->accessibleName(), "Frequency and type of each payment.");
+    EXPECT_EQ(w.PeriodicR->accessibleName(), "Interest rate factor.");
+}
+
+TEST_F(MortCompTest, EnterPressesTheFocusedButton) {
+    MortComp& w = open();
+    w.MCCalc->setFocus();
+    QTest::keyClick(w.MCCalc, Qt::Key_Return);
+    EXPECT_EQ(up(1, 0), "01 Norm M 1m  ");
 }
 
 TEST_F(MortCompTest, CalculateShowsTheRowOfTheChosenLists) {
