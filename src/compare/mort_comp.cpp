@@ -14,34 +14,37 @@
 
 #include "compare/comparison_help.h"
 #include "compare/comparison_state.h"
-#include "compare/mort_comp_support.h"
 #include "shell/input_boxes.h"
 #include "shell/key_filters.h"
 #include "shell/messages.h"
 #include "shell/ms_grid.h"
+#include "shell/number_format.h"
+#include "shell/window_kit.h"
 
 namespace bw {
-
-using comp::Fit;
-using comp::Q;
-using comp::S;
 
 namespace {
 const QString kQuickHelp = QStringLiteral("Quick &Help");
 const QString kCloseHelp = QStringLiteral("Close &Help");
+
+// A text right-justified in a field, or whole when it is longer than the field.
+QString Fit(const std::string& text, int width) {
+    return Q(static_cast<int>(TextLength(text)) > width ? text : RightAlign(text, width));
+}
 }  // namespace
 
 MortComp::MortComp(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     buildControls();
+    connectInputs();
     Form_Load();
 }
 
 MortComp::~MortComp() {
     exiting_ = true;
-    for (QObject* watched : {static_cast<QObject*>(InPrincipal), static_cast<QObject*>(InRate),
-                             static_cast<QObject*>(InTerm), static_cast<QObject*>(ComPeriod),
-                             static_cast<QObject*>(FreqPmt), static_cast<QObject*>(MCTextBox)})
-        if (watched) watched->removeEventFilter(this);
+    CloseNumberBoxes(this);
+    for (QWidget* watched : {static_cast<QWidget*>(ComPeriod), static_cast<QWidget*>(FreqPmt),
+                             static_cast<QWidget*>(MCTextBox)})
+        watched->removeEventFilter(this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -54,12 +57,12 @@ void MortComp::Form_Load() {
     layOutUpperGrid();
     layOutLowerGrid();
 
-    InPrincipal->setText(Q("   " + mm.CurrencySymbol + "100,000.00"));
+    principalBox_->showText(Q("   " + mm.CurrencySymbol + "100,000.00"));
     InRate->addItems({QStringLiteral("6 "), QStringLiteral("7 "), QStringLiteral("8 "),
                       QStringLiteral("9 "), QStringLiteral("10 ")});
-    InRate->setEditText(QStringLiteral("         10.125%"));
+    rateBox_->showText(QStringLiteral("         10.125%"));
     InTerm->addItems({QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("40")});
-    InTerm->setEditText(QStringLiteral("            25"));
+    termBox_->showText(QStringLiteral("            25"));
     Label1->setText(QStringLiteral(" Principal amount of    mortgage."));
     Label3->setText(QStringLiteral(" Annual interest          rate(%)"));
     Label4->setText(QStringLiteral(" Amortization period    in years."));
@@ -68,6 +71,9 @@ void MortComp::Form_Load() {
     ComPeriod->setCurrentIndex(StartCompoundingIndex(mm.DefaultCompounding));
     FreqPmt->setCurrentIndex(0);
     sizeCaptions();
+    principalBox_->setCaption(Label1->text());
+    rateBox_->setCaption(Label3->text());
+    termBox_->setCaption(Label4->text());
 }
 
 ComparisonLists MortComp::listTexts() const {
@@ -81,131 +87,93 @@ void MortComp::showEvent(QShowEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Input protocol
+// Input protocol: the three number boxes do the type-over editing; the handlers below are what
+// this window adds to it.
 
+void MortComp::connectInputs() {
+    MMODULE& mm = ctx_.mm;
+    principalBox_ = new NumberBox(InPrincipal, mm, ctx_.messages, {NumberKind::Decimal, 2});
+    rateBox_ = new NumberBox(InRate, mm, ctx_.messages, {NumberKind::Decimal, 3});
+    termBox_ = new NumberBox(InTerm, mm, ctx_.messages, {NumberKind::Digits, 0});
+    principalBox_->setNext(InRate);
+    rateBox_->setNext(InTerm);
+    termBox_->setNext(ComPeriod);
+    principalBox_->setStore(
+        [this](std::optional<double> typed) { return InPrincipal_LostFocus(typed); });
+    rateBox_->setStore([this](std::optional<double> typed) { return InRate_LostFocus(typed); });
+    termBox_->setStore([this](std::optional<double> typed) { return InTerm_LostFocus(typed); });
+    connect(principalBox_, &NumberBox::resetRequested, this, &MortComp::InPrincipal_KeyPress);
+    connect(rateBox_, &NumberBox::resetRequested, this, &MortComp::InRate_KeyPress);
+    connect(termBox_, &NumberBox::resetRequested, this, &MortComp::InTerm_KeyPress);
+    for (NumberBox* box : {principalBox_, rateBox_, termBox_})
+        connect(box, &NumberBox::deletePressed, this, &MortComp::closeQuickHelp);
+    // Leaving the period box discards the additional payments, whatever was typed.
+    connect(termBox_, &NumberBox::leaving, this, &MortComp::discardPrePayments);
+    connect(InRate, &QComboBox::activated, this, &MortComp::InRate_Click);
+    connect(InTerm, &QComboBox::activated, this, &MortComp::InTerm_Click);
+    connect(ComPeriod, &QComboBox::activated, this, &MortComp::List_Click);
+    connect(FreqPmt, &QComboBox::activated, this, &MortComp::List_Click);
+    for (QWidget* watched : {static_cast<QWidget*>(ComPeriod), static_cast<QWidget*>(FreqPmt),
+                             static_cast<QWidget*>(MCTextBox)})
+        watched->installEventFilter(this);
+}
+
+// Keys in the two lists and the help box: Enter moves on, any other character beeps.
 bool MortComp::eventFilter(QObject* watched, QEvent* event) {
-    if (exiting_) return QWidget::eventFilter(watched, event);
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const bool box = watched == InPrincipal || watched == InRate || watched == InTerm;
-        if (box && key->key() == Qt::Key_Delete) closeQuickHelp();
-        if (box && RefusePaste(key, ctx_.messages)) return true;
-        // Control characters (Escape, shortcuts) are no characters to the key handlers.
-        const int code = KeyCharCode(key, ControlChars::Drop);
-        if (code == 0) return QWidget::eventFilter(watched, event);
-        bool discard = false;
-        if (watched == InPrincipal)
-            discard = InPrincipal_KeyPress(code);
-        else if (watched == InRate)
-            discard = InRate_KeyPress(code);
-        else if (watched == InTerm)
-            discard = InTerm_KeyPress(code);
-        else if (watched == ComPeriod || watched == FreqPmt)
-            discard = List_KeyPress(static_cast<QComboBox*>(watched), code);
-        else if (watched == MCTextBox)
-            discard = MCTextBox_KeyPress(code);
-        if (discard) return true;
-    } else if (type == QEvent::FocusIn && watched == InPrincipal) {
-        InPrincipal_GotFocus();
-    } else if (LeavesBox(event)) {
-        leaveBox(watched);
-    }
-    return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress || exiting_) return QWidget::eventFilter(watched, event);
+    const int code = KeyCharCode(static_cast<QKeyEvent*>(event), ControlChars::Drop);
+    if (code == 0) return QWidget::eventFilter(watched, event);
+    if (watched == MCTextBox) return MCTextBox_KeyPress(code);
+    return List_KeyPress(static_cast<QComboBox*>(watched), code);
 }
 
-bool MortComp::InPrincipal_KeyPress(int keyAscii) {
-    MMODULE& mm = ctx_.mm;
-    if (keyAscii == kKeyEnter) {
-        InRate->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-    if (mm.TypingFlag == 0) {
-        InPrincipal->clear();
-        closeQuickHelp();
-    }
-    return DecimalBoxKeyPress(keyAscii, InPrincipal, mm, ctx_.messages);
+// Whether a box left with an edit holds text of the user's: a box whose text is still the one
+// the window wrote (a Delete at its end removed nothing) keeps its stored value, which the
+// formatted text would not give back ("$100,000.00" reads as no number at all).
+bool MortComp::typedOver(const QLineEdit* box, std::optional<double> typed, const QString& shown) {
+    return typed.has_value() && box->text().trimmed() != shown.trimmed();
 }
 
-void MortComp::InPrincipal_GotFocus() {
-    InPrincipal->selectAll();
-    SelectAllAfterFocus(InPrincipal);
+// The first key typed into an untouched box emptied it: the quick help closes.
+void MortComp::InPrincipal_KeyPress() {
+    closeQuickHelp();
+}
+void MortComp::InRate_KeyPress() {
+    closeQuickHelp();
+}
+void MortComp::InTerm_KeyPress() {
+    closeQuickHelp();
 }
 
-void MortComp::InPrincipal_LostFocus() {
-    MMODULE& mm = ctx_.mm;
-    if (mm.TypingFlag != 1) return;
-    TakeEditedNumber(InPrincipal, mm.LoanInputs[1]);
-    showPrincipal(16);
-    mm.TypingFlag = 0;
+QString MortComp::InPrincipal_LostFocus(std::optional<double> typed) {
+    if (typedOver(InPrincipal, typed, principalText(16))) ctx_.mm.LoanInputs[1] = *typed;
+    return principalText(16);
 }
 
-bool MortComp::InRate_KeyPress(int keyAscii) {
-    MMODULE& mm = ctx_.mm;
-    if (keyAscii == kKeyEnter) {
-        InTerm->setFocus(Qt::OtherFocusReason);
-        return true;
+QString MortComp::InRate_LostFocus(std::optional<double> typed) {
+    // A rate left as shown keeps its stored value (the box shows it rounded).
+    if (typedOver(InRate->lineEdit(), typed, rateText(true))) ctx_.mm.LoanInputs[2] = *typed;
+    return rateText(true);
+}
+
+QString MortComp::InTerm_LostFocus(std::optional<double> typed) {
+    if (!typedOver(InTerm->lineEdit(), typed, periodText())) typed.reset();
+    if (typed && *typed > 40) {
+        ctx_.messages.showMessage(Msg::YearsLimit);
+        typed = 40;
     }
-    if (mm.TypingFlag == 0) {
-        InRate->lineEdit()->clear();
-        closeQuickHelp();
-    }
-    mm.DecimalsAllowed = 3;
-    const bool discard = DecimalBoxKeyPress(keyAscii, InRate->lineEdit(), mm, ctx_.messages);
-    mm.DecimalsAllowed = 0;
-    return discard;
-}
-
-void MortComp::InRate_LostFocus() {
-    MMODULE& mm = ctx_.mm;
-    if (mm.TypingFlag != 1) return;
-    // A rate the user left as shown keeps its stored value (the box shows it rounded).
-    TakeEditedNumber(InRate->lineEdit(), mm.LoanInputs[2]);
-    showRate(true);
-    mm.TypingFlag = 0;
+    if (typed) ctx_.mm.LoanInputs[3] = *typed;
+    return periodText();
 }
 
 void MortComp::InRate_Click() {
     // The entry picked is taken when the box is left, as a typed rate is.
-    InRate->lineEdit()->setModified(true);
+    rateBox_->markEdited();
     closeQuickHelp();
 }
 
-bool MortComp::InTerm_KeyPress(int keyAscii) {
-    MMODULE& mm = ctx_.mm;
-    if (keyAscii == kKeyEnter) {
-        ComPeriod->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-    if (mm.TypingFlag == 0) {
-        InTerm->lineEdit()->clear();
-        closeQuickHelp();
-    }
-    return DigitBoxKeyPress(keyAscii, ctx_.messages);
-}
-
-void MortComp::InTerm_LostFocus() {
-    MMODULE& mm = ctx_.mm;
-    if (inLostFocus_) return;
-    inLostFocus_ = true;
-    if (mm.TypingFlag == 1) {
-        if (LeadingNumber(S(InTerm->currentText())) > 40) {
-            ctx_.messages.showMessage(Msg::YearsLimit);
-            InTerm->setEditText(QStringLiteral("40"));
-            InTerm->lineEdit()->setModified(true);
-        }
-        // A period left as shown keeps its stored value.
-        TakeEditedNumber(InTerm->lineEdit(), mm.LoanInputs[3]);
-        showPeriod();
-        mm.TypingFlag = 0;
-    }
-    // Leaving the period box always discards the additional payments.
-    discardPrePayments();
-    inLostFocus_ = false;
-}
-
 void MortComp::InTerm_Click() {
-    InTerm->lineEdit()->setModified(true);
+    termBox_->markEdited();
     discardPrePayments();
     // The period picked from the list is taken when the box is left, as a typed one is.
     ctx_.mm.TypingFlag = 1;
@@ -238,17 +206,10 @@ bool MortComp::MCTextBox_KeyPress(int keyAscii) {
 // A command started while a box still holds an edit (a shortcut key that did not move the
 // focus) takes that edit first, as leaving the box would.
 void MortComp::commitPendingInput() {
-    if (ctx_.mm.TypingFlag == 1) leaveBox(FocusedBox({InPrincipal, InRate, InTerm}));
-}
-
-// The lost-focus handler of the number box the user leaves.
-void MortComp::leaveBox(QObject* box) {
-    if (box == InPrincipal)
-        InPrincipal_LostFocus();
-    else if (box == InRate)
-        InRate_LostFocus();
-    else if (box == InTerm)
-        InTerm_LostFocus();
+    if (ctx_.mm.TypingFlag != 1) return;
+    QWidget* focused = FocusedBox({InPrincipal, InRate, InTerm});
+    for (NumberBox* box : {principalBox_, rateBox_, termBox_})
+        if (focused != nullptr && focused == box->control()) box->leave();
 }
 
 void MortComp::discardPrePayments() {
@@ -275,19 +236,18 @@ void MortComp::closeQuickHelp() {
     }
 }
 
-void MortComp::showPrincipal(int width) {
+QString MortComp::principalText(int width) const {
     const MMODULE& mm = ctx_.mm;
-    InPrincipal->setText(
-        Q(Fit(mm.CurrencySymbol + FormatNumber(mm.LoanInputs[1], "####,,###.00"), width)));
+    return Fit(mm.CurrencySymbol + FormatNumber(mm.LoanInputs[1], "####,,###.00"), width);
 }
 
-void MortComp::showRate(bool percentInField) {
+QString MortComp::rateText(bool percentInField) const {
     const std::string number = FormatNumber(ctx_.mm.LoanInputs[2], "###.000");
-    InRate->setEditText(Q(percentInField ? Fit(number + "%", 15) : Fit(number, 14) + "%"));
+    return percentInField ? Fit(number + "%", 15) : Fit(number, 14) + QStringLiteral("%");
 }
 
-void MortComp::showPeriod() {
-    InTerm->setEditText(Q(Fit(FormatNumber(ctx_.mm.LoanInputs[3], "###"), 16)));
+QString MortComp::periodText() const {
+    return Fit(FormatNumber(ctx_.mm.LoanInputs[3], "###"), 16);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -302,7 +262,7 @@ void MortComp::MCCalc_Click() {
 
     ComparisonRow row;
     {
-        comp::HourglassCursor hourglass;
+        HourglassCursor hourglass;
         row = CalculateComparisonRow(ComparisonInputFrom(mm, sheet_, listTexts()));
     }
     const ComparisonStored stored = StoreComparisonRow(mm, sheet_, row);

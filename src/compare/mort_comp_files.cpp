@@ -5,8 +5,8 @@
 
 #include "compare/comparison_state.h"
 #include "compare/mort_comp.h"
-#include "compare/mort_comp_support.h"
 #include "shell/messages.h"
+#include "shell/window_kit.h"
 
 #if __has_include("files/file_info.h")
 #include "files/file_info.h"
@@ -14,8 +14,6 @@
 #endif
 
 namespace bw {
-
-using comp::Q;
 
 // The end of either file command, whatever happened.
 void MortComp::finishFileCommand() {
@@ -67,7 +65,7 @@ void MortComp::CLoadFile_Click() {
     if (askFileName(false)) {
         ComparisonFileRead read;
         {
-            comp::HourglassCursor hourglass;
+            HourglassCursor hourglass;
             read = ReadComparisonFile(mm.DialogFolder + mm.DialogFileName, mm.PrePayMonth);
         }
         // Nothing is taken from a file that is not whole and sound.
@@ -82,9 +80,9 @@ void MortComp::CLoadFile_Click() {
 
 // The inputs, lists and grids of an opened file; the two result labels wait for a calculation.
 void MortComp::showFile(const ComparisonLists& lists) {
-    showPrincipal(16);
-    showRate(false);
-    showPeriod();
+    principalBox_->showText(principalText(16));
+    rateBox_->showText(rateText(false));
+    termBox_->showText(periodText());
     ComPeriod->setCurrentIndex(ComPeriod->findText(Q(lists.compounding)));
     FreqPmt->setCurrentIndex(FreqPmt->findText(Q(lists.frequency)));
     showSheet();

@@ -12,60 +12,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include "compare/mort_comp.h"
-#include "compare/mort_comp_support.h"
 #include "shell/ms_grid.h"
 #include "shell/twips.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 namespace {
 
-const QColor kInputYellow(255, 255, 150);
-const QColor kResultWhite(255, 255, 255);
-const QColor kHelpCyan(0, 255, 255);
-
 constexpr int kUpperDefaultColumnTwips = 1000;
 constexpr int kGridRowTwips = 270;
 constexpr int kUpperWiden[kUpperCols] = {760, 50, 110, 140, 615, 130, 390, 740};
-
-// A list that shows its entry right-aligned, as the number boxes beside it.
-class RightAlignedCombo : public QComboBox {
-  public:
-    using QComboBox::QComboBox;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionComboBox option;
-        initStyleOption(&option);
-        const QString text = option.currentText;
-        option.currentText.clear();
-        painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
-        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                    QStyle::SC_ComboBoxEditField, this);
-        painter.setPen(
-            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-        painter.drawText(field.adjusted(2, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
-                         text.trimmed());
-    }
-};
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 }  // namespace
 
@@ -79,11 +38,9 @@ void MortComp::buildControls() {
     InPrincipal = new QLineEdit(this);
     named(InPrincipal, "InPrincipal");
     InPrincipal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    InPrincipal->setContextMenuPolicy(Qt::NoContextMenu);
-    InPrincipal->setDragEnabled(false);
-    InPrincipal->setAcceptDrops(false);
-    SetBackground(InPrincipal, kInputYellow);
+    SetBackground(InPrincipal, colours::kInput);
 
+    // Dropped and pasted text is refused by the number boxes themselves, with a beep.
     auto makeEditableCombo = [&](QComboBox*& combo, const char* name) {
         combo = new QComboBox(this);
         named(combo, name);
@@ -91,11 +48,8 @@ void MortComp::buildControls() {
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
         combo->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        combo->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
-        combo->lineEdit()->setAcceptDrops(false);
-        combo->setAcceptDrops(false);
-        SetBackground(combo, kInputYellow);
-        SetBackground(combo->lineEdit(), kInputYellow);
+        SetBackground(combo, colours::kInput);
+        SetBackground(combo->lineEdit(), colours::kInput);
     };
     makeEditableCombo(InRate, "InRate");
     makeEditableCombo(InTerm, "InTerm");
@@ -103,7 +57,7 @@ void MortComp::buildControls() {
         combo = new RightAlignedCombo(this);
         named(combo, name);
         combo->setMaxVisibleItems(10);
-        SetBackground(combo, kInputYellow);
+        SetBackground(combo, colours::kInput);
     };
     makeList(ComPeriod, "ComPeriod");
     makeList(FreqPmt, "FreqPmt");
@@ -114,7 +68,7 @@ void MortComp::buildControls() {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setMargin(2);
-        SetBackground(label, kResultWhite);
+        SetBackground(label, colours::kResult);
     };
     makeResult(InDays, "InDays");
     makeResult(PeriodicR, "PeriodicR");
@@ -181,10 +135,10 @@ void MortComp::buildControls() {
     MCTextBox->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     MCTextBox->setContextMenuPolicy(Qt::NoContextMenu);
     MCTextBox->setFocusPolicy(Qt::StrongFocus);
-    SetBackground(MCTextBox, kHelpCyan);
+    SetBackground(MCTextBox, colours::kHelp);
     {
         QPalette palette = MCTextBox->viewport()->palette();
-        palette.setColor(QPalette::Base, kHelpCyan);
+        palette.setColor(QPalette::Base, colours::kHelp);
         MCTextBox->viewport()->setPalette(palette);
         MCTextBox->viewport()->setAutoFillBackground(true);
     }
@@ -260,21 +214,6 @@ void MortComp::buildControls() {
     QWidget::setTabOrder(ComPeriod, FreqPmt);
     QWidget::setTabOrder(FreqPmt, MCCalc);
 
-    for (QObject* watched : {static_cast<QObject*>(InPrincipal), static_cast<QObject*>(InRate),
-                             static_cast<QObject*>(InTerm), static_cast<QObject*>(ComPeriod),
-                             static_cast<QObject*>(FreqPmt), static_cast<QObject*>(MCTextBox)})
-        watched->installEventFilter(this);
-    // A box changed by other means than a typed key (undo, cut) counts as typed into.
-    auto edited = [this] {
-        if (ctx_.mm.TypingFlag == 0) closeQuickHelp();
-    };
-    connect(InPrincipal, &QLineEdit::textEdited, this, edited);
-    connect(InRate->lineEdit(), &QLineEdit::textEdited, this, edited);
-    connect(InTerm->lineEdit(), &QLineEdit::textEdited, this, edited);
-    connect(InRate, &QComboBox::activated, this, [this] { InRate_Click(); });
-    connect(InTerm, &QComboBox::activated, this, [this] { InTerm_Click(); });
-    connect(ComPeriod, &QComboBox::activated, this, [this] { List_Click(); });
-    connect(FreqPmt, &QComboBox::activated, this, [this] { List_Click(); });
     connect(MCCalc, &QPushButton::clicked, this, [this] { MCCalc_Click(); });
     connect(MCAddPrePay, &QPushButton::clicked, this, [this] { MCAddPrePay_Click(); });
     connect(MCShowIRF, &QPushButton::clicked, this, [this] { MCShowIRF_Click(); });
@@ -284,6 +223,7 @@ void MortComp::buildControls() {
     connect(CLoadFile, &QPushButton::clicked, this, [this] { CLoadFile_Click(); });
     connect(MCHelp, &QPushButton::clicked, this, [this] { MCHelp_Click(); });
     connect(MCExit, &QPushButton::clicked, this, [this] { MCExit_Click(); });
+    EnterPressesButtons(this);
 }
 
 // Captions break at their runs of blanks, as they were laid out for.
@@ -304,14 +244,16 @@ void MortComp::sizeCaptions() {
         label->setMinimumHeight(metrics.lineSpacing() * 2 + 2);
         label->setMaximumWidth(metrics.horizontalAdvance(QStringLiteral("Interest compound")) + 8);
     }
-    // Screen readers name each box, list and result by the caption beside it.
-    const std::pair<QWidget*, QLabel*> named[] = {
-        {InPrincipal, Label1}, {InRate, Label3},    {InTerm, Label4},  {ComPeriod, Label5},
-        {FreqPmt, Label6},     {PeriodicR, Label9}, {InDays, Label10}, {MCGrid2, Label8}};
-    for (const auto& [widget, caption] : named)
-        widget->setAccessibleName(caption->text().simplified());
-    MCGrid1->setAccessibleName(QStringLiteral("Mortgage comparisons"));
-    MCTextBox->setAccessibleName(QStringLiteral("Quick help"));
+    // Screen readers name the lists and results by the caption beside them (the number boxes
+    // are named by their own component).
+    const std::pair<QWidget*, QLabel*> named[] = {{ComPeriod, Label5},
+                                                  {FreqPmt, Label6},
+                                                  {PeriodicR, Label9},
+                                                  {InDays, Label10},
+                                                  {MCGrid2, Label8}};
+    for (const auto& [widget, caption] : named) SetAccessibleCaption(widget, caption->text());
+    SetAccessibleCaption(MCGrid1, QStringLiteral("Mortgage comparisons"));
+    SetAccessibleCaption(MCTextBox, QStringLiteral("Quick help"));
     resize(sizeHint().expandedTo(QSize(Px(14200), Px(9600))));
 }
 

@@ -3,9 +3,9 @@
 #include "compare/comparison_printout.h"
 #include "compare/mc_graph.h"
 #include "compare/mort_comp.h"
-#include "compare/mort_comp_support.h"
 #include "reports/page_model.h"
 #include "shell/messages.h"
+#include "shell/window_kit.h"
 
 #if __has_include("reports/printer_header_input.h") && __has_include("reports/qt_printer_backend.h")
 #include "reports/printer_header_input.h"
@@ -38,7 +38,7 @@ void MortComp::MCPrinter_Click() {
     if (!AskPrintHeader(ctx_)) return;
     Printout printout;
     {
-        comp::HourglassCursor hourglass;
+        HourglassCursor hourglass;
         PrintComparison(printout, mm, sheet_, mm.PrintHeader);
     }
     PrintPrintout(printout, ctx_.frame.dialogParent(), "Mortgage comparison");

@@ -108,9 +108,9 @@ TEST_F(MortCompTest, LoadsItsDefaults) {
     EXPECT_EQ(w.MCGrid1->rowHeightTwips(0), 660);
     EXPECT_EQ(w.MCGrid2->rows(), 10);
     EXPECT_EQ(w.MCGrid2->cols(), 8);
-    EXPECT_EQ(w.InPrincipal->accessibleName(), "Principal amount of mortgage.");
-    EXPECT_EQ(w.FreqPmt->accessibleName(), "Frequency and type of each payment.");
-    EXPECT_EQ(w.PeriodicR->accessibleName(), "Interest rate factor.");
+    EXPECT_EQ(w.InPrincipal->accessibleName(), "Principal amount of mortgage");
+    EXPECT_EQ(w.FreqPmt->accessibleName(), "Frequency and type of each payment");
+    EXPECT_EQ(w.PeriodicR->accessibleName(), "Interest rate factor");
 }
 
 TEST_F(MortCompTest, EnterPressesTheFocusedButton) {
@@ -141,6 +141,23 @@ TEST_F(MortCompTest, PeriodOverFortyIsCutToForty) {
     EXPECT_EQ(port.messages, std::vector<int>{5});
     EXPECT_EQ(mm.LoanInputs[3], 40);
     EXPECT_EQ(w.InTerm->currentText(), "              40");
+}
+
+TEST_F(MortCompTest, BoxesLeftAsShownKeepTheirValues) {
+    MortComp& w = open();
+    w.ComPeriod->setFocus();
+    QTest::keyClick(w.ComPeriod, 'x');  // refused: the window now waits for an edit
+    EXPECT_EQ(port.beeps, 1);
+    EXPECT_EQ(mm.TypingFlag, 1);
+    w.InPrincipal->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    w.InPrincipal->end(false);
+    QTest::keyClick(w.InPrincipal, Qt::Key_Delete);  // at the end: removes nothing
+    QTest::keyClick(w.InPrincipal, Qt::Key_Tab);
+    QTest::keyClick(w.InRate, Qt::Key_Tab);
+    EXPECT_EQ(mm.LoanInputs[1], 100000);
+    EXPECT_EQ(mm.LoanInputs[2], 10.125);
+    EXPECT_EQ(w.InPrincipal->text(), "     $100,000.00");
 }
 
 TEST_F(MortCompTest, AdditionalPaymentsFillTheLowerGridUntilThePeriodIsLeft) {
