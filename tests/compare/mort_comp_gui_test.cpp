@@ -21,8 +21,6 @@
 #include "reports/printer_header_input.h"
 #include "shell/ms_grid.h"
 #include "support/file_bytes.h"
-#include "support/gui_drive.h"
-#include "support/modal_driver.h"
 #include "support/print_context.h"
 #include "tables/mort_irf_table.h"
 #include "tables/mort_pre_pay.h"
@@ -33,7 +31,7 @@ namespace {
 using test::ModalDriver;
 using test::TypeInto;
 
-// The window with the shared state; files and the printout (a PDF file) go to one folder.
+// The one window test context; files and the printout (a PDF file) go to one folder.
 class MortCompTest : public ::testing::Test, public test::PrintContext {
   protected:
     MortCompTest()
@@ -41,7 +39,7 @@ class MortCompTest : public ::testing::Test, public test::PrintContext {
           folder(QDir(dir.path()).canonicalPath().toStdString() + "/") {}
 
     MortComp& open() {
-        window = test::ShowActive(std::make_unique<MortComp>(ctx));
+        window = openWindow<MortComp>();
         return *window;
     }
 
