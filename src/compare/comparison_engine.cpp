@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "shell/messages.h"
 #include "shell/number_format.h"
 #include "tables/amortization_engine.h"
 
@@ -76,12 +77,12 @@ ComparisonRow CalculateComparisonRow(const ComparisonInput& in) {
     // The 40-year limit comes before the row limit.
     if (in.period >= 41) {
         row.outcome = ComparisonOutcome::PeriodTooLong;
-        row.messages.push_back(5);
+        row.messages.push_back(Msg::YearsLimit);
         return row;
     }
     if (in.rowCounter >= kCompareMaxRows) {
         row.outcome = ComparisonOutcome::RowLimit;
-        row.messages.push_back(22);
+        row.messages.push_back(Msg::RowLimit);
         return row;
     }
 
@@ -107,7 +108,7 @@ ComparisonRow CalculateComparisonRow(const ComparisonInput& in) {
         s.applied.size() > 40) {
         // Only a fault can end the shared engine early here (no term, no 40-year stop left).
         row.outcome = ComparisonOutcome::Faulted;
-        row.messages = {4};
+        row.messages = {Msg::WrongEntry};
         return row;
     }
 

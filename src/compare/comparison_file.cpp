@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "shell/messages.h"
 #include "shell/record_file.h"
 
 namespace bw {
@@ -226,7 +227,7 @@ ComparisonFileRead ParseComparisonFile(std::string_view bytes, std::int16_t preP
                 result.ok = true;
                 result.file = std::move(f);
             } else {
-                result.messages.push_back(13);
+                result.messages.push_back(Msg::FileNotFound);
                 result.why = in.why();
             }
             return result;
@@ -234,7 +235,7 @@ ComparisonFileRead ParseComparisonFile(std::string_view bytes, std::int16_t preP
     }
 
     // The previous format: 21 header fields, the additional payments' month is kept.
-    result.messages.push_back(9);
+    result.messages.push_back(Msg::OldFormat);
     result.previousFormat = true;
     Checked in(bytes);
     ComparisonFile f;
@@ -246,7 +247,7 @@ ComparisonFileRead ParseComparisonFile(std::string_view bytes, std::int16_t preP
         result.ok = true;
         result.file = std::move(f);
     } else {
-        result.messages.push_back(13);
+        result.messages.push_back(Msg::FileNotFound);
         result.why = in.why();
     }
     return result;
@@ -256,14 +257,14 @@ ComparisonFileRead ReadComparisonFile(const std::string& path, std::int16_t preP
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
         ComparisonFileRead r;
-        r.messages = {13};
+        r.messages = {Msg::FileNotFound};
         r.why = "cannot be opened";
         return r;
     }
     const QByteArray bytes = file.read(static_cast<qint64>(kComparisonFileMaxBytes) + 1);
     if (static_cast<std::size_t>(bytes.size()) > kComparisonFileMaxBytes) {
         ComparisonFileRead r;
-        r.messages = {13};
+        r.messages = {Msg::FileNotFound};
         r.why = "too large";
         return r;
     }

@@ -2,33 +2,11 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
-#include "compare/comparison_engine.h"
 #include "reports/bar_graph.h"
 #include "shell/mmodule.h"
 
 namespace bw {
-
-GraphData ComparisonGraphData(const MMODULE& mm) {
-    GraphData data;
-    data.title = mm.GraphTitle;
-    data.valueAxisTitle = "Value " + mm.CurrencySymbol;
-    const int rows = std::clamp<int>(mm.ResultRowCount, 0, kCompareMaxRows);
-    const int points = rows == 1 ? 2 : rows;
-    for (int i = 1; i <= points; ++i) {
-        GraphPoint p;
-        const auto iu = static_cast<std::size_t>(i);
-        if (i <= rows && iu < mm.GraphValues.size()) {
-            p.value = mm.GraphValues[iu].toDouble();
-            if (iu < mm.GraphLabels.size()) p.label = mm.GraphLabels[iu];
-        } else {
-            p.empty = true;
-        }
-        data.points.push_back(p);
-    }
-    return data;
-}
 
 MCGraph::MCGraph(AppContext& ctx, QWidget* parent)
     : GraphWindow(ctx, {"MCGraph", " Comparison Graph", "&Printer", "Mortgage comparison graph"},

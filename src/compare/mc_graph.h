@@ -2,15 +2,10 @@
 // MCGraph: the graph window of the comparison table, one bar per comparison row (its total
 // interest), flat or in three dimensions, printable in colour or in grey tones.
 
-#include "reports/graph_data.h"
+#include "compare/comparison_state.h"
 #include "reports/graph_window.h"
 
 namespace bw {
-
-// The bars of the comparison graph from the shared state: one per row (ResultRowCount rows of
-// GraphLabels and GraphValues), two positions when there is one row (the second empty), under
-// GraphTitle with the value axis "Value " and the currency symbol.
-GraphData ComparisonGraphData(const MMODULE& mm);
 
 class MCGraph : public GraphWindow {
     Q_OBJECT

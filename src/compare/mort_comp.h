@@ -4,10 +4,11 @@
 // Comparisons are saved and opened as .KCD files, printed and graphed.
 
 #include <QWidget>
+#include <optional>
 #include <string>
 
-#include "compare/comparison_file.h"
 #include "compare/comparison_sheet.h"
+#include "compare/comparison_state.h"
 #include "shell/app_context.h"
 
 class QComboBox;
@@ -15,6 +16,10 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace bw {
+class NumberBox;
+}
 
 namespace bw {
 
@@ -74,45 +79,53 @@ class MortComp : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // mort_comp_form.cpp
     void buildControls();
-    void Form_Load();
+    void sizeCaptions();
     void layOutUpperGrid();
     void layOutLowerGrid();
     void showSheet();  // both grids from the sheet
     void showUpperRow(int row);
     void clearUpperGrid();
-    void syncSharedState();  // GraphValues, GraphLabels, PrintLines(1) from the sheet
 
-    // Input protocol; key handlers return true when the key is discarded.
-    bool InPrincipal_KeyPress(int keyAscii);
-    void InPrincipal_GotFocus();
-    void InPrincipal_LostFocus();
-    bool InRate_KeyPress(int keyAscii);
-    void InRate_LostFocus();
+    void Form_Load();
+    ComparisonLists listTexts() const;  // the texts the two lists show
+
+    // Input protocol: the number boxes do the type-over editing and call these.
+    void connectInputs();
+    void InPrincipal_KeyPress();                                 // the first key emptied the box
+    QString InPrincipal_LostFocus(std::optional<double> typed);  // stores, gives the text shown
+    void InRate_KeyPress();
+    QString InRate_LostFocus(std::optional<double> typed);
     void InRate_Click();
-    bool InTerm_KeyPress(int keyAscii);
-    void InTerm_LostFocus();
+    void InTerm_KeyPress();
+    QString InTerm_LostFocus(std::optional<double> typed);
     void InTerm_Click();
+    // The two lists and the help box take no typing; these return true (the key is discarded).
     bool List_KeyPress(QComboBox* list, int keyAscii);
     void List_Click();
     bool MCTextBox_KeyPress(int keyAscii);
+    static bool typedOver(const QLineEdit* box, std::optional<double> typed, const QString& shown);
     void commitPendingInput();
-    void leaveBox(QObject* box);  // runs the lost-focus handler of InPrincipal, InRate or InTerm
     void discardPrePayments();
     void closeQuickHelp();
 
-    void showPrincipal(int width);
-    void showRate(bool percentInField);
-    void showPeriod();
+    // The three inputs as the window writes them.
+    QString principalText(int width) const;
+    QString rateText(bool percentInField) const;
+    QString periodText() const;
 
-    // The end of either file command, whatever happened.
+    // mort_comp_files.cpp
     void finishFileCommand();
-    void applyFile(const ComparisonFile& file);
+    bool askFileName(bool saving);
+    void showFile(const ComparisonLists& lists);
 
     AppContext& ctx_;
     ComparisonSheet sheet_;
+    NumberBox* principalBox_ = nullptr;
+    NumberBox* rateBox_ = nullptr;
+    NumberBox* termBox_ = nullptr;
     bool exiting_ = false;
-    bool inLostFocus_ = false;
 };
 
 }  // namespace bw

@@ -41,11 +41,8 @@ TEST(MCGraph3D, ThreeDimensionsAndBackWithTheButtonsOfTheComparison) {
     QTest::mouseClick(w.ThreeDee, Qt::LeftButton);
     ASSERT_TRUE(w.Graph1->is3D());
     EXPECT_EQ(w.viewCode(), 7);
-    EXPECT_FALSE(w.MsgText->isVisible());
     EXPECT_TRUE(w.Sav2D->isEnabled());
     EXPECT_FALSE(w.ThreeDee->isEnabled());
-    EXPECT_FALSE(w.Oned->isVisible());
-    EXPECT_FALSE(w.Pie2d->isVisible());
     const QBarDataProxy* proxy = w.Graph1->bars3D()->seriesList().constFirst()->dataProxy();
     ASSERT_EQ(proxy->rowAt(0)->size(), 3);
     EXPECT_FLOAT_EQ(proxy->itemAt(0, 1)->value(), 120861.40f);

@@ -1,0 +1,163 @@
+// The comparison window's shared state without a window: loading, a row calculated from MMODULE
+// and stored back, the outcomes that add no row, a file's round trip and leaving.
+
+#include <gtest/gtest.h>
+
+#include "compare/comparison_state.h"
+#include "compare_fixtures.h"
+#include "shell/messages.h"
+
+namespace bw {
+namespace {
+
+class ComparisonStateTest : public ::testing::Test {
+  protected:
+    ComparisonStateTest() {
+        mm.CurrencySymbol = "$";
+        StartComparison(mm, sheet);
+    }
+    ComparisonStored calculate(const ComparisonLists& lists = {}) {
+        ComparisonRow row = CalculateComparisonRow(ComparisonInputFrom(mm, sheet, lists));
+        return StoreComparisonRow(mm, sheet, row);
+    }
+    MMODULE mm;
+    ComparisonSheet sheet;
+};
+
+TEST_F(ComparisonStateTest, LoadingSetsTheStartValues) {
+    EXPECT_EQ(mm.LoanInputs, (std::array<double, 6>{0, 100000, 10.125, 25, 0, 0}));
+    EXPECT_EQ(mm.DaysInYear, 365.0f);
+    EXPECT_DOUBLE_EQ(mm.BiWeeklyPeriods, 26.071428571428573);
+    EXPECT_DOUBLE_EQ(mm.WeeklyPeriods, 52.142857142857146);
+    EXPECT_EQ(mm.RowView, 2);
+    EXPECT_EQ(mm.GridRows, 13);
+    EXPECT_EQ(mm.ScheduleTable.size(), 2101u);
+    EXPECT_EQ(mm.PrintLines.size(), 4u);
+    const std::pair<int, int> compounding[] = {{-1, 0}, {0, 0}, {1, 1}, {4, 4}, {5, 0}};
+    for (const auto& [setting, index] : compounding)
+        EXPECT_EQ(StartCompoundingIndex(setting), index) << setting;
+}
+
+TEST_F(ComparisonStateTest, ARowFromTheSharedValuesIsStoredBack) {
+    ASSERT_TRUE(calculate().added);
+    EXPECT_EQ(mm.ResultRowCount, 1);
+    EXPECT_EQ(mm.GraphTitle, " Total mortgage interest paid");
+    EXPECT_EQ(mm.GraphLabels[1], "Row  1");
+    EXPECT_NEAR(mm.GraphValues[1].toDouble(), 175258.20, 0.01);
+    EXPECT_NEAR(mm.ScheduleTable[300][5].toDouble(), 175258.20, 0.005);
+    EXPECT_EQ(mm.PaymentsPerYear, 12);
+    EXPECT_EQ(mm.RetiredYears, 25.0f);
+    EXPECT_EQ(mm.PrintLines[1], sheet.printText);
+
+    // Inputs, days in year and additional payments all come from the shared state: two-week
+    // payments at 365 days (worked figure 638 payments), then one with 10,000 in year 1.
+    mm.LoanInputs[1] = 100000;
+    ASSERT_TRUE(calculate({lists::kCompounding[0], lists::kFrequency[2]}).added);
+    EXPECT_EQ(sheet.upper[1][0], "02 5.00 M 2wk ");
+    EXPECT_EQ(sheet.upper[1][6], "$423.47");
+    EXPECT_EQ(mm.ScheduleTable[638][1], Money::fromDouble(638));
+    mm.PrePayTable = test::PrePay({{1, 10000}});
+    mm.LoanInputs[3] = 10;
+    ASSERT_TRUE(calculate().added);
+    EXPECT_EQ(sheet.upper[2][2][0], '*');
+    EXPECT_EQ(sheet.upper[2][1], "10");
+    // The rows after a shorter schedule's last payment keep the previous schedule's values.
+    EXPECT_EQ(mm.ScheduleTable[500][1], Money::fromDouble(500));
+    EXPECT_EQ(mm.ResultRowCount, 3);
+}
+
+TEST_F(ComparisonStateTest, OneBarPerRowAndTwoPositionsForOne) {
+    const std::pair<int, std::size_t> cases[] = {{1, 2}, {3, 3}};
+    for (const auto& [rows, points] : cases) {
+        StartComparison(mm, sheet);
+        for (int r = 0; r < rows; ++r) ASSERT_TRUE(calculate().added);
+        const GraphData data = ComparisonGraphData(mm);
+        ASSERT_EQ(data.points.size(), points);
+        EXPECT_EQ(data.title, " Total mortgage interest paid");
+        EXPECT_EQ(data.valueAxisTitle, "Value $");
+        EXPECT_EQ(data.points[0].label, "Row  1");
+        EXPECT_NEAR(data.points[0].value, 175258.20, 0.005);
+        EXPECT_EQ(data.points[1].empty, rows == 1);
+        EXPECT_EQ(data.points[1].label, rows == 1 ? "" : "Row  2");
+    }
+}
+
+TEST_F(ComparisonStateTest, OutcomesWithoutARow) {
+    struct Case {
+        const char* name;
+        double period, rate;
+        int rowsBefore;
+        int message, resultRows;
+    };
+    const Case cases[] = {
+        {"41 years", 41, 10.125, 2, Msg::YearsLimit, 0},
+        {"40 years beyond twelve rows", 40, 10.125, 12, Msg::RowLimit, 12},
+        {"no interest", 25, 0, 1, Msg::WrongEntry, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartComparison(mm, sheet);
+        for (int r = 0; r < c.rowsBefore; ++r) ASSERT_TRUE(calculate().added);
+        mm.LoanInputs[2] = c.rate;
+        mm.LoanInputs[3] = c.period;
+        const std::string printed = mm.PrintLines[1];
+        const ComparisonStored stored = calculate();
+        EXPECT_FALSE(stored.added);
+        EXPECT_EQ(stored.messages, std::vector<int>{c.message});
+        EXPECT_EQ(mm.ResultRowCount, c.resultRows);
+        EXPECT_EQ(sheet.rowCounter, c.rowsBefore);
+        EXPECT_EQ(mm.PrintLines[1], printed);
+    }
+}
+
+TEST_F(ComparisonStateTest, AFileBringsBackWhatWasSaved) {
+    mm.PrePayTable = test::PrePay({{1, 10000}, {3, 5000}});
+    mm.PrePayYears = 3;
+    mm.PrePayCount = 2;
+    mm.PrePayMonth = 4;
+    mm.DaysOption = 4;
+    calculate();
+    const ComparisonLists lists{lists::kCompounding[3], lists::kFrequency[4]};
+    calculate(lists);
+    const ComparisonFile file = ComparisonFileFrom(mm, sheet, lists);
+
+    MMODULE other;
+    ComparisonSheet fresh;
+    StartComparison(other, fresh);
+    other.DaysInYear = 364;  // a typed day count is not in the file: the current one stays
+    const ComparisonLists shown = TakeComparisonFile(other, fresh, file);
+    EXPECT_EQ(shown.compounding, lists.compounding);
+    EXPECT_EQ(shown.frequency, lists.frequency);
+    EXPECT_EQ(fresh.upper, sheet.upper);
+    EXPECT_EQ(fresh.lower, sheet.lower);
+    EXPECT_EQ(other.PrintLines[1], mm.PrintLines[1]);
+    EXPECT_EQ(other.GraphLabels[2], "Row  2");
+    EXPECT_EQ(other.GraphValues[2], mm.GraphValues[2]);
+    EXPECT_EQ(other.ResultRowCount, 2);
+    EXPECT_EQ(other.PrePayMonth, 4);
+    EXPECT_EQ(other.PrePayTable[3][2], Money::fromDouble(5000));
+    EXPECT_EQ(other.LoanInputs[2], 10.125);
+    EXPECT_DOUBLE_EQ(other.BiWeeklyPeriods, 364.0 / 14.0);
+    EXPECT_DOUBLE_EQ(other.WeeklyPeriods, 364.0 / 7.0);
+}
+
+TEST_F(ComparisonStateTest, LeavingDiscardsTheTables) {
+    calculate();
+    mm.GraphCaller = 1;
+    mm.PrePayMonth = 3;
+    mm.PrePayTable = test::PrePay({{1, 100}});
+    LeaveComparison(mm, sheet);
+    EXPECT_EQ(mm.RowView, 0);
+    EXPECT_EQ(mm.ResultRowCount, 0);
+    EXPECT_EQ(mm.GraphCaller, 0);
+    EXPECT_EQ(mm.PrePayMonth, 12);
+    EXPECT_TRUE(mm.ScheduleTable.empty());
+    EXPECT_TRUE(mm.PrintLines.empty());
+    EXPECT_TRUE(mm.GraphValues.empty());
+    EXPECT_EQ(mm.PrePayTable[1][2], Money());
+    EXPECT_EQ(mm.LoanInputs[1], 0);
+    EXPECT_EQ(sheet.rowCounter, 0);
+}
+
+}  // namespace
+}  // namespace bw
