@@ -48,6 +48,7 @@ NumberBox::NumberBox(QLineEdit* box, MMODULE& mm, MessagePort& messages, NumberB
     : QObject(box), edit_(box), mm_(mm), messages_(messages), rule_(rule) {
     setObjectName(box->objectName() + QStringLiteral("NumberBox"));
     attach(box);
+    watchEdits();
 }
 
 NumberBox::NumberBox(QComboBox* list, MMODULE& mm, MessagePort& messages, NumberBoxRule rule)
@@ -61,9 +62,16 @@ NumberBox::NumberBox(QComboBox* list, MMODULE& mm, MessagePort& messages, Number
     setObjectName(list->objectName() + QStringLiteral("NumberBox"));
     attach(list);
     attach(edit_);
+    watchEdits();
 }
 
 NumberBox::~NumberBox() = default;
+
+void NumberBox::watchEdits() {
+    // Only a change of the text counts as an edit: a Delete or Backspace with nothing to remove
+    // leaves the box as the window wrote it.
+    connect(edit_, &QLineEdit::textEdited, this, [this] { edited_ = true; });
+}
 
 void NumberBox::attach(QObject* target) {
     target->installEventFilter(this);
@@ -173,7 +181,6 @@ bool NumberBox::keyPress(QObject* watched, QKeyEvent* key) {
         return edits;
     }
     if (k == Qt::Key_Delete) {
-        edited_ = true;
         emit deletePressed();
         return false;
     }
@@ -208,7 +215,6 @@ bool NumberBox::entryKey(QObject* watched, int code, QKeyEvent* key) {
     // The key goes into the box now (past the event filters, this one included), so that those
     // told of it see the text with it.
     watched->event(key);
-    edited_ = true;
     emit keyAccepted(code);
     return true;
 }

@@ -87,6 +87,7 @@ class NumberBox : public QObject {
 
   private:
     void attach(QObject* target);
+    void watchEdits();
     bool keyPress(QObject* watched, QKeyEvent* key);
     bool entryKey(QObject* watched, int code, QKeyEvent* key);
     void refuse();
