@@ -26,6 +26,7 @@ MortPrePay::MortPrePay(AppContext& ctx, QWidget* parent)
 
     PGrid = new MSGrid(this);
     PGrid->setObjectName("PGrid");
+    PGrid->setAccessibleName("Additional payments");
 
     Label2 = new QLabel(" Apply to   Month", this);
     Label2->setObjectName("Label2");

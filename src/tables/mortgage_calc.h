@@ -2,7 +2,8 @@
 // The tables window: mortgage tables (TableMode 1) or personal loan tables (TableMode 2). Inputs
 // in yellow boxes, results in white boxes and the schedule grid, quick help over the grid.
 //
-// The handlers are split over four files, one owner each:
+// The window is split over five files:
+//   mortgage_calc_form.cpp     the controls, their layout and wiring, the grid's columns
 //   mortgage_calc.cpp          inputs, keyboard protocol, reset, calculate, grid, quick help, exit
 //   mortgage_calc_dialogs.cpp  MAddPrePay, MShowIRF, MTerm, MDateNumber
 //   mortgage_calc_files.cpp    MLoadFile, MSaveFile
@@ -11,6 +12,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "shell/app_context.h"
 #include "tables/amortization_engine.h"
@@ -116,7 +118,10 @@ class MortgageCalc : public QWidget {
 
   private:
     // Window set-up.
-    void buildControls();
+    void buildControls();  // mortgage_calc_form.cpp, with the grid's and captions' set-up
+    void nameBoxesFromCaptions();
+    std::vector<QObject*> watchedObjects() const;
+    bool isNumberBox(const QObject* watched) const;
     void Form_Load();
     void setUpGrid();
     void fitGridColumns();

@@ -8,6 +8,7 @@
 #include "reports/printer_header_input.h"
 #include "reports/qt_printer_backend.h"
 #include "reports/table_printout.h"
+#include "shell/messages.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
@@ -15,7 +16,7 @@ namespace bw {
 void MortgageCalc::MPrinter_Click() {
     MMODULE& mm = ctx_.mm;
     if (mm.ResultRowCount == 0) {
-        ctx_.messages.showMessage(1);  // "No data to print. Calculate."
+        ctx_.messages.showMessage(Msg::NoDataToPrint);
         return;
     }
     if (!AskPrintHeader(ctx_)) return;
@@ -43,7 +44,7 @@ void MortgageCalc::MPrinter_Click() {
 void MortgageCalc::MGraphs_Click() {
     MMODULE& mm = ctx_.mm;
     if (mm.ResultRowCount == 0) {
-        ctx_.messages.showMessage(7);  // "No Data to work with. Calculate."
+        ctx_.messages.showMessage(Msg::NoDataToWorkWith);
         return;
     }
     mm.GraphCaller = 4;

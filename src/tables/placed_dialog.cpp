@@ -9,6 +9,13 @@
 
 namespace bw {
 
+void UseInputColours(QWidget& box) {
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 150));
+    palette.setColor(QPalette::Text, Qt::black);
+    box.setPalette(palette);
+}
+
 PlacedDialog::PlacedDialog(AppContext& ctx, TwipPoint small, TwipPoint large, QWidget* parent)
     : QDialog(parent ? parent : ctx.frame.dialogParent()), ctx_(ctx), small_(small), large_(large) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -14,6 +14,9 @@ class QEvent;
 
 namespace bw {
 
+// The yellow of the input boxes, on a box of a dialog.
+void UseInputColours(QWidget& box);
+
 class PlacedDialog : public QDialog {
     Q_OBJECT
   public:
