@@ -133,7 +133,7 @@ bool MortDateInput::eventFilter(QObject* watched, QEvent* event) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (RefusePaste(key, ctx_.messages)) return true;
             // Keys that type nothing (Tab, Escape, Ctrl+C, arrows) never empty the box.
-            const int code = KeyCharCode(key, ControlChars::Drop);
+            const int code = EntryCharCode(key);
             if (code != 0 && !InDate_KeyPress(code)) return true;
         } else if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();

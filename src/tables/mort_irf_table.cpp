@@ -175,7 +175,7 @@ bool MortIRFTable::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::KeyPress: {
                 const auto* key = static_cast<QKeyEvent*>(event);
                 if (RefusePaste(key, ctx_.messages)) return true;
-                const int code = KeyCharCode(key, ControlChars::Drop);
+                const int code = EntryCharCode(key);
                 if (code != 0 && !InIRFDays_KeyPress(code)) return true;
                 break;
             }

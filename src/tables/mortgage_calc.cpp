@@ -23,6 +23,7 @@
 #include "shell/ms_grid.h"
 #include "shell/number_format.h"
 #include "shell/twips.h"
+#include "tables/placed_dialog.h"
 #include "tables/quick_help.h"
 #include "tables/tables_window_values.h"
 
@@ -184,7 +185,7 @@ bool MortgageCalc::eventFilter(QObject* watched, QEvent* event) {
         }
         if (isNumberBox(watched) && RefusedEditKey(key, ctx_.messages)) return true;
         // Keys that type nothing (Escape, Ctrl+C, arrows) are no entry: they never empty a box.
-        const int code = KeyCharCode(key, ControlChars::Drop);
+        const int code = EntryCharCode(key);
         if (code == 0) return QWidget::eventFilter(watched, event);
         bool discard = false;
         if (watched == InPrincipal)

@@ -6,8 +6,14 @@
 #include <QShowEvent>
 
 #include "shell/dialog_font.h"
+#include "shell/input_boxes.h"
 
 namespace bw {
+
+int EntryCharCode(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return 0;
+    return KeyCharCode(key, ControlChars::Drop);
+}
 
 void UseInputColours(QWidget& box) {
     QPalette palette = box.palette();

@@ -14,6 +14,10 @@ class QEvent;
 
 namespace bw {
 
+// The character code a key press types into a box; 0 for keys that type nothing: Tab, Delete,
+// arrows, Escape and other control characters, and shortcuts held with Ctrl (Ctrl+C, Ctrl+A).
+int EntryCharCode(const QKeyEvent* key);
+
 // The yellow of the input boxes, on a box of a dialog.
 void UseInputColours(QWidget& box);
 
