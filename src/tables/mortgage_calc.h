@@ -2,9 +2,10 @@
 // The tables window: mortgage tables (TableMode 1) or personal loan tables (TableMode 2). Inputs
 // in yellow boxes, results in white boxes and the schedule grid, quick help over the grid.
 //
-// The window is split over five files:
+// The window is split over six files:
 //   mortgage_calc_form.cpp     the controls, their layout and wiring, the grid's columns
-//   mortgage_calc.cpp          inputs, keyboard protocol, reset, calculate, grid, quick help, exit
+//   mortgage_calc.cpp          loading, reset, calculate, grid, quick help, exit
+//   mortgage_calc_inputs.cpp   the boxes' and lists' keyboard protocol, their values, view options
 //   mortgage_calc_dialogs.cpp  MAddPrePay, MShowIRF, MTerm, MDateNumber
 //   mortgage_calc_files.cpp    MLoadFile, MSaveFile
 //   mortgage_calc_reports.cpp  MPrinter, MGraphs
