@@ -13,6 +13,7 @@
 #include "shell/input_boxes.h"
 #include "shell/key_filters.h"
 #include "shell/messages.h"
+#include "shell/window_kit.h"
 #include "tables/term_and_date.h"
 
 namespace bw {
@@ -39,8 +40,8 @@ MortDateInput::MortDateInput(AppContext& ctx, QWidget* parent)
     InDate->setFixedWidth(Px(1800));
     InDate->setContextMenuPolicy(Qt::NoContextMenu);
     InDate->setAcceptDrops(false);
-    InDate->setAccessibleName(Label1->text().simplified());
-    UseInputColours(*InDate);
+    SetAccessibleCaption(InDate, Label1->text());
+    SetBackground(InDate, colours::kInput);
     InDate->installEventFilter(this);
 
     OkExit = new QPushButton("&OK", this);

@@ -12,6 +12,7 @@
 #include "shell/input_boxes.h"
 #include "shell/key_filters.h"
 #include "shell/messages.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 
@@ -48,8 +49,8 @@ MortIRFTable::MortIRFTable(AppContext& ctx, QWidget* parent)
     InIRFDays->setFixedWidth(Px(1100));
     InIRFDays->setContextMenuPolicy(Qt::NoContextMenu);
     InIRFDays->setAcceptDrops(false);
-    InIRFDays->setAccessibleName(Label2->text());
-    UseInputColours(*InIRFDays);
+    SetAccessibleCaption(InIRFDays, Label2->text());
+    SetBackground(InIRFDays, colours::kInput);
     InIRFDays->installEventFilter(this);
 
     Label1 = new QLabel(this);

@@ -1,29 +1,22 @@
-// The tables window: inputs and their keyboard protocol, the reset routine, the calculation with
-// the schedule grid and the result boxes, quick help and leaving the window.
+// The tables window: loading, the reset routine, the calculation with the schedule grid and the
+// result boxes, quick help and leaving the window.
 
 #include "tables/mortgage_calc.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <exception>
 #include <memory>
 
-#include "shell/input_boxes.h"
-#include "shell/key_filters.h"
-#include "shell/message_port.h"
 #include "shell/messages.h"
 #include "shell/ms_grid.h"
-#include "shell/number_format.h"
 #include "shell/twips.h"
-#include "tables/placed_dialog.h"
+#include "shell/window_kit.h"
 #include "tables/quick_help.h"
 #include "tables/tables_window_values.h"
 
@@ -32,24 +25,6 @@ namespace {
 
 const QString kQuickHelp = QStringLiteral("Quick &Help");
 const QString kCloseHelp = QStringLiteral("Close &Help");
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// Shows the hourglass while a calculation runs; the normal pointer comes back on every way out.
-class HourglassCursor {
-  public:
-    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~HourglassCursor() { restore(); }
-    void restore() {
-        if (active_) QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-  private:
-    bool active_ = true;
-};
 
 }  // namespace
 
@@ -60,6 +35,7 @@ MortgageCalc::MortgageCalc(AppContext& ctx, QWidget* parent) : QWidget(parent), 
 
 MortgageCalc::~MortgageCalc() {
     exiting_ = true;
+    CloseNumberBoxes(this);
     for (QObject* watched : watchedObjects()) watched->removeEventFilter(this);
 }
 

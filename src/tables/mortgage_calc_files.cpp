@@ -1,7 +1,6 @@
 // The tables window's file commands: "&Open File" and "Sa&ve File". A table file holds the
 // inputs, options and additional payments; the schedule is calculated again after opening.
 
-#include <QApplication>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <optional>
@@ -9,6 +8,7 @@
 #include "files/file_info.h"
 #include "files/table_file.h"
 #include "shell/messages.h"
+#include "shell/window_kit.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
@@ -43,9 +43,8 @@ void MortgageCalc::MLoadFile_Click() {
         // 3. The whole file is read and checked before anything of the window changes.
         std::optional<TableFile> file;
         {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            HourglassCursor hourglass;
             file = ReadTableFile(mm.DialogFolder + mm.DialogFileName);
-            QApplication::restoreOverrideCursor();
         }
         // A table of the other kind (a renamed file) is not one of this window's.
         if (!file || file->tableMode != mm.TableMode) {

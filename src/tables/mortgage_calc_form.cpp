@@ -1,5 +1,5 @@
 // The tables window's form: its controls, their layout and wiring, the captions' widths and the
-// schedule grid's columns. The behaviour is in mortgage_calc.cpp.
+// schedule grid's columns. The behaviour is in mortgage_calc.cpp and mortgage_calc_inputs.cpp.
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -12,20 +12,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include "shell/ms_grid.h"
 #include "shell/twips.h"
+#include "shell/window_kit.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
 namespace {
-// Colours of the program: yellow input boxes, white result boxes, cyan help.
-const QColor kInputYellow(255, 255, 150);
-const QColor kResultWhite(255, 255, 255);
-const QColor kHelpCyan(200, 255, 255);
 
 // Default width of a grid column before the schedule columns are widened.
 constexpr int kGridDefaultColumnTwips = 1200;
@@ -33,41 +28,6 @@ constexpr int kGridRowTwips = 270;
 // How much wider than that each schedule column is.
 constexpr int kGridWiden[6] = {520, 550, 650, 700, 700, 700};
 
-// A list box that shows its current entry right-aligned, like the number boxes beside it (the
-// entries carry leading blanks for that purpose).
-class RightAlignedCombo : public QComboBox {
-  public:
-    using QComboBox::QComboBox;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionComboBox option;
-        initStyleOption(&option);
-        const QString text = option.currentText;
-        option.currentText.clear();
-        painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
-        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                    QStyle::SC_ComboBoxEditField, this);
-        painter.setPen(
-            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-        painter.drawText(field.adjusted(2, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
-                         text.trimmed());
-    }
-};
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::Button, colour);
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -84,10 +44,7 @@ void MortgageCalc::buildControls() {
     InPrincipal = new QLineEdit(this);
     named(InPrincipal, "InPrincipal");
     InPrincipal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    InPrincipal->setContextMenuPolicy(Qt::NoContextMenu);
-    InPrincipal->setDragEnabled(false);
-    InPrincipal->setAcceptDrops(false);
-    SetBackground(InPrincipal, kInputYellow);
+    SetBackground(InPrincipal, colours::kInput);
 
     auto makeEditableCombo = [&](QComboBox*& combo, const char* name) {
         combo = new QComboBox(this);
@@ -96,13 +53,10 @@ void MortgageCalc::buildControls() {
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMaxVisibleItems(10);
         combo->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        combo->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
-        combo->lineEdit()->setAcceptDrops(false);
-        combo->setAcceptDrops(false);
         // No completion: the box shows what was typed, nothing else.
         combo->setCompleter(nullptr);
-        SetBackground(combo, kInputYellow);
-        SetBackground(combo->lineEdit(), kInputYellow);
+        SetBackground(combo, colours::kInput);
+        SetBackground(combo->lineEdit(), colours::kInput);
     };
     makeEditableCombo(InRate, "InRate");
     makeEditableCombo(InTerm, "InTerm");
@@ -111,7 +65,7 @@ void MortgageCalc::buildControls() {
         combo = new RightAlignedCombo(this);
         named(combo, name);
         combo->setMaxVisibleItems(10);
-        SetBackground(combo, kInputYellow);
+        SetBackground(combo, colours::kInput);
     };
     makeList(Comperiod, "Comperiod");
     makeList(FreqPmt, "FreqPmt");
@@ -150,11 +104,11 @@ void MortgageCalc::buildControls() {
     MTextBox->setContextMenuPolicy(Qt::NoContextMenu);
     MTextBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MTextBox->setFocusPolicy(Qt::StrongFocus);
-    SetBackground(MTextBox, kHelpCyan);
+    SetBackground(MTextBox, colours::kHelp);
     MTextBox->viewport()->setAutoFillBackground(true);
     {
         QPalette palette = MTextBox->viewport()->palette();
-        palette.setColor(QPalette::Base, kHelpCyan);
+        palette.setColor(QPalette::Base, colours::kHelp);
         MTextBox->viewport()->setPalette(palette);
     }
     MTextBox->document()->setDocumentMargin(10);
@@ -182,7 +136,7 @@ void MortgageCalc::buildControls() {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         label->setMargin(2);
-        SetBackground(label, kResultWhite);
+        SetBackground(label, colours::kResult);
     };
     makeResult(InDays, "InDays");
     makeResult(PeriodicR, "PeriodicR");
@@ -321,10 +275,9 @@ void MortgageCalc::buildControls() {
     setFocusProxy(InPrincipal);
 
     // Event wiring.
+    makeNumberBoxes();
     for (QObject* watched : watchedObjects()) watched->installEventFilter(this);
-    connect(InPrincipal, &QLineEdit::textEdited, this, [this] { InputBox_Edited(); });
-    connect(InRate->lineEdit(), &QLineEdit::textEdited, this, [this] { InputBox_Edited(); });
-    connect(InTerm->lineEdit(), &QLineEdit::textEdited, this, [this] { InputBox_Edited(); });
+    EnterPressesButtons(this);
     connect(InRate, &QComboBox::activated, this, [this] { InRate_Click(); });
     connect(InTerm, &QComboBox::activated, this, [this] { InTerm_Click(); });
     connect(Comperiod, &QComboBox::activated, this, [this] { Comperiod_Click(); });
@@ -400,25 +353,50 @@ void MortgageCalc::fitGridColumns() {
     }
 }
 
-// The objects whose events the window handles: the boxes and lists (their edit fields too, for
-// the mouse), the help panel, and the grid's viewport for its width.
-std::vector<QObject*> MortgageCalc::watchedObjects() const {
-    return {InPrincipal, InRate,  InRate->lineEdit(), InTerm,           InTerm->lineEdit(),
-            Comperiod,   FreqPmt, MTextBox,           MGrid->viewport()};
+// The three number boxes and their handlers. The principal and rate boxes empty before the key
+// filter sees the first key; the period box filters first.
+void MortgageCalc::makeNumberBoxes() {
+    MMODULE& mm = ctx_.mm;
+    principalBox_ = new NumberBox(InPrincipal, mm, ctx_.messages,
+                                  {NumberKind::Decimal, 2, FilterOrder::EmptyFirst});
+    rateBox_ =
+        new NumberBox(InRate, mm, ctx_.messages, {NumberKind::Decimal, 3, FilterOrder::EmptyFirst});
+    periodBox_ =
+        new NumberBox(InTerm, mm, ctx_.messages, {NumberKind::Digits, 0, FilterOrder::FilterFirst});
+    principalBox_->setNext(InRate);
+    rateBox_->setNext(InTerm);
+    periodBox_->setNext(Comperiod);
+    connect(principalBox_, &NumberBox::resetRequested, this, [this] { InPrincipal_KeyPress(); });
+    connect(rateBox_, &NumberBox::resetRequested, this, [this] { InRate_KeyPress(); });
+    connect(periodBox_, &NumberBox::resetRequested, this, [this] { InTerm_KeyPress(); });
+    for (NumberBox* box : {principalBox_, rateBox_})
+        connect(box, &NumberBox::deletePressed, this, [this] { InputBox_KeyDown(); });
+    connect(periodBox_, &NumberBox::leaving, this, [this] { InTerm_Validate(); });
+    principalBox_->setStore(
+        [this](std::optional<double> typed) { return InPrincipal_LostFocus(typed); });
+    rateBox_->setStore([this](std::optional<double> typed) { return InRate_LostFocus(typed); });
+    periodBox_->setStore([this](std::optional<double> typed) { return InTerm_LostFocus(typed); });
 }
 
-// Each box is announced by the caption beside it ("Principal+Interest payment."), so that a
+// The objects whose events the window handles besides the number boxes: the lists (their keys
+// and the wheel), the help panel, and the grid's viewport for its width.
+std::vector<QObject*> MortgageCalc::watchedObjects() const {
+    return {InRate, InTerm, Comperiod, FreqPmt, MTextBox, MGrid->viewport()};
+}
+
+// Each box is announced by the caption beside it ("Principal+Interest payment"), so that a
 // screen reader reads the caption with the value.
 void MortgageCalc::nameBoxesFromCaptions() {
+    principalBox_->setCaption(Label1->text());
+    rateBox_->setCaption(Label2->text());
+    periodBox_->setCaption(Label3->text());
     const std::pair<QLabel*, QWidget*> captioned[] = {
-        {Label1, InPrincipal},  {Label2, InRate},       {Label3, InTerm},      {Label4, Comperiod},
-        {Label5, FreqPmt},      {Label7, InDays},       {Label8, AllPayments}, {Label9, PeriodicR},
-        {Label10, NumPmtsYear}, {Label11, EndMortYear}, {Label12, InMonthPI},  {Label13, TotSavd}};
-    for (const auto& [label, box] : captioned) box->setAccessibleName(label->text().simplified());
-    InRate->lineEdit()->setAccessibleName(InRate->accessibleName());
-    InTerm->lineEdit()->setAccessibleName(InTerm->accessibleName());
-    MGrid->setAccessibleName(QStringLiteral("Schedule"));
-    MTextBox->setAccessibleName(QStringLiteral("Quick help"));
+        {Label4, Comperiod},    {Label5, FreqPmt},    {Label7, InDays},
+        {Label8, AllPayments},  {Label9, PeriodicR},  {Label10, NumPmtsYear},
+        {Label11, EndMortYear}, {Label12, InMonthPI}, {Label13, TotSavd}};
+    for (const auto& [label, box] : captioned) SetAccessibleCaption(box, label->text());
+    SetAccessibleCaption(MGrid, QStringLiteral("Schedule"));
+    SetAccessibleCaption(MTextBox, QStringLiteral("Quick help"));
 }
 
 }  // namespace bw

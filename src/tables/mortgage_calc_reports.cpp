@@ -1,6 +1,5 @@
 // The tables window's print and graph commands: "&Print" and "&Show Graph".
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 
@@ -9,6 +8,7 @@
 #include "reports/qt_printer_backend.h"
 #include "reports/table_printout.h"
 #include "shell/messages.h"
+#include "shell/window_kit.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
@@ -22,7 +22,7 @@ void MortgageCalc::MPrinter_Click() {
     if (!AskPrintHeader(ctx_)) return;
 
     TableWindowTexts texts;
-    texts.periodText = InTerm->currentText().toStdString();
+    texts.periodText = S(InTerm->currentText());
     texts.compoundingText = compoundingText();
     texts.frequencyText = frequencyText();
     texts.boxes.InDays = InDays->text().toStdString();
@@ -34,9 +34,10 @@ void MortgageCalc::MPrinter_Click() {
     texts.boxes.TotSavd = TotSavd->text().toStdString();
 
     Printout printout;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    PrintTable(printout, mm, texts);
-    QApplication::restoreOverrideCursor();
+    {
+        HourglassCursor hourglass;
+        PrintTable(printout, mm, texts);
+    }
     PrintPrintout(printout, ctx_.frame.dialogParent(),
                   mm.TableMode == 2 ? "Personal loan table" : "Mortgage table");
 }

@@ -7,6 +7,7 @@
 
 #include "shell/dialog_font.h"
 #include "shell/input_boxes.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 
@@ -15,24 +16,17 @@ int EntryCharCode(const QKeyEvent* key) {
     return KeyCharCode(key, ControlChars::Drop);
 }
 
-void UseInputColours(QWidget& box) {
-    QPalette palette = box.palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 150));
-    palette.setColor(QPalette::Text, Qt::black);
-    box.setPalette(palette);
-}
-
 PlacedDialog::PlacedDialog(AppContext& ctx, TwipPoint small, TwipPoint large, QWidget* parent)
     : QDialog(parent ? parent : ctx.frame.dialogParent()), ctx_(ctx), small_(small), large_(large) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
     UseDialogFont(*this);
+    EnterPressesButtons(this);
 }
 
 QPoint PlacedDialog::placement() const {
-    const TwipPoint offset = DialogOffset(ctx_.mm.FrameClass, small_, large_);
-    return ctx_.frame.frameOrigin() + QPoint(Px(offset.left), Px(offset.top));
+    return DialogPosition(ctx_.frame, DialogOffset(ctx_.mm.FrameClass, small_, large_));
 }
 
 void PlacedDialog::showEvent(QShowEvent* event) {
@@ -46,13 +40,12 @@ void PlacedDialog::changeEvent(QEvent* event) {
 }
 
 void PlacedDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter reaches a dialog only when no button has the focus (EnterPressesButtons takes it
+    // there): it closes nothing, and neither does Escape.
     switch (event->key()) {
         case Qt::Key_Escape:
-            event->accept();
-            return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
             event->accept();
             return;
         default:

@@ -18,7 +18,7 @@
 #include "shell/mdi_container.h"
 #include "shell/messages.h"
 #include "shell/ms_grid.h"
-#include "support/gui_drive.h"
+#include "support/window_context.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
@@ -63,8 +63,8 @@ TEST_F(MortgageCalcTest, LoadsTheModesStartTextsAndNamesItsBoxes) {
     EXPECT_EQ(w.Comperiod->currentText(), "   Semiannual");
     EXPECT_EQ(cell(0, 0), " Year Number");
     EXPECT_TRUE(w.Option2->isChecked());
-    EXPECT_EQ(w.InPrincipal->accessibleName(), "Principal amount of the loan.");
-    EXPECT_EQ(w.InMonthPI->accessibleName(), "Principal+Interest payment.");
+    EXPECT_EQ(w.InPrincipal->accessibleName(), "Principal amount of the loan");
+    EXPECT_EQ(w.InMonthPI->accessibleName(), "Principal+Interest payment");
 }
 
 TEST_F(MortgageCalcTest, TypedPrincipalIsStoredAndShownOnLeaving) {

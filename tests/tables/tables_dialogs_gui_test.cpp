@@ -12,7 +12,7 @@
 #include "shell/dates.h"
 #include "shell/messages.h"
 #include "shell/ms_grid.h"
-#include "support/gui_drive.h"
+#include "support/window_context.h"
 #include "tables/m_sel_term.h"
 #include "tables/mort_date_input.h"
 #include "tables/mort_irf_table.h"

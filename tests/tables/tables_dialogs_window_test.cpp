@@ -13,8 +13,7 @@
 #include <memory>
 
 #include "shell/ms_grid.h"
-#include "support/gui_drive.h"
-#include "support/modal_driver.h"
+#include "support/window_context.h"
 #include "tables/m_sel_term.h"
 #include "tables/mort_date_input.h"
 #include "tables/mort_irf_table.h"
