@@ -134,6 +134,26 @@ TEST_F(MortgageCalcTest, TermLongerThanTheScheduleResetsToAllYears) {
     EXPECT_EQ(port.messages, std::vector<int>{Msg::TermReset});
     EXPECT_EQ(mm.DisplayTerm, 0);
     EXPECT_TRUE(noResults());
+    // The window now waits for an edit; boxes passed through untouched keep their values.
+    mm.PrePayCount = 1;
+    for (QWidget* box : {static_cast<QWidget*>(w.InPrincipal), static_cast<QWidget*>(w.InTerm)}) {
+        mm.TypingFlag = 1;
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    EXPECT_EQ(mm.LoanInputs[1], 100000);
+    EXPECT_EQ(mm.LoanInputs[3], 25);
+    EXPECT_EQ(mm.PrePayCount, 1);
+}
+
+TEST_F(MortgageCalcTest, AListEntryPickedIsTakenOnLeaving) {
+    MortgageCalc& w = open(1);
+    w.InRate->setFocus(Qt::TabFocusReason);
+    w.InRate->setCurrentIndex(0);
+    emit w.InRate->activated(0);
+    clickCalculate();
+    EXPECT_EQ(mm.LoanInputs[2], 6);
+    EXPECT_EQ(w.InRate->currentText(), "         6.000%");
 }
 
 TEST_F(MortgageCalcTest, TheWheelTurnsOnlyAListThatHasTheFocus) {
