@@ -138,6 +138,7 @@ TEST_F(DialogsTest, DialogsPlaceThemselvesFromTheFrame) {
 TEST_F(DialogsTest, Pictures) {
     const QString dir = qEnvironmentVariable("BW_SCREENSHOT_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "BW_SCREENSHOT_DIR not set";
+    for (int y = 1; y <= 25; ++y) mm.PrePayTable[y][1] = Money::fromDouble(y);
     mm.PrePayTable[2][2] = Money::fromDouble(5000);
     mm.DaysOption = 4;
     mm.DaysInYear = 364.5f;
