@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "shell/messages.h"
+
 namespace bw {
 
 namespace {
@@ -59,7 +61,7 @@ void MSelTerm::TermPeriod_Click(int index) {
 void MSelTerm::MTermExit_Click() {
     MMODULE& mm = ctx_.mm;
     if (TermTooLong(mm.LoanInputs[3], mm.DisplayTerm)) {
-        ctx_.messages.showMessage(34);
+        ctx_.messages.showMessage(Msg::TermReset);
         TermPeriod[0]->setChecked(true);
         mm.TypingFlag = 0;
         return;

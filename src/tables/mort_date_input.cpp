@@ -10,6 +10,10 @@
 #include <QVBoxLayout>
 
 #include "shell/dates.h"
+#include "shell/input_boxes.h"
+#include "shell/key_filters.h"
+#include "shell/messages.h"
+#include "shell/window_kit.h"
 #include "tables/term_and_date.h"
 
 namespace bw {
@@ -35,10 +39,9 @@ MortDateInput::MortDateInput(AppContext& ctx, QWidget* parent)
     InDate->setAlignment(Qt::AlignCenter);
     InDate->setFixedWidth(Px(1800));
     InDate->setContextMenuPolicy(Qt::NoContextMenu);
-    QPalette yellow = InDate->palette();
-    yellow.setColor(QPalette::Base, QColor(255, 255, 0));
-    yellow.setColor(QPalette::Text, Qt::black);
-    InDate->setPalette(yellow);
+    InDate->setAcceptDrops(false);
+    SetAccessibleCaption(InDate, Label1->text());
+    SetBackground(InDate, colours::kInput);
     InDate->installEventFilter(this);
 
     OkExit = new QPushButton("&OK", this);
@@ -70,7 +73,7 @@ void MortDateInput::Form_Load() {
 
 bool MortDateInput::InDate_KeyPress(int keyCode) {
     MMODULE& mm = ctx_.mm;
-    if (keyCode == 13) {
+    if (keyCode == kKeyEnter) {
         OkExit->setFocus(Qt::TabFocusReason);
         return false;
     }
@@ -90,7 +93,7 @@ bool MortDateInput::InDate_LostFocus() {
         InDate->setText(QString::fromStdString(*date));
     } else {
         ok = false;
-        ctx_.messages.showMessage(10);
+        ctx_.messages.showMessage(Msg::BadDate);
         InDate->setText(QString::fromStdString(FirstPayDateBoxText(mm.FirstPayDate)));
         InDate->setFocus();
         InDate->selectAll();
@@ -128,19 +131,10 @@ void MortDateInput::reject() {
 bool MortDateInput::eventFilter(QObject* watched, QEvent* event) {
     if (watched == InDate) {
         if (event->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            int code = 0;
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                code = 13;
-            else if (key->key() == Qt::Key_Backspace)
-                code = 8;
-            else if (key->key() == Qt::Key_Delete)
-                code = 127;
-            else if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-                     key->key() == Qt::Key_Escape)
-                code = 0;  // moving between controls, or nothing: not typed into the box
-            else if (!key->text().isEmpty())
-                code = key->text().at(0).unicode();
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (RefusePaste(key, ctx_.messages)) return true;
+            // Keys that type nothing (Tab, Escape, Ctrl+C, arrows) never empty the box.
+            const int code = EntryCharCode(key);
             if (code != 0 && !InDate_KeyPress(code)) return true;
         } else if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();

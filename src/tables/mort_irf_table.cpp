@@ -9,7 +9,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "shell/input_boxes.h"
 #include "shell/key_filters.h"
+#include "shell/messages.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 
@@ -17,26 +20,6 @@ namespace {
 constexpr TwipPoint kSmallOffset{3200, 1730};
 constexpr TwipPoint kLargeOffset{4300, 2770};
 
-// The character code a key press stands for; 0 for keys that type nothing (arrows, Home...).
-int CharCode(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Backspace:
-            return kKeyBackspace;
-        case Qt::Key_Delete:
-            return kKeyDelete;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return kKeyEnter;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Escape:
-            return 0;  // moving between controls, or nothing: not typed into the box
-        default:
-            break;
-    }
-    const QString text = event->text();
-    return text.isEmpty() ? 0 : text.at(0).unicode();
-}
 }  // namespace
 
 MortIRFTable::MortIRFTable(AppContext& ctx, QWidget* parent)
@@ -65,10 +48,9 @@ MortIRFTable::MortIRFTable(AppContext& ctx, QWidget* parent)
     InIRFDays->setAlignment(Qt::AlignRight);
     InIRFDays->setFixedWidth(Px(1100));
     InIRFDays->setContextMenuPolicy(Qt::NoContextMenu);
-    QPalette yellow = InIRFDays->palette();
-    yellow.setColor(QPalette::Base, QColor(255, 255, 0));
-    yellow.setColor(QPalette::Text, Qt::black);
-    InIRFDays->setPalette(yellow);
+    InIRFDays->setAcceptDrops(false);
+    SetAccessibleCaption(InIRFDays, Label2->text());
+    SetBackground(InIRFDays, colours::kInput);
     InIRFDays->installEventFilter(this);
 
     Label1 = new QLabel(this);
@@ -146,8 +128,8 @@ bool MortIRFTable::InIRFDays_KeyPress(int keyCode) {
         InIRFDays->clear();
         mm.TypingFlag = 1;
     }
-    mm.KeyBoxText = InIRFDays->text().toStdString();
-    const KeyVerdict verdict = DecimalKeyFilter(keyCode, mm.KeyBoxText, mm.DecimalsAllowed);
+    std::int16_t decimals = 2;
+    const KeyVerdict verdict = DecimalKeyFilter(keyCode, InIRFDays->text().toStdString(), decimals);
     if (verdict.beep) ctx_.messages.beep();
     return verdict.key != 0;
 }
@@ -166,7 +148,7 @@ void MortIRFTable::ExitMort_Click() {
         InIRFDays_LostFocus();  // a count still being typed (the button pressed by its key)
         const auto setting = AcceptTypedDays(InIRFDays->text().trimmed().isEmpty(), mm.DaysInYear);
         if (!setting) {
-            ctx_.messages.showMessage(19);
+            ctx_.messages.showMessage(Msg::DaysRange);
             return;
         }
         mm.DaysInYear = setting->daysInYear;
@@ -192,7 +174,9 @@ bool MortIRFTable::eventFilter(QObject* watched, QEvent* event) {
                 if (InIRFDays->isEnabled()) InIRFDays_Click();
                 break;
             case QEvent::KeyPress: {
-                const int code = CharCode(static_cast<QKeyEvent*>(event));
+                const auto* key = static_cast<QKeyEvent*>(event);
+                if (RefusePaste(key, ctx_.messages)) return true;
+                const int code = EntryCharCode(key);
                 if (code != 0 && !InIRFDays_KeyPress(code)) return true;
                 break;
             }

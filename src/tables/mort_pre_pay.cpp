@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ms_grid.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 
@@ -26,6 +27,7 @@ MortPrePay::MortPrePay(AppContext& ctx, QWidget* parent)
 
     PGrid = new MSGrid(this);
     PGrid->setObjectName("PGrid");
+    SetAccessibleCaption(PGrid, "Additional payments");
 
     Label2 = new QLabel(" Apply to   Month", this);
     Label2->setObjectName("Label2");

@@ -2,15 +2,19 @@
 // The tables window: mortgage tables (TableMode 1) or personal loan tables (TableMode 2). Inputs
 // in yellow boxes, results in white boxes and the schedule grid, quick help over the grid.
 //
-// The handlers are split over four files, one owner each:
-//   mortgage_calc.cpp          inputs, keyboard protocol, reset, calculate, grid, quick help, exit
+// The window is split over six files:
+//   mortgage_calc_form.cpp     the controls, their layout and wiring, the grid's columns
+//   mortgage_calc.cpp          loading, reset, calculate, grid, quick help, exit
+//   mortgage_calc_inputs.cpp   the boxes' and lists' keyboard protocol, their values, view options
 //   mortgage_calc_dialogs.cpp  MAddPrePay, MShowIRF, MTerm, MDateNumber
 //   mortgage_calc_files.cpp    MLoadFile, MSaveFile
 //   mortgage_calc_reports.cpp  MPrinter, MGraphs
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/app_context.h"
 #include "tables/amortization_engine.h"
@@ -26,6 +30,7 @@ class QRadioButton;
 namespace bw {
 
 class MSGrid;
+class NumberBox;
 
 class MortgageCalc : public QWidget {
     Q_OBJECT
@@ -115,33 +120,39 @@ class MortgageCalc : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // Window set-up.
+    // Window set-up (mortgage_calc_form.cpp, with the grid's and captions' set-up).
     void buildControls();
+    void makeNumberBoxes();
+    void nameBoxesFromCaptions();
+    std::vector<QObject*> watchedObjects() const;
     void Form_Load();
     void setUpGrid();
     void fitGridColumns();
     void fitCaptions();
 
-    // Keyboard protocol. Key handlers take the character code and return true when the key is
-    // discarded.
-    bool InPrincipal_KeyPress(int keyAscii);
-    void InPrincipal_GotFocus();
-    void InPrincipal_LostFocus();
-    bool InRate_KeyPress(int keyAscii);
-    void InRate_LostFocus();
+    // The number boxes' handlers, connected to their NumberBox (mortgage_calc_inputs.cpp).
+    // _KeyPress: the first key of an untouched box emptied it; _LostFocus: the box is left with
+    // TypingFlag 1 (`typed` holds the number typed, nothing when the box was left as shown),
+    // stores the value and gives the text to show.
+    void InPrincipal_KeyPress();
+    QString InPrincipal_LostFocus(std::optional<double> typed);
+    void InRate_KeyPress();
+    QString InRate_LostFocus(std::optional<double> typed);
     void InRate_Click();
-    bool InTerm_KeyPress(int keyAscii);
-    void InTerm_LostFocus();
+    void InTerm_KeyPress();
+    void InTerm_Validate();  // every time the period box is left: its limit
+    QString InTerm_LostFocus(std::optional<double> typed);
     void InTerm_Click();
+    void InputBox_KeyDown();  // Delete in InPrincipal or InRate
+    void commitPendingInput();
+
+    // The lists and the help panel: key handlers take the character code and return true when
+    // the key is discarded.
     bool Comperiod_KeyPress(int keyAscii);
     void Comperiod_Click();
     bool FreqPmt_KeyPress(int keyAscii);
     void FreqPmt_Click();
     bool MTextBox_KeyPress(int keyAscii);
-    void InputBox_KeyDown(int keyCode);  // Delete in InPrincipal or InRate
-    void InputBox_Edited();              // text changed by other means than a typed key
-    void commitPendingInput();
-    void leaveBox(QObject* box);  // runs the lost-focus handler of InPrincipal, InRate or InTerm
 
     // Commands.
     void Option1_Click();
@@ -179,8 +190,10 @@ class MortgageCalc : public QWidget {
     ScheduleTexts lastTexts_;
     bool hasResult_ = false;
     std::int16_t lastPaymentsPerYear_ = 12;
-    bool exiting_ = false;      // "E&xit to Menu" has run: focus events are no longer handled
-    bool inLostFocus_ = false;  // a lost-focus handler is running (it may show a message)
+    bool exiting_ = false;  // "E&xit to Menu" has run: focus events are no longer handled
+    NumberBox* principalBox_ = nullptr;
+    NumberBox* rateBox_ = nullptr;
+    NumberBox* periodBox_ = nullptr;
 };
 
 }  // namespace bw

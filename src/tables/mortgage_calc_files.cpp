@@ -1,23 +1,18 @@
 // The tables window's file commands: "&Open File" and "Sa&ve File". A table file holds the
 // inputs, options and additional payments; the schedule is calculated again after opening.
 
-#include <QApplication>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <optional>
 
 #include "files/file_info.h"
 #include "files/table_file.h"
+#include "shell/messages.h"
+#include "shell/window_kit.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
 namespace {
-
-// Bad file name messages of the two kinds.
-constexpr int kBadMortgageName = 14;
-constexpr int kBadLoanName = 25;
-constexpr int kNoRecords = 15;
-constexpr int kWrongFormat = 13;
 
 // The window as the frame shows it: its MDI sub-window when it has one.
 QWidget* OuterWindow(QWidget* window) {
@@ -37,25 +32,23 @@ void MortgageCalc::MLoadFile_Click() {
     outer->hide();
     mm.FileKind = mm.TableMode;
     mm.DialogFileName = LastFileOfKind(mm, mm.TableMode);
+    bool chosen = false;
     {
         FileInfo dialog(ctx_, ctx_.frame.dialogParent());
         dialog.PrepareForOpening();
-        dialog.exec();
+        chosen = dialog.exec() == QDialog::Accepted;
     }
-    // 2. Cancelled.
-    if (mm.FileKind == FileInfo::kCancelled) {
-        mm.FileKind = 0;
-    } else {
+    // 2. Cancelled: nothing changes.
+    if (chosen) {
         // 3. The whole file is read and checked before anything of the window changes.
         std::optional<TableFile> file;
         {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            HourglassCursor hourglass;
             file = ReadTableFile(mm.DialogFolder + mm.DialogFileName);
-            QApplication::restoreOverrideCursor();
         }
         // A table of the other kind (a renamed file) is not one of this window's.
         if (!file || file->tableMode != mm.TableMode) {
-            ctx_.messages.showMessage(kWrongFormat);
+            ctx_.messages.showMessage(Msg::FileNotFound);
             // The name that failed is forgotten: the loan file's in loan mode, so that a bad
             // loan file never costs the mortgage file's name.
             LastFileOfKind(mm, mm.TableMode).clear();
@@ -73,9 +66,8 @@ void MortgageCalc::MLoadFile_Click() {
             MDateNumber->setText(mm.DateMode == 1 ? "&View payment No." : "&View payment date");
             // 8. The row view, with the option's own click handling.
             selectRowView(mm.RowView);
-            // 10.
-            if (mm.FileKind == 1 || mm.FileKind == 2)
-                LastFileOfKind(mm, mm.FileKind) = mm.DialogFileName;
+            // 10. The name is remembered for this window's kind of table.
+            LastFileOfKind(mm, mm.TableMode) = mm.DialogFileName;
             // 11.
             calculate();
         }
@@ -92,26 +84,27 @@ void MortgageCalc::MSaveFile_Click() {
     // 1.
     outer->hide();
     if (mm.ResultRowCount == 0) {
-        ctx_.messages.showMessage(kNoRecords);
+        ctx_.messages.showMessage(Msg::NoRecordsToSave);
     } else {
         // 2.
         mm.FileKind = mm.TableMode;
         mm.DialogFileName = LastFileOfKind(mm, mm.TableMode);
+        bool chosen = false;
         {
             FileInfo dialog(ctx_, ctx_.frame.dialogParent());
             dialog.PrepareForSaving();
-            dialog.exec();
+            chosen = dialog.exec() == QDialog::Accepted;
         }
         // 3.
-        if (mm.FileKind != FileInfo::kCancelled && !mm.DialogFileName.empty()) {
+        if (chosen && !mm.DialogFileName.empty()) {
             // 4. Written beside the old file and renamed over it: a failed save keeps the old one.
             const TableFile file = CaptureTableFile(mm, compoundingText(), frequencyText());
             if (WriteTableFile(mm.DialogFolder + mm.DialogFileName, file)) {
                 // 5.
-                if (mm.FileKind == 1 || mm.FileKind == 2)
-                    LastFileOfKind(mm, mm.FileKind) = mm.DialogFileName;
+                LastFileOfKind(mm, mm.TableMode) = mm.DialogFileName;
             } else {
-                ctx_.messages.showMessage(mm.FileKind == 2 ? kBadLoanName : kBadMortgageName);
+                ctx_.messages.showMessage(mm.TableMode == 2 ? Msg::BadLoanName
+                                                            : Msg::BadMortgageName);
             }
         }
     }

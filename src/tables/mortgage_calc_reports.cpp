@@ -1,6 +1,5 @@
 // The tables window's print and graph commands: "&Print" and "&Show Graph".
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 
@@ -8,6 +7,8 @@
 #include "reports/printer_header_input.h"
 #include "reports/qt_printer_backend.h"
 #include "reports/table_printout.h"
+#include "shell/messages.h"
+#include "shell/window_kit.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
@@ -15,13 +16,13 @@ namespace bw {
 void MortgageCalc::MPrinter_Click() {
     MMODULE& mm = ctx_.mm;
     if (mm.ResultRowCount == 0) {
-        ctx_.messages.showMessage(1);  // "No data to print. Calculate."
+        ctx_.messages.showMessage(Msg::NoDataToPrint);
         return;
     }
     if (!AskPrintHeader(ctx_)) return;
 
     TableWindowTexts texts;
-    texts.periodText = InTerm->currentText().toStdString();
+    texts.periodText = S(InTerm->currentText());
     texts.compoundingText = compoundingText();
     texts.frequencyText = frequencyText();
     texts.boxes.InDays = InDays->text().toStdString();
@@ -33,9 +34,10 @@ void MortgageCalc::MPrinter_Click() {
     texts.boxes.TotSavd = TotSavd->text().toStdString();
 
     Printout printout;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    PrintTable(printout, mm, texts);
-    QApplication::restoreOverrideCursor();
+    {
+        HourglassCursor hourglass;
+        PrintTable(printout, mm, texts);
+    }
     PrintPrintout(printout, ctx_.frame.dialogParent(),
                   mm.TableMode == 2 ? "Personal loan table" : "Mortgage table");
 }
@@ -43,7 +45,7 @@ void MortgageCalc::MPrinter_Click() {
 void MortgageCalc::MGraphs_Click() {
     MMODULE& mm = ctx_.mm;
     if (mm.ResultRowCount == 0) {
-        ctx_.messages.showMessage(7);  // "No Data to work with. Calculate."
+        ctx_.messages.showMessage(Msg::NoDataToWorkWith);
         return;
     }
     mm.GraphCaller = 4;

@@ -6,8 +6,15 @@
 #include <QShowEvent>
 
 #include "shell/dialog_font.h"
+#include "shell/input_boxes.h"
+#include "shell/window_kit.h"
 
 namespace bw {
+
+int EntryCharCode(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return 0;
+    return KeyCharCode(key, ControlChars::Drop);
+}
 
 PlacedDialog::PlacedDialog(AppContext& ctx, TwipPoint small, TwipPoint large, QWidget* parent)
     : QDialog(parent ? parent : ctx.frame.dialogParent()), ctx_(ctx), small_(small), large_(large) {
@@ -15,11 +22,11 @@ PlacedDialog::PlacedDialog(AppContext& ctx, TwipPoint small, TwipPoint large, QW
                    Qt::WindowCloseButtonHint);
     setModal(true);
     UseDialogFont(*this);
+    EnterPressesButtons(this);
 }
 
 QPoint PlacedDialog::placement() const {
-    const TwipPoint offset = DialogOffset(ctx_.mm.FrameClass, small_, large_);
-    return ctx_.frame.frameOrigin() + QPoint(Px(offset.left), Px(offset.top));
+    return DialogPosition(ctx_.frame, DialogOffset(ctx_.mm.FrameClass, small_, large_));
 }
 
 void PlacedDialog::showEvent(QShowEvent* event) {
@@ -33,13 +40,12 @@ void PlacedDialog::changeEvent(QEvent* event) {
 }
 
 void PlacedDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter reaches a dialog only when no button has the focus (EnterPressesButtons takes it
+    // there): it closes nothing, and neither does Escape.
     switch (event->key()) {
         case Qt::Key_Escape:
-            event->accept();
-            return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
             event->accept();
             return;
         default:

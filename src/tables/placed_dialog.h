@@ -1,7 +1,7 @@
 #pragma once
 // The base of the tables dialogs: a fixed-size modal dialog that places itself at its own
 // offsets from the frame each time it is activated, and handles Enter and Escape the way the
-// program's dialogs do (Enter presses only a button that has the focus; Escape does nothing).
+// program's dialogs do (Enter presses the button that has the focus; Escape does nothing).
 
 #include <QDialog>
 
@@ -13,6 +13,10 @@ class QShowEvent;
 class QEvent;
 
 namespace bw {
+
+// The character code a key press types into a box; 0 for keys that type nothing: Tab, Delete,
+// arrows, Escape and other control characters, and shortcuts held with Ctrl (Ctrl+C, Ctrl+A).
+int EntryCharCode(const QKeyEvent* key);
 
 class PlacedDialog : public QDialog {
     Q_OBJECT

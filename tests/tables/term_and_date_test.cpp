@@ -9,11 +9,24 @@
 namespace bw {
 namespace {
 
-// The options and the check of "E&xit" are tested through the dialog; these are the edges.
-TEST(TermChoice, StrangeTermsAndMonthlyPeriods) {
-    EXPECT_EQ(TermOptionForTerm(7), 0);  // a term no option offers, as a damaged file may hold it
+TEST(TermChoice, OptionsCaptionsAndTerms) {
+    const char* captions[] = {"All Years", "1 Year",  "2 Years", "3 Years",
+                              "4 Years",   "5 Years", "10 Years"};
+    const std::int16_t terms[] = {0, 1, 2, 3, 4, 5, 10};
+    for (int i = 0; i < kTermOptions; ++i) {
+        EXPECT_EQ(TermOptionCaption(i), captions[i]);
+        EXPECT_EQ(TermForOption(i), terms[i]);
+        EXPECT_EQ(TermOptionForTerm(terms[i]), i);
+    }
+    // Terms no option offers, as a damaged file may hold them, show "All Years".
+    EXPECT_EQ(TermOptionForTerm(7), 0);
     EXPECT_EQ(TermOptionForTerm(-2), 0);
+}
+
+TEST(TermChoice, ATermLongerThanThePeriodIsRefused) {
+    EXPECT_TRUE(TermTooLong(3, 5));
     EXPECT_TRUE(TermTooLong(4.5, 5));  // a 54-month loan
+    EXPECT_FALSE(TermTooLong(3, 3));   // equal is accepted
     EXPECT_FALSE(TermTooLong(25, 10));
     EXPECT_FALSE(TermTooLong(0, 0));
 }
