@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "afford/afford_mapping.h"
 #include "afford/affordability_solver.h"
 #include "shell/app_context.h"
 
@@ -31,11 +32,9 @@ class MortFindFactor : public QWidget {
     ~MortFindFactor() override;
 
     // MFValues (entries 1 to 4) and the two rates of the last calculation.
-    const MFValueArray& values() const { return MFValues; }
-    double monthlyRate() const { return MFMonthlyRate; }
-    double periodRate() const { return MFPeriodRate; }
-    // The last calculation's figures (for tests and the command line's twin).
-    const AffordResult& lastResult() const { return last_; }
+    const MFValueArray& values() const { return own_.MFValues; }
+    double monthlyRate() const { return own_.MFMonthlyRate; }
+    double periodRate() const { return own_.MFPeriodRate; }
 
     // The calculation (the "&Calculate" button).
     void MFCalc_Click();
@@ -90,8 +89,11 @@ class MortFindFactor : public QWidget {
 
   private:
     void Form_Load();
-    void buildControls();
+    void buildControls();  // in mort_find_factor_form.cpp
     void recolour();
+    QLineEdit* boxOf(AffordBox box) const;
+    AffordBox boxKind(const QLineEdit* box) const;
+    void showResult(const AffordResult& result);
 
     void MFPaymentOpt_Click();
     void MFPrincipalOpt_Click();
@@ -110,10 +112,7 @@ class MortFindFactor : public QWidget {
     QWidget* nextAfterEnter(QObject* control) const;
 
     AppContext& ctx_;
-    MFValueArray MFValues{};
-    double MFMonthlyRate = 0;
-    double MFPeriodRate = 0;
-    AffordResult last_;
+    AffordWindowValues own_;
 };
 
 }  // namespace bw
