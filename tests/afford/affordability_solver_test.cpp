@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -58,74 +59,52 @@ TEST(MFSetRates, CompoundingAndFrequencyTables) {
 }
 
 TEST(MFCalc, WorkedFigures) {
-    struct Row {
-        const char* name;
-        AffordInput in;
-        const char *solved, *total, *perYear, *years, *each, *saved, *paid, *days;
-    };
-    AffordInput semiannual = Input(AffordSolve::Payment, 100000, 0);
-    semiannual.compounding = kComp[3];
-    AffordInput euro = Input(AffordSolve::Payment, 100000, 0);
-    euro.currencySymbol = "EUR";
-    euro.frequency = kFreq[2];
-    euro.daysInYear = 363;  // fewer periods: equal yearly amounts cost more than monthly ones
-    euro.biWeeklyPeriods = 25.92857143;
-    AffordInput longer = Input(AffordSolve::Payment, 1e9, 0);
-    longer.frequency = kFreq[4];
-    const auto withFreq = [](std::size_t f, float days = 365) {
+    const auto with = [](std::size_t freq, float days = 365, std::size_t comp = 0) {
         AffordInput in = Input(AffordSolve::Payment, 100000, 0);
-        in.frequency = kFreq[f];
+        in.frequency = kFreq[freq];
+        in.compounding = kComp[comp];
         in.daysInYear = days;
         in.biWeeklyPeriods = days / 14.0;
         in.weeklyPeriods = days / 7.0;
         return in;
     };
-    const Row rows[] = {
-        {"window defaults", Input(AffordSolve::Payment, 100000, 0), "$675.21", " $102,562.14", "12",
-         "25.00", "$675.21", "$.00", "$102,562.14", "Normal"},
-        {"biweekly accelerated", withFreq(4), "$675.21", " $102,562.14", "26", "20.68", "$337.60",
-         "$21,004.87", "$81,557.27", "365"},
-        {"two weeks", withFreq(2), "$675.21", nullptr, "26", "24.81", "$311.63", "$1,557.45",
-         "$101,004.70", "365"},
-        {"semimonthly", withFreq(1, 364), "$675.21", nullptr, "24", nullptr, "$337.60", nullptr,
-         nullptr, "Normal"},
-        {"one week, 365.25 days", withFreq(3, 365.25f), nullptr, nullptr, "52", nullptr, "$155.82",
-         nullptr, nullptr, "365.25"},
-        {"weekly accelerated, 364.5 days", withFreq(5, 364.5f), nullptr, nullptr, "52", nullptr,
-         "$168.80", nullptr, nullptr, "364.5"},
-        {"two weeks, 364 days", withFreq(2, 364), nullptr, nullptr, nullptr, nullptr, nullptr,
-         nullptr, nullptr, "364"},
-        {"semiannual compounding", semiannual, "$669.82", nullptr, nullptr, nullptr, nullptr,
-         nullptr, nullptr, nullptr},
-        {"principal from a typed payment", Input(AffordSolve::Principal, 0, 675.21), "$100,000.42",
-         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
-        {"years", Input(AffordSolve::Years, 100000, 700), "22.93", nullptr, nullptr, "22.93",
-         "$700.00", nullptr, nullptr, nullptr},
-        {"amounts longer than their boxes", longer, "$6,752,071.46", "$1,025,621,439.35", nullptr,
-         nullptr, nullptr, nullptr, nullptr, nullptr},
-        {"foreign symbol, negative saving", euro, "EUR675.21", nullptr, nullptr, nullptr, nullptr,
-         "EUR-102.50", "EUR102,664.65", "363"},
+    AffordInput euro = with(2, 363);  // fewer periods: equal yearly amounts cost more interest
+    euro.currencySymbol = "EUR";
+    AffordInput longer = with(4);
+    longer.values[kMFPrincipal] = 1e9;
+    // The solved box, TotalPmts, MFNumPmts, MFNumYrs, MFPIPmt, MFTotIntSaved, MFTotIntPaid and
+    // MFDaysinYear, without their leading blanks; nullptr: not checked.
+    const std::pair<AffordInput, std::array<const char*, 8>> rows[] = {
+        {with(0),
+         {"$675.21", "$102,562.14", "12", "25.00", "$675.21", "$.00", "$102,562.14", "Normal"}},
+        {with(4),
+         {"$675.21", "$102,562.14", "26", "20.68", "$337.60", "$21,004.87", "$81,557.27", "365"}},
+        {with(2), {"$675.21", 0, "26", "24.81", "$311.63", "$1,557.45", "$101,004.70", "365"}},
+        {with(1, 364), {0, 0, "24", 0, "$337.60", 0, 0, "Normal"}},
+        {with(3, 365.25f), {0, 0, "52", 0, "$155.82", 0, 0, "365.25"}},
+        {with(5, 364.5f), {0, 0, "52", 0, "$168.80", 0, 0, "364.5"}},
+        {with(2, 364), {0, 0, 0, 0, 0, 0, 0, "364"}},
+        {with(0, 365, 3), {"$669.82"}},  // semiannual compounding
+        {Input(AffordSolve::Principal, 0, 675.21), {"$100,000.42"}},
+        {Input(AffordSolve::Years, 100000, 700), {"22.93", 0, 0, "22.93", "$700.00"}},
+        {longer, {"$6,752,071.46", "$1,025,621,439.35"}},  // longer than their boxes: whole
+        {euro, {"EUR675.21", 0, 0, 0, 0, "EUR-102.50", "EUR102,664.65", "363"}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const AffordResult r = MFCalc(row.in);
+    for (const auto& [in, boxes] : rows) {
+        SCOPED_TRACE(in.frequency + " " + std::to_string(in.daysInYear));
+        const AffordResult r = MFCalc(in);
         ASSERT_FALSE(r.failed);
         EXPECT_EQ(r.message, "");
-        const auto check = [](const std::string& box, const char* text, int width) {
-            // An amount longer than its box is shown whole.
-            if (text == nullptr) return;
-            const std::string t = text;
-            EXPECT_EQ(box, static_cast<int>(t.size()) > width ? t : Pad(t, width));
-        };
-        check(r.solvedBox, row.solved, 16);
-        check(r.TotalPmts, row.total, 12);
-        check(r.MFNumPmts, row.perYear, 8);
-        check(r.MFNumYrs, row.years, 16);
-        check(r.MFPIPmt, row.each, 16);
-        check(r.MFTotIntSaved, row.saved, row.in.frequency == kFreq[0] ? 18 : 16);
-        check(r.MFTotIntPaid, row.paid, 16);
-        if (row.days) {
-            EXPECT_EQ(r.MFDaysinYear, row.days);
+        const int saved = in.frequency == kFreq[0] ? 18 : 16;
+        const std::pair<std::string, int> shown[] = {{r.solvedBox, 16},    {r.TotalPmts, 12},
+                                                     {r.MFNumPmts, 8},     {r.MFNumYrs, 16},
+                                                     {r.MFPIPmt, 16},      {r.MFTotIntSaved, saved},
+                                                     {r.MFTotIntPaid, 16}, {*r.MFDaysinYear, 0}};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (boxes[i] == nullptr) continue;
+            const std::string text = boxes[i];
+            const auto& [box, width] = shown[i];
+            EXPECT_EQ(box, static_cast<int>(text.size()) > width ? text : Pad(text, width)) << i;
         }
         EXPECT_NEAR(r.interestSaved, r.totalInterest - r.totalInterestPaid, 1e-6);
     }
