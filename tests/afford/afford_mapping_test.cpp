@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "afford/afford_mapping.h"
 #include "shell/number_format.h"
@@ -11,37 +12,28 @@ namespace bw {
 namespace {
 
 TEST(AffordOpen, StartValuesAndDaysInYear) {
-    struct Row {
-        int defaultCompounding;
-        const char* compounding;
-        const char* payment;
-    };
-    // The monthly payment of 100,000 at 6.5 % over 25 years for each compounding.
-    const Row rows[] = {{0, "      Monthly", "$675.21"},
-                        {3, "   Semiannual", "$669.82"},
-                        {4, "       Annual", "$663.63"},
-                        {5, "      Monthly", "$675.21"},
-                        {-1, "      Monthly", "$675.21"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.defaultCompounding);
+    // The monthly payment of 100,000 at 6.5 % over 25 years for each compounding setting.
+    const std::tuple<int, const char*, const char*> rows[] = {{0, "      Monthly", "$675.21"},
+                                                              {3, "   Semiannual", "$669.82"},
+                                                              {4, "       Annual", "$663.63"},
+                                                              {5, "      Monthly", "$675.21"},
+                                                              {-1, "      Monthly", "$675.21"}};
+    for (const auto& [setting, compounding, payment] : rows) {
+        SCOPED_TRACE(setting);
         MMODULE mm;
+        mm.DefaultCompounding = static_cast<std::int16_t>(setting);
         mm.CurrencySymbol = "$";
-        mm.DefaultCompounding = static_cast<std::int16_t>(row.defaultCompounding);
-        mm.DaysOption = 2;
+        mm.DaysOption = mm.TypingFlag = mm.HelpShown = 2;
         mm.DaysInYear = 364;
-        mm.BiWeeklyPeriods = 26;
-        mm.WeeklyPeriods = 52;
-        mm.TypingFlag = mm.HelpShown = 1;
+        mm.BiWeeklyPeriods = mm.WeeklyPeriods = 26;
         const AffordWindowValues own = AffordOpen(mm);
-        EXPECT_EQ(own.compounding, row.compounding);
+        EXPECT_EQ(own.compounding, compounding);
         EXPECT_EQ(own.MFValues, MFValueArray({0, 100000, 6.5, 25, 0}));
-        EXPECT_EQ(mm.DaysOption, 1);
-        EXPECT_EQ(mm.DaysInYear, 365.0f);
-        EXPECT_EQ(mm.BiWeeklyPeriods, 26.07142857);
-        EXPECT_EQ(mm.WeeklyPeriods, 52.14285714);
-        EXPECT_EQ(mm.TypingFlag, 0);
-        EXPECT_EQ(mm.HelpShown, 0);
-        EXPECT_EQ(MFCalc(AffordPendingInput(mm, own)).solvedBox, RightAlign(row.payment, 16));
+        EXPECT_EQ(std::tie(mm.DaysOption, mm.DaysInYear, mm.TypingFlag, mm.HelpShown),
+                  std::make_tuple(1, 365.0f, 0, 0));
+        EXPECT_EQ(std::make_pair(mm.BiWeeklyPeriods, mm.WeeklyPeriods),
+                  std::make_pair(26.07142857, 52.14285714));
+        EXPECT_EQ(MFCalc(AffordPendingInput(mm, own)).solvedBox, RightAlign(payment, 16));
     }
     EXPECT_EQ(AffordStartText(AffordBox::Principal, "$"), "   $100,000.00");
     EXPECT_EQ(AffordStartText(AffordBox::Rate, "$"), "        6.500%");
