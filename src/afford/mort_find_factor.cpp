@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,11 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/input_boxes.h"
-#include "shell/key_filters.h"
 #include "shell/messages.h"
-#include "shell/number_format.h"
 #include "shell/twips.h"
+#include "shell/window_kit.h"
 
 #if __has_include("tables/mort_irf_table.h")
 #include "tables/mort_irf_table.h"
@@ -31,19 +30,6 @@ namespace {
 const QString kQuickHelp = QStringLiteral("Quick &Help");
 const QString kCloseHelp = QStringLiteral("Close &Help");
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string S(const QString& text) {
-    return text.toStdString();
-}
-
-// Restores the normal mouse pointer when a scope ends, however it ends.
-struct HourglassCursor {
-    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 }  // namespace
 
 MortFindFactor::MortFindFactor(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
@@ -54,9 +40,8 @@ MortFindFactor::MortFindFactor(AppContext& ctx, QWidget* parent) : QWidget(paren
 
 MortFindFactor::~MortFindFactor() {
     // No lost-focus handling while the controls are taken down.
-    for (QObject* watched : std::initializer_list<QObject*>{
-             MFInPrincipal, MFInRate, MFInTerm, MFInMthPayment, MFCompPeriod, MFFreqPmt})
-        watched->removeEventFilter(this);
+    CloseNumberBoxes(this);
+    for (QComboBox* list : {MFCompPeriod, MFFreqPmt}) list->removeEventFilter(this);
 }
 
 void MortFindFactor::Form_Load() {
@@ -66,7 +51,7 @@ void MortFindFactor::Form_Load() {
     for (const std::string& text : lists::kCompounding) MFCompPeriod->addItem(Q(text));
     MFCompPeriod->setCurrentText(Q(own_.compounding));
     for (AffordBox box : {AffordBox::Principal, AffordBox::Rate, AffordBox::Years})
-        boxOf(box)->setText(Q(AffordStartText(box, mm.CurrencySymbol)));
+        numberBox(box)->showText(Q(AffordStartText(box, mm.CurrencySymbol)));
     for (const std::string& text : lists::kFrequency) MFFreqPmt->addItem(Q(text));
     MFFreqPmt->setCurrentIndex(0);
 
@@ -87,13 +72,6 @@ QLineEdit* MortFindFactor::boxOf(AffordBox box) const {
             break;
     }
     return MFInMthPayment;
-}
-
-AffordBox MortFindFactor::boxKind(const QLineEdit* box) const {
-    if (box == MFInPrincipal) return AffordBox::Principal;
-    if (box == MFInRate) return AffordBox::Rate;
-    if (box == MFInTerm) return AffordBox::Years;
-    return AffordBox::Payment;
 }
 
 void MortFindFactor::MFCloseHelp() {
@@ -127,7 +105,7 @@ void MortFindFactor::MFCalc_Click() {
 }
 
 void MortFindFactor::showResult(const AffordResult& r) {
-    boxOf(SolvedBox(own_.solve))->setText(Q(r.solvedBox));
+    numberBox(SolvedBox(own_.solve))->showText(Q(r.solvedBox));
     TotalPmts->setText(Q(r.TotalPmts));
     MFNumPmts->setText(Q(r.MFNumPmts));
     MFNumYrs->setText(Q(r.MFNumYrs));
@@ -218,112 +196,60 @@ bool MortFindFactor::event(QEvent* e) {
     return QWidget::event(e);
 }
 
-QWidget* MortFindFactor::nextAfterEnter(QObject* control) const {
-    if (control == MFInPrincipal) return MFInRate;
-    if (control == MFInRate) return MFInTerm;
-    if (control == MFInTerm) return MFInMthPayment;
-    if (control == MFInMthPayment) return MFCalc;
-    if (control == MFCompPeriod) return MFInPrincipal;
-    if (control == MFFreqPmt) return MFCalc;
-    return nullptr;
-}
-
+// Only the lists are watched here: typing into them is refused, Enter moves on, and leaving
+// one that was changed recalculates.
 bool MortFindFactor::eventFilter(QObject* watched, QEvent* e) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
     auto* list = qobject_cast<QComboBox*>(watched);
-    if (!box && !list) return QWidget::eventFilter(watched, e);
-
+    if (list == nullptr) return QWidget::eventFilter(watched, e);
     if (e->type() == QEvent::FocusOut) {
-        if (!LeavesBox(e)) return false;
-        if (box)
-            box_LostFocus(box);
-        else
+        const auto reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             list_LostFocus();
         return false;
     }
-    if (e->type() == QEvent::FocusIn && box) {
-        // The whole text is selected, also when the box was entered with the mouse.
-        SelectAllAfterFocus(box);
-        return false;
-    }
-    if (e->type() != QEvent::KeyPress) return false;
-
-    auto* key = static_cast<QKeyEvent*>(e);
-    const int k = key->key();
-    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-        if (QWidget* next = nextAfterEnter(watched)) next->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    if (k == Qt::Key_Tab || k == Qt::Key_Backtab) return false;
-    if (box && k == Qt::Key_Delete) {
-        MFCloseHelp();
-        return false;
-    }
-    int code = 0;
-    if (k == Qt::Key_Backspace) {
-        code = kKeyBackspace;
-    } else {
-        const QString text = key->text();
-        // Keys without a character (arrows, Home, End, shift) work as usual.
-        if (text.isEmpty()) return false;
-        code = text.at(0).unicode();
-        if (code < 32 || code == 127) {
-            // Control characters (shortcuts such as paste) are refused without touching the box.
-            ctx_.messages.beep();
-            return true;
-        }
-    }
-    if (list) {
-        ctx_.messages.beep();
-        return true;
-    }
-    return !box_KeyPress(box, code);
+    return e->type() == QEvent::KeyPress && list_KeyPress(list, static_cast<QKeyEvent*>(e));
 }
 
-bool MortFindFactor::box_KeyPress(QLineEdit* box, int key) {
-    MMODULE& mm = ctx_.mm;
-    if (box == MFInTerm) {
-        const bool discard = DigitBoxKeyPress(key, ctx_.messages);
-        if (mm.TypingFlag == 0) {
-            box->clear();
-            MFCloseHelp();
-        }
-        return !discard;
+bool MortFindFactor::list_KeyPress(QComboBox* list, const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        (list == MFCompPeriod ? static_cast<QWidget*>(MFInPrincipal) : MFCalc)
+            ->setFocus(Qt::TabFocusReason);
+        return true;
     }
-    if (mm.TypingFlag == 0) {
-        box->clear();
-        MFCloseHelp();
-    }
-    // A digit typed over selected text is checked against the text it leaves.
-    QString text = box->text();
-    if (box->hasSelectedText()) text.remove(box->selectionStart(), box->selectedText().size());
-    mm.KeyBoxText = S(text);
-    // Amounts take two decimals, the rate three.
-    std::int16_t decimals = box == MFInRate ? 3 : 2;
-    const KeyVerdict verdict = DecimalKeyFilter(key, S(text), decimals);
-    if (verdict.beep) ctx_.messages.beep();
-    return verdict.key != 0;
+    // Keys without a character (arrows, Tab, Home, End) work as usual.
+    if (key->text().isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
+    ctx_.messages.beep();
+    return true;
 }
 
+// The first key typed into an untouched box emptied it.
+void MortFindFactor::box_KeyPress(AffordBox) {
+    MFCloseHelp();
+}
+
+// The value of a box that is left after an edit: what was typed, or the value as it stands when
+// the text is still the one the window wrote (a box passed through after "&Days in Year", a
+// Delete that removed nothing).
+QString MortFindFactor::box_Store(AffordBox box, std::optional<double> typed) {
+    double& value = own_.MFValues[AffordSlot(box)];
+    if (typed && boxOf(box)->isModified()) value = *typed;
+    return Q(AffordBoxText(box, value, ctx_.mm.CurrencySymbol));
+}
+
+void MortFindFactor::box_LostFocus(AffordBox) {
+    MFCalc_Click();
+}
+
+// On every leaving of the years box, edited or not.
 void MortFindFactor::MFInTerm_CheckLimit() {
     if (!AffordYearsOverLimit(S(MFInTerm->text()))) return;
     ctx_.messages.showMessage(Msg::YearsLimit);
-    MFInTerm->setText(QString::number(kAffordYearsLimit));
+    NumberBox* years = numberBox(AffordBox::Years);
+    years->showText(QString::number(kAffordYearsLimit));
     // The limit stands in for what was typed: it is read as typed text.
+    years->markEdited();
     MFInTerm->setModified(true);
-}
-
-void MortFindFactor::box_LostFocus(QLineEdit* box) {
-    MMODULE& mm = ctx_.mm;
-    if (box == MFInTerm) MFInTerm_CheckLimit();
-    if (mm.TypingFlag != 1) return;
-    const AffordBox kind = boxKind(box);
-    double& value = own_.MFValues[AffordSlot(kind)];
-    // A box left as shown keeps its value (and still recalculates).
-    TakeEditedNumber(box, value);
-    box->setText(Q(AffordBoxText(kind, value, mm.CurrencySymbol)));
-    mm.TypingFlag = 0;
-    MFCalc_Click();
 }
 
 void MortFindFactor::list_LostFocus() {

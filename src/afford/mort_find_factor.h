@@ -4,12 +4,15 @@
 // recalculates by itself whenever an edited box or list is left.
 
 #include <QWidget>
+#include <array>
+#include <optional>
 
 #include "afford/afford_mapping.h"
 #include "afford/affordability_solver.h"
 #include "shell/app_context.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,6 +20,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace bw {
+
+class NumberBox;
 
 class MortFindFactor : public QWidget {
     Q_OBJECT
@@ -84,7 +89,7 @@ class MortFindFactor : public QWidget {
     QPushButton* MFCalc = nullptr;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;  // the lists
     bool event(QEvent* event) override;
 
   private:
@@ -92,7 +97,6 @@ class MortFindFactor : public QWidget {
     void buildControls();  // in mort_find_factor_form.cpp
     void recolour();
     QLineEdit* boxOf(AffordBox box) const;
-    AffordBox boxKind(const QLineEdit* box) const;
     void showResult(const AffordResult& result);
 
     void MFPaymentOpt_Click();
@@ -103,16 +107,19 @@ class MortFindFactor : public QWidget {
     void MFHelp_Click();
     void MFExit_Click();
 
-    // The four number boxes and the two lists.
-    bool box_KeyPress(QLineEdit* box, int key);
-    void box_LostFocus(QLineEdit* box);
+    // The four number boxes: thin handlers of their NumberBox.
+    void box_KeyPress(AffordBox box);
+    QString box_Store(AffordBox box, std::optional<double> typed);
+    void box_LostFocus(AffordBox box);
     void MFInTerm_CheckLimit();
-    bool list_KeyPress(QComboBox* list, int key);
+    // The two lists.
+    bool list_KeyPress(QComboBox* list, const QKeyEvent* key);
     void list_LostFocus();
-    QWidget* nextAfterEnter(QObject* control) const;
+    NumberBox* numberBox(AffordBox box) const { return numberBoxes_[static_cast<int>(box)]; }
 
     AppContext& ctx_;
     AffordWindowValues own_;
+    std::array<NumberBox*, 4> numberBoxes_{};
 };
 
 }  // namespace bw

@@ -10,33 +10,13 @@
 
 #include "afford/mort_find_factor.h"
 #include "shell/twips.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 namespace {
 
-const QColor kGrey(192, 192, 192);
-const QColor kCyan(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-
 void Place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
-void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
-    QPalette pal = w->palette();
-    pal.setColor(role, colour);
-    w->setPalette(pal);
-}
-
-// What a screen reader says for a control: the caption of its label, its blanks run together
-// and without the closing point.
-QString NameFromCaption(const QLabel* caption) {
-    QString name = caption->text().simplified();
-    if (name.endsWith(QLatin1Char('.'))) name.chop(1);
-    return name;
 }
 
 }  // namespace
@@ -51,7 +31,9 @@ void MortFindFactor::buildControls() {
     small.setStyleHint(QFont::SansSerif);
     small.setPointSize(9);
     setFont(small);
-    SetColour(this, QPalette::Window, kGrey);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, colours::kFace);
+    setPalette(face);
 
     auto label = [this](QLabel*& member, const char* name, const char* caption, int l, int t, int w,
                         int h, bool cyan) {
@@ -60,49 +42,53 @@ void MortFindFactor::buildControls() {
         member->setTextFormat(Qt::PlainText);
         member->setWordWrap(true);
         member->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (cyan) {
-            member->setAutoFillBackground(true);
-            SetColour(member, QPalette::Window, kCyan);
-            SetColour(member, QPalette::WindowText, Qt::black);
-        }
+        if (cyan) SetBackground(member, colours::kHelp);
         Place(member, l, t, w, h);
     };
     auto result = [this](QLabel*& member, const char* name, int l, int t, int w, int h) {
         member = new QLabel(this);
         member->setObjectName(QString::fromLatin1(name));
         member->setTextFormat(Qt::PlainText);
-        member->setAutoFillBackground(true);
         member->setFrameStyle(QFrame::Box | QFrame::Plain);
         member->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         member->setMargin(1);
-        SetColour(member, QPalette::Window, kGreen);
-        SetColour(member, QPalette::WindowText, Qt::black);
+        SetBackground(member, colours::kSolved);
         Place(member, l, t, w, h);
     };
-    auto box = [this](QLineEdit*& member, const char* name, int l, int t, int w, int h) {
+    // Amounts take two decimals and the rate three; the years box takes whole years, and its
+    // filter judges the first key before the box empties.
+    auto box = [this](QLineEdit*& member, AffordBox kind, const char* name, int l, int t,
+                      const QLabel* caption) {
         member = new QLineEdit(this);
         member->setObjectName(QString::fromLatin1(name));
         member->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        member->setContextMenuPolicy(Qt::NoContextMenu);
-        SetColour(member, QPalette::Base, kYellow);
-        SetColour(member, QPalette::Text, Qt::black);
-        Place(member, l, t, w, h);
-        member->installEventFilter(this);
+        SetBackground(member, colours::kInput);
+        Place(member, l, t, 1680, 315);
+        NumberBoxRule rule;
+        if (kind == AffordBox::Rate) rule.decimals = 3;
+        if (kind == AffordBox::Years) rule = {NumberKind::Digits, 0, FilterOrder::FilterFirst};
+        auto* number = new NumberBox(member, ctx_.mm, ctx_.messages, rule);
+        number->setCaption(caption->text());
+        numberBoxes_[static_cast<int>(kind)] = number;
+        connect(number, &NumberBox::resetRequested, this, [this, kind] { box_KeyPress(kind); });
+        connect(number, &NumberBox::deletePressed, this, [this] { MFCloseHelp(); });
+        number->setStore(
+            [this, kind](std::optional<double> typed) { return box_Store(kind, typed); });
+        connect(number, &NumberBox::valueTaken, this, [this, kind] { box_LostFocus(kind); });
+        if (kind == AffordBox::Years)
+            connect(number, &NumberBox::leaving, this, [this] { MFInTerm_CheckLimit(); });
     };
     auto option = [this](QRadioButton*& member, const char* name, const char* caption, int l,
                          int t) {
         member = new QRadioButton(QString::fromUtf8(caption), this);
         member->setObjectName(QString::fromLatin1(name));
-        SetColour(member, QPalette::WindowText, Qt::black);
+        SetTextColour(member, colours::kText);
         Place(member, l, t, 2250, 315);
     };
     auto list = [this](QComboBox*& member, const char* name, int l, int t) {
         member = new QComboBox(this);
         member->setObjectName(QString::fromLatin1(name));
-        SetColour(member, QPalette::Base, kYellow);
-        SetColour(member, QPalette::Button, kYellow);
-        SetColour(member, QPalette::Text, Qt::black);
-        SetColour(member, QPalette::ButtonText, Qt::black);
+        SetBackground(member, colours::kInput);
         Place(member, l, t, 1635, 315);
         member->installEventFilter(this);
     };
@@ -110,7 +96,6 @@ void MortFindFactor::buildControls() {
                          int w) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
-        member->setAutoDefault(true);  // Enter on a focused button presses it
         Place(member, l, 6000, w, 315);
     };
 
@@ -126,14 +111,14 @@ void MortFindFactor::buildControls() {
           true);
     list(MFCompPeriod, "MFCompPeriod", 3795, 540);
     label(Label1, "Label1", " Principal amount of       the mortgage.", 3600, 945, 2100, 825, true);
-    box(MFInPrincipal, "MFInPrincipal", 3800, 1395, 1680, 315);
+    box(MFInPrincipal, AffordBox::Principal, "MFInPrincipal", 3800, 1395, Label1);
     label(Label3, "Label3", " Annual Interest             Rate (%).", 3600, 1800, 2100, 825, true);
-    box(MFInRate, "MFInRate", 3800, 2250, 1680, 315);
+    box(MFInRate, AffordBox::Rate, "MFInRate", 3800, 2250, Label3);
     label(Label2, "Label2", " Amortization period in    years.", 3600, 2655, 2100, 825, true);
-    box(MFInTerm, "MFInTerm", 3780, 3105, 1680, 315);
+    box(MFInTerm, AffordBox::Years, "MFInTerm", 3780, 3105, Label2);
     label(Label4, "Label4", " Monthly payment.          Principal and Interest.", 3600, 3510, 2100,
           825, true);
-    box(MFInMthPayment, "MFInMthPayment", 3800, 3960, 1680, 315);
+    box(MFInMthPayment, AffordBox::Payment, "MFInMthPayment", 3800, 3960, Label4);
     label(Label8, "Label8", " Total interest paid.", 3600, 4365, 2100, 645, true);
     result(TotalPmts, "TotalPmts", 3800, 4635, 1680, 315);
 
@@ -143,7 +128,7 @@ void MortFindFactor::buildControls() {
     result(MFNumPmts, "MFNumPmts", 6030, 1395, 870, 315);
     label(Label15, "Label15", " Days in  year.", 7110, 945, 780, 825, true);
     result(MFDaysinYear, "MFDaysinYear", 7155, 1395, 690, 315);
-    SetColour(MFDaysinYear, QPalette::WindowText, kRed);
+    SetTextColour(MFDaysinYear, colours::kAlertText);
     label(Label14, "Label14", " Interest saved versus    normal mortgage.", 5760, 1800, 2130, 825,
           true);
     result(MFTotIntSaved, "MFTotIntSaved", 5985, 2250, 1680, 315);
@@ -165,8 +150,7 @@ void MortFindFactor::buildControls() {
     MFTextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MFTextBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MFTextBox->setFocusPolicy(Qt::ClickFocus);
-    SetColour(MFTextBox, QPalette::Base, kCyan);
-    SetColour(MFTextBox, QPalette::Text, Qt::black);
+    SetBackground(MFTextBox, colours::kHelp);
     Place(MFTextBox, 0, 5040, 9450, 870);
     MFTextBox->hide();
 
@@ -175,8 +159,7 @@ void MortFindFactor::buildControls() {
     MsgText->setReadOnly(true);
     MsgText->setFocusPolicy(Qt::NoFocus);
     MsgText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetColour(MsgText, QPalette::Base, kCyan);
-    SetColour(MsgText, QPalette::Text, Qt::black);
+    SetBackground(MsgText, colours::kHelp);
     Place(MsgText, 3600, 5040, 2100, 870);
     MsgText->hide();
 
@@ -187,17 +170,20 @@ void MortFindFactor::buildControls() {
     button(MFHelp, "MFHelp", QStringLiteral("Quick &Help"), 5895, 1365);
     button(MFCalc, "MFCalc", QStringLiteral("&Calculate"), 7830, 1230);
 
-    // Each box, list and result box is named after its caption.
+    // Each list and result box is named after its caption (the number boxes name themselves).
     const std::pair<QWidget*, const QLabel*> named[] = {
-        {MFCompPeriod, Label6},   {MFInPrincipal, Label1},  {MFInRate, Label3},
-        {MFInTerm, Label2},       {MFInMthPayment, Label4}, {TotalPmts, Label8},
-        {MFFreqPmt, Label9},      {MFNumPmts, Label10},     {MFDaysinYear, Label15},
-        {MFTotIntSaved, Label14}, {MFNumYrs, Label11},      {MFPIPmt, Label12},
-        {MFTotIntPaid, Label13}};
-    for (const auto& [control, caption] : named)
-        control->setAccessibleName(NameFromCaption(caption));
-    MFTextBox->setAccessibleName(QStringLiteral("Quick help"));
-    MsgText->setAccessibleName(QStringLiteral("Message"));
+        {MFCompPeriod, Label6}, {TotalPmts, Label8},     {MFFreqPmt, Label9},
+        {MFNumPmts, Label10},   {MFDaysinYear, Label15}, {MFTotIntSaved, Label14},
+        {MFNumYrs, Label11},    {MFPIPmt, Label12},      {MFTotIntPaid, Label13}};
+    for (const auto& [control, caption] : named) SetAccessibleCaption(control, caption->text());
+    SetAccessibleCaption(MFTextBox, QStringLiteral("Quick help"));
+    SetAccessibleCaption(MsgText, QStringLiteral("Message"));
+    // Enter moves from box to box, and from the payment box to "&Calculate" (not pressing it).
+    numberBox(AffordBox::Principal)->setNext(MFInRate);
+    numberBox(AffordBox::Rate)->setNext(MFInTerm);
+    numberBox(AffordBox::Years)->setNext(MFInMthPayment);
+    numberBox(AffordBox::Payment)->setNext(MFCalc);
+    EnterPressesButtons(this);
 
     QWidget* order[] = {MFCompPeriod, MFInPrincipal,  MFInRate,  MFInTerm,    MFInMthPayment,
                         MFFreqPmt,    MFCalc,         MFHelp,    Printr,      MFShowIRF,
@@ -230,7 +216,7 @@ void MortFindFactor::recolour() {
                        : MFPrincipalOpt->isChecked() ? MFInPrincipal
                                                      : MFInTerm;
     for (QLineEdit* b : {MFInPrincipal, MFInRate, MFInTerm, MFInMthPayment})
-        SetColour(b, QPalette::Base, b == white ? kWhite : kYellow);
+        SetBackground(b, b == white ? colours::kResult : colours::kInput);
 }
 
 }  // namespace bw

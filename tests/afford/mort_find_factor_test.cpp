@@ -15,13 +15,12 @@
 #include <memory>
 
 #include "afford/mort_find_factor.h"
+#include "reports/qt_printer_backend.h"
 #include "shell/mdi_container.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/twips.h"
-#include "support/gui_drive.h"
-#include "support/modal_driver.h"
-#include "support/print_context.h"
+#include "support/window_context.h"
 
 namespace bw {
 namespace {
@@ -156,7 +155,7 @@ TEST_F(MortFindFactorTest, QuickHelpOpensAndTheNextCalculationClosesIt) {
     EXPECT_EQ(w->MFHelp->text(), "Quick &Help");
 }
 
-TEST_F(MortFindFactorTest, DaysInYearReachTheNextCalculation) {
+TEST_F(MortFindFactorTest, DaysInYearReachTheNextBoxLeftWhichKeepsItsValue) {
     w->MFFreqPmt->setCurrentIndex(2);
     test::ModalDriver<QDialog> dialog([](QDialog& d) {
         d.findChild<QRadioButton*>("IRFactor2")->click();  // 364 days
@@ -164,9 +163,28 @@ TEST_F(MortFindFactorTest, DaysInYearReachTheNextCalculation) {
     });
     w->MFShowIRF->click();
     ASSERT_TRUE(dialog.ran());
-    EXPECT_EQ(mm.TypingFlag, 1);
-    w->MFCalc->click();
+    QApplication::setActiveWindow(w.get());
+    w->MFInRate->setFocus(Qt::TabFocusReason);
+    leave();
     EXPECT_EQ(w->MFDaysinYear->text(), "364");
+    EXPECT_EQ(w->values()[kMFRate], 6.5);
+    EXPECT_EQ(w->MFInRate->text(), "         6.500%");
+}
+
+// Delete marks the box edited: text that still begins with the currency symbol reads 0, while
+// a Delete that removed nothing leaves the value as it was.
+TEST_F(MortFindFactorTest, DeleteMarksThePrincipalEdited) {
+    for (const bool atStart : {false, true}) {
+        w->MFInPrincipal->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        w->MFInPrincipal->setCursorPosition(atStart ? 0 : w->MFInPrincipal->text().size());
+        QTest::keyClick(w->MFInPrincipal, Qt::Key_Delete);
+        EXPECT_EQ(mm.TypingFlag, 1);
+        leave();
+        EXPECT_EQ(w->values()[kMFPrincipal], atStart ? 0 : 100000);
+        EXPECT_EQ(w->MsgText->isVisible(), atStart);
+    }
+    EXPECT_EQ(w->MsgText->toPlainText(), kAffordMissingEntry);
 }
 
 TEST_F(MortFindFactorTest, ExitShowsTheMenu) {
