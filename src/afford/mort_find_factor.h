@@ -4,11 +4,15 @@
 // recalculates by itself whenever an edited box or list is left.
 
 #include <QWidget>
+#include <array>
+#include <optional>
 
+#include "afford/afford_mapping.h"
 #include "afford/affordability_solver.h"
 #include "shell/app_context.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -16,6 +20,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace bw {
+
+class NumberBox;
 
 class MortFindFactor : public QWidget {
     Q_OBJECT
@@ -31,11 +37,9 @@ class MortFindFactor : public QWidget {
     ~MortFindFactor() override;
 
     // MFValues (entries 1 to 4) and the two rates of the last calculation.
-    const MFValueArray& values() const { return MFValues; }
-    double monthlyRate() const { return MFMonthlyRate; }
-    double periodRate() const { return MFPeriodRate; }
-    // The last calculation's figures (for tests and the command line's twin).
-    const AffordResult& lastResult() const { return last_; }
+    const MFValueArray& values() const { return own_.MFValues; }
+    double monthlyRate() const { return own_.MFMonthlyRate; }
+    double periodRate() const { return own_.MFPeriodRate; }
 
     // The calculation (the "&Calculate" button).
     void MFCalc_Click();
@@ -85,13 +89,15 @@ class MortFindFactor : public QWidget {
     QPushButton* MFCalc = nullptr;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;  // the lists
     bool event(QEvent* event) override;
 
   private:
     void Form_Load();
-    void buildControls();
+    void buildControls();  // in mort_find_factor_form.cpp
     void recolour();
+    QLineEdit* boxOf(AffordBox box) const;
+    void showResult(const AffordResult& result);
 
     void MFPaymentOpt_Click();
     void MFPrincipalOpt_Click();
@@ -101,19 +107,19 @@ class MortFindFactor : public QWidget {
     void MFHelp_Click();
     void MFExit_Click();
 
-    // The four number boxes and the two lists.
-    bool box_KeyPress(QLineEdit* box, int key);
-    void box_LostFocus(QLineEdit* box);
+    // The four number boxes: thin handlers of their NumberBox.
+    void box_KeyPress(AffordBox box);
+    QString box_Store(AffordBox box, std::optional<double> typed);
+    void box_LostFocus(AffordBox box);
     void MFInTerm_CheckLimit();
-    bool list_KeyPress(QComboBox* list, int key);
+    // The two lists.
+    bool list_KeyPress(QComboBox* list, const QKeyEvent* key);
     void list_LostFocus();
-    QWidget* nextAfterEnter(QObject* control) const;
+    NumberBox* numberBox(AffordBox box) const { return numberBoxes_[static_cast<int>(box)]; }
 
     AppContext& ctx_;
-    MFValueArray MFValues{};
-    double MFMonthlyRate = 0;
-    double MFPeriodRate = 0;
-    AffordResult last_;
+    AffordWindowValues own_;
+    std::array<NumberBox*, 4> numberBoxes_{};
 };
 
 }  // namespace bw

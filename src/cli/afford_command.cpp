@@ -3,6 +3,7 @@
 #include <QDir>
 #include <ostream>
 
+#include "afford/afford_mapping.h"
 #include "afford/affordability_solver.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
@@ -142,10 +143,7 @@ int RunAfford(const std::vector<std::string>& argv, std::ostream& out, std::ostr
             if (in.values[i] < 0 || in.values[i] > 1e15)
                 throw UsageError("principal, rate, years and payment are from 0 to 1e15");
 
-        int compounding = settings.defaultCompounding >= 0 && settings.defaultCompounding <= 4
-                              ? settings.defaultCompounding
-                              : 0;
-        in.compounding = lists::kCompounding[static_cast<std::size_t>(compounding)];
+        in.compounding = AffordCompounding(settings.defaultCompounding);
         if (auto c = args.get("compounding")) in.compounding = CompoundingByName(*c);
         if (auto f = args.get("frequency")) in.frequency = FrequencyByName(*f);
 
@@ -153,7 +151,7 @@ int RunAfford(const std::vector<std::string>& argv, std::ostream& out, std::ostr
         DaysSetting days = DaysForOption(1);
         if (auto d = args.get("days")) {
             const auto typed = DaysFromText(*d, DaysMatch::ByText);
-            if (!typed) throw Stop{19};
+            if (!typed) throw Stop{Msg::DaysRange};
             days = *typed;
         }
         in.daysInYear = days.daysInYear;
@@ -165,7 +163,8 @@ int RunAfford(const std::vector<std::string>& argv, std::ostream& out, std::ostr
         if (format != "text" && format != "json") throw UsageError("--format is text or json");
 
         // The years box's limit.
-        if (in.solve != AffordSolve::Years && in.values[kMFYears] > 40) throw Stop{5};
+        if (in.solve != AffordSolve::Years && in.values[kMFYears] > kAffordYearsLimit)
+            throw Stop{Msg::YearsLimit};
 
         const AffordResult r = MFCalc(in);
         if (format == "json")
