@@ -750,8 +750,6 @@ void MortComp::MCCalc_Click() {
     in.prePayMonth = mm.PrePayMonth;
     in.rowCounter = sheet_.rowCounter;
     in.currencySymbol = mm.CurrencySymbol;
-    if (mm.ScheduleTable.size() == static_cast<std::size_t>(kScheduleLastRow + 1))
-        in.previous = std::make_shared<const ScheduleTableData>(mm.ScheduleTable);
     ComparisonRow row = CalculateComparisonRow(in);
     hourglass.restore();
 
