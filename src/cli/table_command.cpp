@@ -346,7 +346,7 @@ bool RunBatchLine(const std::string& text, int line, const Settings& settings, b
         const AmortizationResult r = CalculateSchedule(job.in);
         if (r.outcome == EngineOutcome::Completed) {
             const ScheduleView view = ViewOf(job);
-            PrintJson(out, r, MakeScheduleTexts(r, view), view, {true, rows, line});
+            PrintJson(out, r, MakeScheduleTexts(r, view, rows), view, {true, rows, line});
             return true;
         }
         messages = r.messages;

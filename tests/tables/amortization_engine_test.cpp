@@ -362,6 +362,13 @@ TEST(Limits, HugeOrStrangeInputsEndInAMessage) {
             << c.principal << " " << c.rate << " " << c.period;
         EXPECT_EQ(r.messages, std::vector<int>{4});
     }
+    // A 46th year row, even when no additional payment falls in that year.
+    AmortizationInput in = DefaultMortgage();
+    in.tableMode = 2;
+    in.period = 45.5;
+    in.prePayMonth = 11;
+    in.rowView = 1;
+    EXPECT_EQ(CalculateSchedule(in).outcome, EngineOutcome::Faulted);
 }
 
 // Every amount is stored as the nearest ten-thousandth, small or huge: the first two rows against

@@ -90,7 +90,13 @@ TEST(ScheduleMapping, ACompletedCalculationStoresItsSchedule) {
     StoreShownTexts(mm, t);
     EXPECT_EQ(mm.ResultRowCount, 483);
     EXPECT_EQ(mm.GraphTitle, "Mortgage balance at start of each Year");
-    EXPECT_EQ(mm.PrintLines[1], "");
+
+    MMODULE fresh;  // no PrintLines yet
+    ScheduleTexts listed;
+    listed.printText = "Additional  Payments     Applied\r\n\r\n";
+    StoreShownTexts(fresh, listed);
+    ASSERT_EQ(fresh.PrintLines.size(), 4u);
+    EXPECT_EQ(fresh.PrintLines[1], listed.printText);
 }
 
 // A calculation that ends early keeps what it stored and leaves the rest as it was.
