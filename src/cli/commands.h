@@ -9,6 +9,9 @@
 namespace bw::cli {
 
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The table command with its standard input (read by --batch).
+int RunTable(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+             std::ostream& err);
 int RunAfford(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSettings(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -241,7 +241,6 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
             prePayCount = p.count;
         }
 
-        auto schedule = std::make_shared<ScheduleTableData>(kScheduleLastRow + 1, ScheduleRow{});
         for (const std::string& options : rowOptions) {
             ApplyRow(options, in, messages);
             ComparisonInput c;
@@ -257,7 +256,6 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
             c.prePayMonth = prePayMonth;
             c.rowCounter = sheet.rowCounter;
             c.currencySymbol = settings.currencySymbol;
-            c.previous = schedule;
             ComparisonRow row = CalculateComparisonRow(c);
             messages.insert(messages.end(), row.messages.begin(), row.messages.end());
             if (row.outcome == ComparisonOutcome::RowLimit) resultRowCount = sheet.rowCounter;
@@ -270,7 +268,6 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
                 continue;
             }
             resultRowCount = static_cast<std::int16_t>(sheet.rowCounter);
-            schedule = std::make_shared<ScheduleTableData>(row.schedule);
             row.schedule.clear();
             results.push_back({std::move(row)});
         }

@@ -37,7 +37,14 @@ const char* kTableUsage =
     "  [--print FILE.pdf|-] [--header TEXT] writes the printout of \"&Print\" into a PDF file,\n"
     "  or with - as text pages separated by form feeds on standard output.\n"
     "  [--graph FILE.png] writes the balance graph of \"&Show Graph\" (the 2D view) as a picture\n"
-    "  (desktop build only).\n";
+    "  (desktop build only).\n"
+    "usage: brindlewood-cli table --batch [--rows] [--folder DIR] < SCENARIOS\n"
+    "  reads one table's options a line (blanks split them, double quotes keep a value with\n"
+    "  blanks whole, blank lines and lines starting with # are passed over) and writes one JSON\n"
+    "  object a line in the same order: the fields of --format json, with the rows only with\n"
+    "  --rows; a line with a bad option or a message gives its line number with \"error\" or\n"
+    "  \"messages\". --open, --save, --print and --graph are not allowed on a line. Exit 0 when\n"
+    "  every line was calculated, else 1.\n";
 
 void PrintText(std::ostream& out, const ScheduleTexts& t, const ScheduleView& view) {
     const ResultBoxes& b = t.boxes;
@@ -105,171 +112,299 @@ std::string CellsJson(const std::array<std::string, kGridColumns>& cells) {
     return s + "]";
 }
 
+// How a JSON result is written: spread over lines for one table, or on one line of a batch with
+// its line number first.
+struct JsonLayout {
+    bool oneLine = false;
+    bool rows = true;
+    int line = 0;  // 0: none
+};
+
 void PrintJson(std::ostream& out, const AmortizationResult& r, const ScheduleTexts& t,
-               const ScheduleView& view) {
-    out << "{\n";
-    out << "  \"payment\": " << JsonNumber(r.payment) << ",\n";
-    out << "  \"payments\": " << r.payments << ",\n";
+               const ScheduleView& view, const JsonLayout& layout = {}) {
+    const char* next = layout.oneLine ? ", " : ",\n  ";
+    out << (layout.oneLine ? "{" : "{\n  ");
+    if (layout.line > 0) out << "\"line\": " << layout.line << next;
+    out << "\"payment\": " << JsonNumber(r.payment) << next;
+    out << "\"payments\": " << r.payments << next;
     double final = static_cast<double>(r.payments) / r.paymentsPerYear;
     if (view.tableMode == 2) final *= 12;
-    out << "  \"final\": " << JsonNumber(final) << ",\n";
-    out << "  \"total_paid\": " << JsonMoney(r.totalPaid) << ",\n";
-    out << "  \"savings\": " << JsonNumber(r.savings) << ",\n";
-    out << "  \"rate_factor\": " << JsonNumber(r.periodicRate) << ",\n";
-    out << "  \"monthly_rate\": " << JsonNumber(r.monthlyRate) << ",\n";
-    out << "  \"payments_per_year\": " << r.paymentsPerYear << ",\n";
-    out << "  \"retired_years\": " << JsonNumber(r.retiredYears) << ",\n";
-    out << "  \"grid_rows\": " << r.gridRows << ",\n";
-    out << "  \"applied_count\": " << r.appliedCount << ",\n";
+    out << "\"final\": " << JsonNumber(final) << next;
+    out << "\"total_paid\": " << JsonMoney(r.totalPaid) << next;
+    out << "\"savings\": " << JsonNumber(r.savings) << next;
+    out << "\"rate_factor\": " << JsonNumber(r.periodicRate) << next;
+    out << "\"monthly_rate\": " << JsonNumber(r.monthlyRate) << next;
+    out << "\"payments_per_year\": " << r.paymentsPerYear << next;
+    out << "\"retired_years\": " << JsonNumber(r.retiredYears) << next;
+    out << "\"grid_rows\": " << r.gridRows << next;
+    out << "\"applied_count\": " << r.appliedCount << next;
     const ResultBoxes& b = t.boxes;
-    out << "  \"boxes\": {\"InDays\": " << JsonString(b.InDays)
+    out << "\"boxes\": {\"InDays\": " << JsonString(b.InDays)
         << ", \"PeriodicR\": " << JsonString(b.PeriodicR)
         << ", \"NumPmtsYear\": " << JsonString(b.NumPmtsYear)
         << ", \"InMonthPI\": " << JsonString(b.InMonthPI)
         << ", \"EndMortYear\": " << JsonString(b.EndMortYear)
         << ", \"AllPayments\": " << JsonString(b.AllPayments)
-        << ", \"TotSavd\": " << JsonString(b.TotSavd) << "},\n";
-    out << "  \"heading\": " << JsonString(t.heading0) << ",\n";
-    out << "  \"rows\": [";
-    for (int k = 1; k <= r.gridRows; ++k) {
-        const ScheduleRow& row = r.schedule[static_cast<std::size_t>(k)];
-        out << (k > 1 ? ",\n" : "\n") << "    {\"number\": " << JsonMoney(row[1])
-            << ", \"interest\": " << JsonMoney(row[2]) << ", \"principal\": " << JsonMoney(row[3])
-            << ", \"balance\": " << JsonMoney(row[4]) << ", \"cum_interest\": " << JsonMoney(row[5])
-            << ", \"cum_principal\": " << JsonMoney(row[6]);
-        if (view.dateMode == 1)
-            out << ", \"date\": "
-                << JsonString(DateFromSerial(row[7].ticks() / Money::kScale)
-                                  .toString(Qt::ISODate)
-                                  .toStdString());
-        out << ", \"cells\": " << CellsJson(t.rows[static_cast<std::size_t>(k - 1)]) << "}";
+        << ", \"TotSavd\": " << JsonString(b.TotSavd) << "}" << next;
+    out << "\"heading\": " << JsonString(t.heading0) << next;
+    if (layout.rows) {
+        out << "\"rows\": [";
+        for (int k = 1; k <= r.gridRows; ++k) {
+            const ScheduleRow& row = r.schedule[static_cast<std::size_t>(k)];
+            out << (k > 1 ? "," : "") << (layout.oneLine ? "" : "\n    ")
+                << "{\"number\": " << JsonMoney(row[1]) << ", \"interest\": " << JsonMoney(row[2])
+                << ", \"principal\": " << JsonMoney(row[3])
+                << ", \"balance\": " << JsonMoney(row[4])
+                << ", \"cum_interest\": " << JsonMoney(row[5])
+                << ", \"cum_principal\": " << JsonMoney(row[6]);
+            if (view.dateMode == 1)
+                out << ", \"date\": "
+                    << JsonString(DateFromSerial(row[7].ticks() / Money::kScale)
+                                      .toString(Qt::ISODate)
+                                      .toStdString());
+            out << ", \"cells\": " << CellsJson(t.rows[static_cast<std::size_t>(k - 1)]) << "}";
+        }
+        out << (layout.oneLine ? "]" : "\n  ]") << next;
     }
-    out << "\n  ],\n";
-    out << "  \"totals_row\": " << t.totalsRow << ",\n";
-    out << "  \"totals\": " << CellsJson(t.totals) << ",\n";
-    out << "  \"applied\": [";
+    out << "\"totals_row\": " << t.totalsRow << next;
+    out << "\"totals\": " << CellsJson(t.totals) << next;
+    out << "\"applied\": [";
     for (std::size_t i = 0; i < t.applied.size(); ++i)
         out << (i ? ", " : "") << "{\"year\": " << t.applied[i].year
             << ", \"month\": " << t.applied[i].month
             << ", \"amount\": " << JsonMoney(t.applied[i].amount) << "}";
-    out << "],\n";
-    out << "  \"print_text\": " << JsonString(t.printText) << ",\n";
-    out << "  \"messages\": [";
+    out << "]" << next;
+    out << "\"print_text\": " << JsonString(t.printText) << next;
+    out << "\"messages\": [";
     for (std::size_t i = 0; i < r.messages.size(); ++i) out << (i ? ", " : "") << r.messages[i];
-    out << "]\n}\n";
+    out << (layout.oneLine ? "]}\n" : "]\n}\n");
+}
+
+// The options of one table, read into the engine's input as the tables window would hold them.
+struct TableJob {
+    Settings settings;
+    std::optional<TableFile> file;
+    AmortizationInput in;
+    double period = 0;  // as given: years, or months for a personal loan
+    DaysSetting days;
+    std::int16_t prePayCount = 0;
+    std::int16_t prePayYears = 0;
+    std::string format;
+};
+
+const std::vector<std::string> kTableOptions = {
+    "principal", "rate", "period",     "compounding", "frequency",    "view",
+    "days",      "term", "first-date", "prepay",      "prepay-month", "format",
+    "folder",    "open", "save",       "print",       "header",       "graph"};
+const std::vector<std::string> kTableFlags = {"loan", "dates"};
+
+Settings SettingsOf(const Args& args) {
+    return ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
+                            .filePath(kSettingsFileName)
+                            .toStdString());
+}
+
+// `settings` when given stands for the settings file unless the options name a folder.
+TableJob ReadTableJob(const Args& args, const Settings* settings = nullptr) {
+    TableJob job;
+    job.settings = settings && !args.has("folder") ? *settings : SettingsOf(args);
+
+    // A table file gives the starting values, as "&Open File" restores them.
+    std::optional<TableFile>& file = job.file;
+    if (auto name = args.get("open")) {
+        file = ReadTableFile(*name);
+        if (!file) throw Stop{Msg::FileNotFound};
+    }
+
+    AmortizationInput& in = job.in;
+    in.tableMode = args.has("loan") ? 2 : file ? file->tableMode : 1;
+    const double defaultPrincipal = in.tableMode == 1 ? 100000 : 20000;
+    in.principal = args.number("principal", file ? file->principal : defaultPrincipal);
+    in.rate = args.number("rate", file ? file->rate : 10.125);
+    const double period = args.number("period", in.tableMode == 1 ? 25 : 48);
+    job.period = period;
+    if (in.principal < 0 || in.rate < 0 || period < 0)
+        throw UsageError("principal, rate and period cannot be negative");
+    in.period = in.tableMode == 1 ? period : period / 12.0;
+    if (file && !args.get("period")) in.period = file->period;  // stored in years
+
+    const Settings& set = job.settings;
+    int compounding =
+        set.defaultCompounding >= 0 && set.defaultCompounding <= 4 ? set.defaultCompounding : 0;
+    in.compounding = lists::kCompounding[static_cast<std::size_t>(compounding)];
+    if (auto c = args.get("compounding"))
+        in.compounding = CompoundingByName(*c);
+    else if (file)
+        in.compounding = file->compounding;
+    if (file) in.frequency = file->frequency;
+    if (auto f = args.get("frequency")) in.frequency = FrequencyByName(*f);
+    const std::string viewName =
+        args.get("view").value_or(file && file->rowView == 2 ? "all" : "annual");
+    if (viewName != "all" && viewName != "annual") throw UsageError("--view is all or annual");
+    in.rowView = viewName == "all" ? 2 : 1;
+
+    // Days in year, as the days-in-year dialog sets them.
+    job.days = file ? DaysForOption(file->daysOption, file->daysInYear) : DaysForOption(1);
+    if (auto d = args.get("days")) {
+        const auto typed = DaysFromText(*d);
+        if (!typed) throw Stop{Msg::DaysRange};
+        job.days = *typed;
+    }
+    in.daysInYear = job.days.daysInYear;
+    in.biWeeklyPeriods = job.days.biWeeklyPeriods;
+    in.weeklyPeriods = job.days.weeklyPeriods;
+
+    const double term = args.number("term", 0);
+    if (term != 0 && term != 1 && term != 2 && term != 3 && term != 4 && term != 5 && term != 10)
+        throw UsageError("--term is one of 0, 1, 2, 3, 4, 5, 10");
+    in.displayTerm = static_cast<std::int16_t>(term);
+
+    in.dateMode = args.has("dates") ? 1 : file ? file->dateMode : 0;
+    if (auto fd = args.get("first-date")) {
+        auto date = ParseDateText(*fd);
+        if (!date) throw Stop{Msg::BadDate};
+        in.firstPayDate = ShortDateText(*date);
+    } else if (file) {
+        in.firstPayDate = ShortDateText(ParseDateText(file->firstPayDate).value_or(Today()));
+    } else {
+        in.firstPayDate = ShortDateText(Today());
+    }
+
+    in.prePayMonth = PrePayMonthOption(args);
+
+    // Additional payments, as the additional-payments dialog stores and counts them.
+    if (args.has("prepay")) {
+        const PrePayOptions p = ReadPrePayOptions(args.all("prepay"), in.period);
+        in.prePayTable = p.table;
+        job.prePayYears = p.years;
+        job.prePayCount = p.count;
+    } else if (file) {
+        in.prePayTable = file->prePayTable;
+        job.prePayYears = file->prePayYears;
+        job.prePayCount = file->prePayCount;
+    }
+
+    job.format = args.get("format").value_or("text");
+    if (job.format != "text" && job.format != "csv" && job.format != "json")
+        throw UsageError("--format is text, csv or json");
+
+    // The tables window's own period limits.
+    if (in.tableMode == 2 && period > 480) throw Stop{Msg::MonthsLimit};
+    return job;
+}
+
+ScheduleView ViewOf(const TableJob& job) {
+    ScheduleView view;
+    view.tableMode = job.in.tableMode;
+    view.rowView = job.in.rowView;
+    view.dateMode = job.in.dateMode;
+    view.currencySymbol = job.settings.currencySymbol;
+    view.daysInYear = job.in.daysInYear;
+    view.prePayTable = job.in.prePayTable;
+    view.prePayCount = job.prePayCount;
+    view.prePayMonth = job.in.prePayMonth;
+    return view;
+}
+
+// One line of a batch split into its options: blanks separate them, double quotes keep blanks
+// (and make an empty value). UsageError for a quote left open.
+std::vector<std::string> SplitLine(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && (c == ' ' || c == '\t')) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (quoted) throw UsageError("a double quote is not closed");
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+// One scenario of a batch on one line of `out`; false when it was not calculated.
+bool RunBatchLine(const std::string& text, int line, const Settings& settings, bool rows,
+                  std::ostream& out) {
+    int message = 0;
+    std::vector<int> messages;
+    try {
+        const Args args(SplitLine(text), kTableOptions, kTableFlags, {"prepay"});
+        for (const char* name : {"open", "save", "print", "graph"})
+            if (args.has(name))
+                throw UsageError(std::string("--") + name + " cannot be used in a batch");
+        if (args.get("format").value_or("json") != "json")
+            throw UsageError("a batch writes JSON only");
+        const TableJob job = ReadTableJob(args, &settings);
+        const AmortizationResult r = CalculateSchedule(job.in);
+        if (r.outcome == EngineOutcome::Completed) {
+            const ScheduleView view = ViewOf(job);
+            PrintJson(out, r, MakeScheduleTexts(r, view, rows), view, {true, rows, line});
+            return true;
+        }
+        messages = r.messages;
+    } catch (const UsageError& e) {
+        out << "{\"line\": " << line << ", \"error\": " << JsonString(e.what()) << "}\n";
+        return false;
+    } catch (const Stop& s) {
+        message = s.message;
+    } catch (const CurrencyOverflow&) {
+        message = Msg::WrongEntry;
+    }
+    if (message) messages = {message};
+    out << "{\"line\": " << line << ", \"messages\": [";
+    for (std::size_t i = 0; i < messages.size(); ++i) out << (i ? ", " : "") << messages[i];
+    out << "]}\n";
+    return false;
+}
+
+int RunBatch(const Args& args, std::istream& in, std::ostream& out) {
+    const Settings settings = SettingsOf(args);
+    const bool rows = args.has("rows");
+    bool all = true;
+    std::string text;
+    for (int line = 1; std::getline(in, text); ++line) {
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        const auto first = text.find_first_not_of(" \t");
+        if (first == std::string::npos || text[first] == '#') continue;
+        all = RunBatchLine(text, line, settings, rows, out) && all;
+    }
+    out.flush();
+    return all ? 0 : 1;
 }
 
 }  // namespace
 
-int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+int RunTable(const std::vector<std::string>& argv, std::istream& input, std::ostream& out,
+             std::ostream& err) {
     return RunCommand("table", kTableUsage, argv, out, err, [&] {
-        const Args args(argv,
-                        {"principal", "rate", "period", "compounding", "frequency", "view", "days",
-                         "term", "first-date", "prepay", "prepay-month", "format", "folder", "open",
-                         "save", "print", "header", "graph"},
-                        {"loan", "dates"}, {"prepay"});
+        if (std::find(argv.begin(), argv.end(), "--batch") != argv.end())
+            return RunBatch(Args(argv, {"folder"}, {"batch", "rows"}), input, out);
+        const Args args(argv, kTableOptions, kTableFlags, {"prepay"});
 #ifndef BW_CLI_GRAPHS
         if (args.has("graph"))
             throw UsageError("--graph needs the desktop build (this one has no graphs)");
 #endif
-        const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
-                                                   .filePath(kSettingsFileName)
-                                                   .toStdString());
-
-        // A table file gives the starting values, as "&Open File" restores them.
-        std::optional<TableFile> file;
-        if (auto name = args.get("open")) {
-            file = ReadTableFile(*name);
-            if (!file) throw Stop{13};
-        }
-
-        AmortizationInput in;
-        in.tableMode = args.has("loan") ? 2 : file ? file->tableMode : 1;
-        const double defaultPrincipal = in.tableMode == 1 ? 100000 : 20000;
-        in.principal = args.number("principal", file ? file->principal : defaultPrincipal);
-        in.rate = args.number("rate", file ? file->rate : 10.125);
-        const double period = args.number("period", in.tableMode == 1 ? 25 : 48);
-        if (in.principal < 0 || in.rate < 0 || period < 0)
-            throw UsageError("principal, rate and period cannot be negative");
-        in.period = in.tableMode == 1 ? period : period / 12.0;
-        if (file && !args.get("period")) in.period = file->period;  // stored in years
-
-        int compounding = settings.defaultCompounding >= 0 && settings.defaultCompounding <= 4
-                              ? settings.defaultCompounding
-                              : 0;
-        in.compounding = lists::kCompounding[static_cast<std::size_t>(compounding)];
-        if (auto c = args.get("compounding"))
-            in.compounding = CompoundingByName(*c);
-        else if (file)
-            in.compounding = file->compounding;
-        if (file) in.frequency = file->frequency;
-        if (auto f = args.get("frequency")) in.frequency = FrequencyByName(*f);
-        const std::string viewName =
-            args.get("view").value_or(file && file->rowView == 2 ? "all" : "annual");
-        if (viewName != "all" && viewName != "annual") throw UsageError("--view is all or annual");
-        in.rowView = viewName == "all" ? 2 : 1;
-
-        // Days in year, as the days-in-year dialog sets them.
-        DaysSetting days =
-            file ? DaysForOption(file->daysOption, file->daysInYear) : DaysForOption(1);
-        if (auto d = args.get("days")) {
-            const auto typed = DaysFromText(*d);
-            if (!typed) throw Stop{19};
-            days = *typed;
-        }
-        in.daysInYear = days.daysInYear;
-        in.biWeeklyPeriods = days.biWeeklyPeriods;
-        in.weeklyPeriods = days.weeklyPeriods;
-
-        const double term = args.number("term", 0);
-        if (term != 0 && term != 1 && term != 2 && term != 3 && term != 4 && term != 5 &&
-            term != 10)
-            throw UsageError("--term is one of 0, 1, 2, 3, 4, 5, 10");
-        in.displayTerm = static_cast<std::int16_t>(term);
-
-        in.dateMode = args.has("dates") ? 1 : file ? file->dateMode : 0;
-        if (auto fd = args.get("first-date")) {
-            auto date = ParseDateText(*fd);
-            if (!date) throw Stop{10};
-            in.firstPayDate = ShortDateText(*date);
-        } else if (file) {
-            in.firstPayDate = ShortDateText(ParseDateText(file->firstPayDate).value_or(Today()));
-        } else {
-            in.firstPayDate = ShortDateText(Today());
-        }
-
-        in.prePayMonth = PrePayMonthOption(args);
-
-        // Additional payments, as the additional-payments dialog stores and counts them.
-        std::int16_t prePayCount = 0;
-        std::int16_t prePayYears = 0;
-        if (args.has("prepay")) {
-            const PrePayOptions p = ReadPrePayOptions(args.all("prepay"), in.period);
-            in.prePayTable = p.table;
-            prePayYears = p.years;
-            prePayCount = p.count;
-        } else if (file) {
-            in.prePayTable = file->prePayTable;
-            prePayYears = file->prePayYears;
-            prePayCount = file->prePayCount;
-        }
-
-        const std::string format = args.get("format").value_or("text");
-        if (format != "text" && format != "csv" && format != "json")
-            throw UsageError("--format is text, csv or json");
-
-        // The tables window's own period limits.
-        if (in.tableMode == 2 && period > 480) throw Stop{16};
+        const TableJob job = ReadTableJob(args);
+        const AmortizationInput& in = job.in;
 
         const AmortizationResult r = CalculateSchedule(in);
         for (int m : r.messages)
-            if (m == 34 && r.outcome == EngineOutcome::Completed) err << MessageText(m) << "\n";
+            if (m == Msg::TermReset && r.outcome == EngineOutcome::Completed)
+                err << MessageText(m) << "\n";
         if (r.outcome != EngineOutcome::Completed)
-            throw Stop{r.messages.empty() ? 4 : r.messages.back()};
+            throw Stop{r.messages.empty() ? Msg::WrongEntry : r.messages.back()};
 
         // "Sa&ve File": the inputs of a calculated table, under a name of the mode's kind.
         if (auto name = args.get("save")) {
-            const int bad = in.tableMode == 2 ? 25 : 14;
+            const int bad = in.tableMode == 2 ? Msg::BadLoanName : Msg::BadMortgageName;
             if (UpperExtension(*name) != (in.tableMode == 2 ? ".KLD" : ".KMD")) throw Stop{bad};
             TableFile f;
             f.principal = in.principal;
@@ -279,32 +414,24 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
             f.frequency = in.frequency;
             f.firstPayDate = in.firstPayDate;
             f.dateMode = in.dateMode;
-            f.daysOption = days.option;
+            f.daysOption = job.days.option;
             f.rowView = in.rowView;
-            f.prePayYears = prePayYears;
-            f.prePayCount = prePayCount;
+            f.prePayYears = job.prePayYears;
+            f.prePayCount = job.prePayCount;
             f.tableMode = in.tableMode;
-            f.daysInYear = days.daysInYear;
+            f.daysInYear = job.days.daysInYear;
             f.prePayTable = in.prePayTable;
             if (!WriteTableFile(*name, f)) throw Stop{bad};
         }
 
-        ScheduleView view;
-        view.tableMode = in.tableMode;
-        view.rowView = in.rowView;
-        view.dateMode = in.dateMode;
-        view.currencySymbol = settings.currencySymbol;
-        view.daysInYear = in.daysInYear;
-        view.prePayTable = in.prePayTable;
-        view.prePayCount = prePayCount;
-        view.prePayMonth = in.prePayMonth;
+        const ScheduleView view = ViewOf(job);
         const ScheduleTexts t = MakeScheduleTexts(r, view);
         if (args.has("print") || args.has("graph")) {
             // The printout and the graph start from the state a calculation leaves behind.
             MMODULE mm;
             TableWindowTexts texts;
-            mm.PrinterFontChoice = settings.printerFontChoice;
-            mm.CurrencySymbol = settings.currencySymbol;
+            mm.PrinterFontChoice = job.settings.printerFontChoice;
+            mm.CurrencySymbol = job.settings.currencySymbol;
             mm.PrintHeader = args.get("header").value_or("");
             StoreCalculationForPrint(mm, texts, in, r, t);
 #ifdef BW_CLI_GRAPHS
@@ -317,14 +444,18 @@ int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostre
                 if (*target == "-") return 0;
             }
         }
-        if (format == "json")
+        if (job.format == "json")
             PrintJson(out, r, t, view);
-        else if (format == "csv")
+        else if (job.format == "csv")
             PrintCsv(out, r, view);
         else
             PrintText(out, t, view);
         return 0;
     });
+}
+
+int RunTable(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    return RunTable(argv, std::cin, out, err);
 }
 
 }  // namespace bw::cli

@@ -101,7 +101,6 @@ ComparisonRow CalculateComparisonRow(const ComparisonInput& in) {
     a.displayTerm = 0;
     a.dateMode = 0;
     a.rowView = 2;
-    a.previous = in.previous;
     AmortizationResult s = CalculateSchedule(a);
 
     if (s.outcome != EngineOutcome::Completed || s.payments < 0 || s.payments > kScheduleLastRow ||

@@ -29,8 +29,6 @@ struct ComparisonInput {
     std::int16_t prePayMonth = 12;
     int rowCounter = 0;  // rows already in the comparison table
     std::string currencySymbol = "$";
-    // ScheduleTable as it stands: the rows past the new last payment keep their values.
-    std::shared_ptr<const ScheduleTableData> previous;
 };
 
 enum class ComparisonOutcome {

@@ -64,8 +64,6 @@ ComparisonInput ComparisonInputFrom(const MMODULE& mm, const ComparisonSheet& sh
     in.prePayMonth = mm.PrePayMonth;
     in.rowCounter = sheet.rowCounter;
     in.currencySymbol = mm.CurrencySymbol;
-    if (mm.ScheduleTable.size() == static_cast<std::size_t>(kScheduleLastRow + 1))
-        in.previous = std::make_shared<const ScheduleTableData>(mm.ScheduleTable);
     return in;
 }
 

@@ -2,7 +2,6 @@
 // The amortization engine of the tables window: from the inputs to the payment schedule.
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,14 +25,12 @@ struct AmortizationInput {
     std::int16_t dateMode = 0;  // 0 payment numbers, 1 payment dates
     std::string firstPayDate;   // the date text; read only when dateMode is 1
     std::int16_t rowView = 2;   // 1 annual totals, 2 all payments
-    // The schedule of the previous calculation: rows beyond the new last row keep its values.
-    std::shared_ptr<const ScheduleTableData> previous;
 };
 
 enum class EngineOutcome {
     Completed,    // results and grid are to be shown
-    Stopped,      // message 5: nothing was calculated
-    Faulted,      // message 4: abandoned, rows stored so far stay
+    Stopped,      // message 5: nothing was calculated, the schedule is empty
+    Faulted,      // message 4: abandoned; the schedule holds the rows stored before the fault
     TermTooLong,  // message 34 at the end: window reset, TypingFlag 1, grid not refilled
 };
 
@@ -42,7 +39,9 @@ struct AmortizationResult {
     std::vector<int> messages;     // message numbers in the order raised (4, 5, 34)
     std::int16_t displayTerm = 0;  // DisplayTerm after the calculation (reset to 0 by message 34)
 
-    ScheduleTableData schedule;  // rows 0..2100
+    // The rows computed, from row 0 (all zeros) to the last row (`lastRow`): payments, or years in
+    // the annual view. Never more than rows 0..2100.
+    ScheduleTableData schedule;
     YearTotalsData yearTotals{};
 
     std::int16_t frequencyKind = 0;

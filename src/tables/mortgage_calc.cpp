@@ -18,6 +18,7 @@
 #include "shell/twips.h"
 #include "shell/window_kit.h"
 #include "tables/quick_help.h"
+#include "tables/schedule_mapping.h"
 #include "tables/tables_window_values.h"
 
 namespace bw {
@@ -125,99 +126,35 @@ void MortgageCalc::reset() {
 void MortgageCalc::MCalc_Click() {
     MMODULE& mm = ctx_.mm;
     commitPendingInput();
-
-    // Step 1.
-    mm.YearTotals = YearTotalsData{};
     mm.HelpShown = 0;
     reset();
-    mm.TypingFlag = 0;
-    mm.ResultRowCount = 0;
-    if (mm.PrintLines.size() < 4) mm.PrintLines.resize(4);
-    mm.PrintLines[1].clear();
+    BeginCalculation(mm);
     HourglassCursor hourglass;
 
-    AmortizationInput input;
-    input.tableMode = mm.TableMode;
-    input.principal = mm.LoanInputs[1];
-    input.rate = mm.LoanInputs[2];
-    input.period = mm.LoanInputs[3];
-    input.compounding = compoundingText();
-    input.frequency = frequencyText();
-    input.daysInYear = mm.DaysInYear;
-    input.biWeeklyPeriods = mm.BiWeeklyPeriods;
-    input.weeklyPeriods = mm.WeeklyPeriods;
-    input.prePayTable = mm.PrePayTable;
-    input.prePayMonth = mm.PrePayMonth;
-    input.displayTerm = mm.DisplayTerm;
-    input.dateMode = mm.DateMode;
-    input.firstPayDate = mm.FirstPayDate;
-    input.rowView = mm.RowView;
-    if (mm.ScheduleTable.size() == static_cast<std::size_t>(kScheduleLastRow + 1)) {
-        input.previous = std::make_shared<const ScheduleTableData>(mm.ScheduleTable);
-    }
-
-    AmortizationResult result = CalculateSchedule(input);
-
+    AmortizationResult result =
+        CalculateSchedule(ScheduleInput(mm, compoundingText(), frequencyText()));
     // What the calculation stored stays, whether it ended or not.
-    mm.DisplayTerm = result.displayTerm;
-    if (result.outcome != EngineOutcome::Stopped) {
-        mm.ScheduleTable = result.schedule;
-        mm.YearTotals = result.yearTotals;
-        mm.FrequencyKind = result.frequencyKind;
-        mm.PaymentsPerYear = result.paymentsPerYear;
-    }
+    StoreSchedule(mm, result);
     hourglass.restore();
-
-    // Message 34 of a term longer than the period comes first; the calculation goes on.
-    std::size_t shown = 0;
-    if (!result.messages.empty() && result.messages.front() == 34 &&
-        (result.outcome != EngineOutcome::TermTooLong || result.messages.size() > 1)) {
-        ctx_.messages.showMessage(34);
-        shown = 1;
+    for (int code : result.messages) ctx_.messages.showMessage(code);
+    if (result.outcome == EngineOutcome::TermTooLong) {
+        // The term is longer than the schedule: the grid is not refilled.
+        reset();
+        mm.TypingFlag = 1;
     }
-
-    switch (result.outcome) {
-        case EngineOutcome::Stopped:
-        case EngineOutcome::Faulted:
-            for (std::size_t i = shown; i < result.messages.size(); ++i) {
-                ctx_.messages.showMessage(result.messages[i]);
-            }
-            return;
-        case EngineOutcome::TermTooLong:
-            ctx_.messages.showMessage(34);
-            reset();
-            mm.TypingFlag = 1;
-            return;
-        case EngineOutcome::Completed:
-            break;
-    }
-
-    mm.RetiredYears = result.retiredYears;
-    mm.GridRows = result.gridRows;
-
-    ScheduleView view;
-    view.tableMode = mm.TableMode;
-    view.rowView = mm.RowView;
-    view.dateMode = mm.DateMode;
-    view.currencySymbol = mm.CurrencySymbol;
-    view.daysInYear = mm.DaysInYear;
-    view.prePayTable = mm.PrePayTable;
-    view.prePayCount = mm.PrePayCount;
-    view.prePayMonth = mm.PrePayMonth;
+    if (result.outcome != EngineOutcome::Completed) return;
 
     try {
-        ScheduleTexts texts = MakeScheduleTexts(result, view);
+        ScheduleTexts texts = MakeScheduleTexts(result, ScheduleViewOf(mm));
         fillResults(texts);
-        mm.ResultRowCount = texts.resultRowCount;
-        mm.GraphTitle = texts.graphTitle;
-        mm.PrintLines[1] = texts.printText;
+        StoreShownTexts(mm, texts);
         lastResult_ = std::move(result);
         lastTexts_ = std::move(texts);
         lastPaymentsPerYear_ = lastResult_.paymentsPerYear;
         hasResult_ = true;
     } catch (const std::exception&) {
         MGrid->setUpdatesEnabled(true);
-        ctx_.messages.showMessage(4);
+        ctx_.messages.showMessage(Msg::WrongEntry);
     }
 }
 

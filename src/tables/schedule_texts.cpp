@@ -74,14 +74,16 @@ std::array<std::string, kGridColumns> RowCells(const AmortizationResult& result,
     return cells;
 }
 
-ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const ScheduleView& view) {
+ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const ScheduleView& view,
+                                bool rows) {
     ScheduleTexts t;
     const int gridRows = result.gridRows;
     int count = gridRows + 4;
     if (view.prePayCount >= 1) count += view.prePayCount + 4;
     if (count < 23) count = 23;
     t.heading0 = Heading0(view.rowView, view.dateMode);
-    for (int r = 1; r <= gridRows; ++r) t.rows.push_back(RowCells(result, r, view));
+    if (rows)
+        for (int r = 1; r <= gridRows; ++r) t.rows.push_back(RowCells(result, r, view));
 
     const int ppy = result.paymentsPerYear;
     const int T = result.displayTerm == 0

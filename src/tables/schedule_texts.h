@@ -66,8 +66,10 @@ struct ScheduleTexts {
 std::array<std::string, kGridColumns> RowCells(const AmortizationResult& result, int r,
                                                const ScheduleView& view);
 
-// Everything the grid and the result boxes show after a completed calculation.
-ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const ScheduleView& view);
+// Everything the grid and the result boxes show after a completed calculation; without `rows`
+// the texts of the schedule rows are left out (`rows` stays empty).
+ScheduleTexts MakeScheduleTexts(const AmortizationResult& result, const ScheduleView& view,
+                                bool rows = true);
 
 // The amount text of the grid: "####,,###.00".
 std::string GridAmount(Money value);

@@ -331,6 +331,82 @@ TEST_F(TableCommandTest, NoInputCrashes) {
             }
 }
 
+// Batch mode: one JSON object a line, in input order, each line on its own.
+TEST_F(TableCommandTest, BatchWritesOneObjectPerScenario) {
+    const std::string input =
+        "# scenarios\n"
+        "\n"
+        "--frequency biweekly-acc --view all\r\n"
+        "  --loan --principal 20000 --period 48\n"
+        "--rate 0\n"
+        "--period 41\n"
+        "--dates --first-date \"not a date\"\n"
+        "--colour red\n"
+        "--save \"my table.KMD\"\n"
+        "--rate \"5\n"
+        "--format csv\n";
+    struct Expected {
+        int line;
+        int payments;  // 0: not calculated
+        const char* error;
+        std::vector<int> messages;
+    } expected[] = {
+        {3, 482, nullptr, {}},
+        {4, 48, nullptr, {}},
+        {5, 0, nullptr, {4}},
+        {6, 0, nullptr, {5}},
+        {7, 0, nullptr, {10}},
+        {8, 0, "unknown option --colour", {}},
+        {9, 0, "--save cannot be used in a batch", {}},
+        {10, 0, "a double quote is not closed", {}},
+        {11, 0, "a batch writes JSON only", {}},
+    };
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunTable({"--batch", "--folder", dir_.path().toStdString()}, in, out, err), 1);
+    std::istringstream lines(out.str());
+    std::string text;
+    for (const Expected& e : expected) {
+        ASSERT_TRUE(std::getline(lines, text));
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+        EXPECT_EQ(o["line"].toInt(), e.line) << text;
+        EXPECT_EQ(o["payments"].toInt(), e.payments) << text;
+        EXPECT_EQ(o["error"].toString().toStdString(), e.error ? e.error : "") << text;
+        if (e.payments == 0) {
+            std::vector<int> messages;
+            for (const auto& m : o["messages"].toArray()) messages.push_back(m.toInt());
+            EXPECT_EQ(messages, e.messages) << text;
+        }
+    }
+    EXPECT_FALSE(std::getline(lines, text));
+    EXPECT_TRUE(err.str().empty());
+
+    // A calculated line holds what --format json gives for the same options, less the rows.
+    QJsonObject single = json({"--frequency", "biweekly-acc", "--view", "all"});
+    single.remove("rows");
+    single.insert("line", 3);
+    EXPECT_EQ(QJsonDocument::fromJson(
+                  QByteArray::fromStdString(out.str().substr(0, out.str().find('\n'))))
+                  .object(),
+              single);
+
+    // --rows adds them; every line calculated gives exit 0.
+    std::istringstream two("--period 10\n--period 5 --frequency 1week\n");
+    std::ostringstream rowsOut;
+    EXPECT_EQ(
+        RunTable({"--batch", "--rows", "--folder", dir_.path().toStdString()}, two, rowsOut, err),
+        0);
+    std::istringstream rowLines(rowsOut.str());
+    for (int rows : {120, 259}) {
+        ASSERT_TRUE(std::getline(rowLines, text));
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
+        EXPECT_EQ(o["rows"].toArray().size(), o["grid_rows"].toInt());
+        EXPECT_EQ(o["payments"].toInt(), rows);
+    }
+    // Options for single tables do not go with --batch on the command.
+    EXPECT_EQ(run({"--batch", "--principal", "5"}).code, 2);
+}
+
 // The program itself: the command dispatch and the exit codes seen by a shell.
 TEST(BrindlewoodCli, RunsAsAProgram) {
     QProcess p;
@@ -344,6 +420,13 @@ TEST(BrindlewoodCli, RunsAsAProgram) {
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_EQ(p.readAllStandardError().trimmed(), "Wrong entry, try again.");
+
+    p.start(BRINDLEWOOD_CLI, {"table", "--batch", "--folder", QDir::tempPath()});
+    p.write("--period 10\n");
+    p.closeWriteChannel();
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(QJsonDocument::fromJson(p.readAllStandardOutput()).object()["payments"].toInt(), 120);
 
     p.start(BRINDLEWOOD_CLI, {"nonsense"});
     ASSERT_TRUE(p.waitForFinished(60000));

@@ -291,12 +291,10 @@ TEST(Limits, FortyYearsIsTheMortgageLimit) {
     EXPECT_LE(weekly.payments, kScheduleLastRow);
 
     in.period = 41;
-    auto previous = std::make_shared<ScheduleTableData>(forty.schedule);
-    in.previous = previous;
     const AmortizationResult r = CalculateSchedule(in);
     EXPECT_EQ(r.outcome, EngineOutcome::Stopped);
     EXPECT_EQ(r.messages, std::vector<int>{5});
-    EXPECT_EQ(r.schedule, *previous);  // nothing changed
+    EXPECT_TRUE(r.schedule.empty());  // nothing calculated
 
     // Personal loans are limited by their months box, not here.
     in.tableMode = 2;
@@ -364,16 +362,51 @@ TEST(Limits, HugeOrStrangeInputsEndInAMessage) {
             << c.principal << " " << c.rate << " " << c.period;
         EXPECT_EQ(r.messages, std::vector<int>{4});
     }
+    // A 46th year row, even when no additional payment falls in that year.
+    AmortizationInput in = DefaultMortgage();
+    in.tableMode = 2;
+    in.period = 45.5;
+    in.prePayMonth = 11;
+    in.rowView = 1;
+    EXPECT_EQ(CalculateSchedule(in).outcome, EngineOutcome::Faulted);
 }
 
-TEST(PreviousRows, RowsBeyondTheNewScheduleKeepTheirValues) {
-    auto previous = std::make_shared<ScheduleTableData>(kScheduleLastRow + 1);
-    (*previous)[2000][4] = Money::fromDouble(123.45);
-    AmortizationInput in = DefaultMortgage();
-    in.previous = previous;
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(RowOf(r, 2000)[4], Money::fromDouble(123.45));
-    EXPECT_EQ(RowOf(r, 300)[4], Money());
+// Every amount is stored as the nearest ten-thousandth, small or huge: the first two rows against
+// the plain recurrence rounded by the currency type. Payment 1 opens year 1, where the principal
+// part is first rounded to currency.
+TEST(Rows, AmountsAreTheNearestTenThousandth) {
+    for (double principal : {100000.37, 2.5e11 + 0.37, 4.1e13}) {
+        AmortizationInput in = DefaultMortgage();
+        in.principal = principal;
+        const AmortizationResult r = CalculateSchedule(in);
+        ASSERT_EQ(r.outcome, EngineOutcome::Completed) << principal;
+        const double i = r.monthlyRate;
+        const double interest1 = principal * i;
+        const double principal1 = Money::fromDouble(r.payment - interest1).toDouble();
+        const double balance1 = principal - principal1;
+        const double interest2 = i * balance1;
+        const double principal2 = r.payment - interest2;
+        const double expected[2][5] = {{interest1, principal1, balance1, interest1, principal1},
+                                       {interest2, principal2, balance1 - principal2,
+                                        interest1 + interest2, principal1 + principal2}};
+        for (int k = 1; k <= 2; ++k)
+            for (int c = 2; c <= 6; ++c)
+                EXPECT_EQ(RowOf(r, k)[static_cast<std::size_t>(c)],
+                          Money::fromDouble(expected[k - 1][c - 2]))
+                    << principal << " row " << k << " column " << c;
+    }
+}
+
+// The schedule holds row 0 and the rows computed, nothing past the last row.
+TEST(Rows, OnlyTheRowsComputed) {
+    const std::pair<std::int16_t, std::size_t> cases[] = {{2, 301}, {1, 26}};
+    for (const auto& [view, rows] : cases) {
+        AmortizationInput in = DefaultMortgage();
+        in.rowView = view;
+        const AmortizationResult r = CalculateSchedule(in);
+        EXPECT_EQ(r.schedule.size(), rows);
+        EXPECT_EQ(r.schedule.front(), ScheduleRow{});
+    }
 }
 
 }  // namespace
