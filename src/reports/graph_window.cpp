@@ -9,6 +9,7 @@
 
 #include "reports/bar_graph.h"
 #include "reports/qt_printer_backend.h"
+#include "shell/messages.h"
 #include "shell/mmodule.h"
 #include "shell/twips.h"
 
@@ -98,8 +99,8 @@ bool GraphWindow::showChart3D() {
 }
 
 void GraphWindow::Ptr_Click() {
-    if (!ctx_.messages.askQuestion(1)) return;           // " Continue with Printout."
-    colourFlag_ = ctx_.messages.askQuestion(2) ? 1 : 0;  // " Print in Color."
+    if (!ctx_.messages.askQuestion(Question::ContinuePrintout)) return;
+    colourFlag_ = ctx_.messages.askQuestion(Question::PrintInColor) ? 1 : 0;
     if (Graph1->is3D()) {
         ThreeDee_Click();
     } else {
