@@ -174,7 +174,7 @@ TEST(TableFileRestore, DaysAreReDerivedFromTheOption) {
         RestoreTableFile(mm, ParseTableFile(Line1({{8, option}, {13, stored}})).value());
         EXPECT_EQ(mm.DaysInYear, days) << option;
         EXPECT_DOUBLE_EQ(mm.BiWeeklyPeriods, biWeekly) << option;
-        EXPECT_DOUBLE_EQ(mm.WeeklyPeriods, 2 * biWeekly) << option;
+        EXPECT_NEAR(mm.WeeklyPeriods, 2 * biWeekly, 1e-7) << option;
     }
 }
 
