@@ -31,6 +31,14 @@ QString WithSlash(const QString& folder) {
     return folder.endsWith('/') ? folder : folder + '/';
 }
 
+// A control is named after the caption of its label ("Look in:" names the drive list "Look in"),
+// so that a screen reader says what it holds.
+void NameAfter(QWidget* control, const QLabel* label) {
+    QString caption = label->text().remove('&').simplified();
+    if (caption.endsWith(':')) caption.chop(1);
+    control->setAccessibleName(caption);
+}
+
 // A folder path without its trailing "/" (the root stays "/").
 QString WithoutSlash(QString folder) {
     while (folder.size() > 1 && folder.endsWith('/')) folder.chop(1);
@@ -96,6 +104,7 @@ FileInfo::FileInfo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     grid->addLayout(buttons, 1, 2, 5, 1);
     grid->setRowStretch(3, 1);
 
+    NameControls();
     connect(DlgButton[0], &QPushButton::clicked, this, [this] { DlgButton_Click(0); });
     connect(DlgButton[1], &QPushButton::clicked, this, [this] { DlgButton_Click(1); });
     connect(TextBox, &QLineEdit::textChanged, this, [this] { TextBox_Change(); });
@@ -123,6 +132,15 @@ void FileInfo::PrepareForSaving() {
     Label3->setText("Save in:");
     Label4->setText("Save type:");
     DlgButton[0]->setText("&Save");
+    NameControls();
+}
+
+void FileInfo::NameControls() {
+    NameAfter(TextBox, Label1);
+    NameAfter(DirsBox, Label2);
+    NameAfter(DriveDropDown, Label3);
+    NameAfter(FileTypes, Label4);
+    NameAfter(FileListBox, Label5);
 }
 
 void FileInfo::Form_Load() {

@@ -80,6 +80,8 @@ class FileInfo : public QDialog {
 
   private:
     void Form_Load();
+    // Names each list and box after the caption of its label.
+    void NameControls();
     void DriveDropDown_Click(int index);
     void DirsBox_Click();
     void DirsBox_DblClick(QListWidgetItem* item);

@@ -27,6 +27,7 @@ PrinterHeaderInput::PrinterHeaderInput(AppContext& ctx, QWidget* parent)
     InFName->setGeometry(Px(240), Px(600), Px(5520), Px(375));
     InFName->setStyleSheet("background-color: yellow;");
     InFName->installEventFilter(this);
+    InFName->setAccessibleName(Label1->text().simplified().chopped(1));
 
     Acept = new QPushButton("Continue &Printout", this);
     Acept->setObjectName("Acept");
@@ -88,8 +89,8 @@ bool PrinterHeaderInput::eventFilter(QObject* watched, QEvent* event) {
 
 bool AskPrintHeader(AppContext& ctx) {
     PrinterHeaderInput dialog(ctx, ctx.frame.dialogParent());
-    dialog.exec();
-    return ctx.mm.PrintHeader != "1";
+    // A header typed as exactly "1" stands for a cancelled dialog as well.
+    return dialog.exec() == QDialog::Accepted && ctx.mm.PrintHeader != "1";
 }
 
 }  // namespace bw

@@ -79,13 +79,14 @@ TEST_F(FileInfoTest, OpensInTheFolderUsedLastWithTheKindsFilesAndTheLastName) {
     EXPECT_EQ(Files(), QStringList({"house.kmd", "OTHER.KMD"}));
     EXPECT_EQ(d.TextBox->text(), "OTHER.KMD");
     EXPECT_EQ(d.FileTypes->currentText(), "Mortgage Database (*.kmd)");
+    EXPECT_EQ(d.FileListBox->accessibleName(), "File name/s in folder");
     EXPECT_EQ(d.pos(), QPoint(Px(3000), Px(2000)));
     d.grab().save("/tmp/file_info_open.png");
 }
 
 TEST_F(FileInfoTest, SavingANewNameGivesItInLowerCaseWithItsFolder) {
     FileInfo& d = Open(true);
-    EXPECT_EQ(d.Label3->text(), "Save in:");
+    EXPECT_EQ(d.DriveDropDown->accessibleName(), "Save in");
     TypeAndPress("sub/Fresh.KMD");
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.chosenPath(), root_.toStdString() + "/sub/fresh.kmd");

@@ -40,6 +40,7 @@ TEST_F(GraphsAllTest, OpensWithTheTwoDimensionalViewOfTheBalances) {
     EXPECT_TRUE(w.ThreeDee->hasFocus());
     EXPECT_FALSE(w.Graph1->is3D());
     EXPECT_EQ(w.Graph1->chart()->title(), "Mortgage balance at start of each Year");
+    EXPECT_EQ(w.Graph1->accessibleName(), w.Graph1->chart()->title());
     ASSERT_EQ(bars(w)->count(), 25);
     EXPECT_DOUBLE_EQ(bars(w)->at(0), 100000.0);
     EXPECT_EQ(w.size(), QSize(637, 430));  // 9550 x 6450 twips

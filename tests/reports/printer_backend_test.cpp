@@ -57,6 +57,7 @@ TEST_F(PrintTest, HeaderDialogTakesOneLineWithoutQuotes) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(dialog.pos(), QPoint(227, 200));  // 3400, 3000 twips from the frame's corner
+    EXPECT_EQ(dialog.InFName->accessibleName(), "Type in one line header information");
     QTest::keyClicks(dialog.InFName, "The \"Elm\" house");
     dialog.InFName->insert("\"");  // as pasted
     QTest::keyClick(dialog.InFName, Qt::Key_Return);
