@@ -3,8 +3,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "shell/colours.h"
 #include "shell/dialog_font.h"
 #include "shell/dialog_placement.h"
+#include "shell/keyboard_access.h"
 #include "shell/messages.h"
 
 namespace bw {
@@ -26,16 +28,15 @@ AMsgbox::AMsgbox(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) 
     TextMsg->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     TextMsg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TextMsg->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QPalette pal = TextMsg->palette();
-    pal.setColor(QPalette::Base, QColor(0, 255, 255));
-    pal.setColor(QPalette::Text, Qt::black);
-    TextMsg->setPalette(pal);
+    SetBackground(TextMsg, colours::kHelp);
+    SetAccessibleCaption(TextMsg, QStringLiteral("Message"));
 
     AMsgExit = new QPushButton("E&xit", this);
     AMsgExit->setObjectName("AMsgExit");
     AMsgExit->setGeometry(Px(870), Px(1770), Px(825), Px(330));
     AMsgExit->setDefault(true);
     connect(AMsgExit, &QPushButton::clicked, this, &AMsgbox::AMsgExit_Click);
+    EnterPressesButtons(this);
 
     // Loading: the text of the message asked for.
     TextMsg->setPlainText(QString::fromStdString(MessageText(ctx_.mm.MessageCode)));

@@ -3,8 +3,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/colours.h"
 #include "shell/dialog_font.h"
 #include "shell/dialog_placement.h"
+#include "shell/keyboard_access.h"
 #include "shell/messages.h"
 
 namespace bw {
@@ -23,11 +25,8 @@ AllYesNo::AllYesNo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     Label1->setGeometry(Px(45), 0, Px(2595), Px(870));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setAutoFillBackground(true);
-    QPalette pal = Label1->palette();
-    pal.setColor(QPalette::Window, QColor(0, 255, 255));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    Label1->setPalette(pal);
+    SetBackground(Label1, colours::kHelp);
+    SetAccessibleCaption(Label1, QStringLiteral("Question"));
 
     AllYes = new QPushButton("&Yes", this);
     AllYes->setObjectName("AllYes");
@@ -39,6 +38,7 @@ AllYesNo::AllYesNo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     AllYes->setDefault(true);
     connect(AllYes, &QPushButton::clicked, this, &AllYesNo::AllYes_Click);
     connect(AllNo, &QPushButton::clicked, this, &AllYesNo::AllNo_Click);
+    EnterPressesButtons(this);
 
     // Loading: the question asked for.
     Label1->setText(QString::fromStdString(QuestionText(ctx_.mm.AnswerCode)));

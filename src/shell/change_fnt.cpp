@@ -8,17 +8,16 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include "shell/colours.h"
 #include "shell/dialog_font.h"
 #include "shell/dialog_placement.h"
+#include "shell/keyboard_access.h"
 #include "shell/menu_main.h"
 #include "shell/settings_file.h"
 
 namespace bw {
 
 namespace {
-
-const QColor kYellow(255, 255, 0);
-const QColor kCyan(0, 255, 255);
 
 void SetGeometryTwips(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
@@ -27,16 +26,13 @@ void SetGeometryTwips(QWidget* w, int left, int top, int width, int height) {
 QLabel* CyanLabel(QWidget* parent, const char* name, const char* caption) {
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
     label->setObjectName(name);
-    label->setAutoFillBackground(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, kCyan);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
+    SetBackground(label, colours::kHelp);
     return label;
 }
 
-QLineEdit* YellowBox(QWidget* parent, const char* name, int maxLength) {
+// A yellow text box named for screen readers after the caption of its label.
+QLineEdit* YellowBox(QWidget* parent, const char* name, int maxLength, const QLabel* caption) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setMaxLength(maxLength);
@@ -45,10 +41,8 @@ QLineEdit* YellowBox(QWidget* parent, const char* name, int maxLength) {
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), box));
     box->setTextMargins(0, 0, 0, 0);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, kYellow);
-    pal.setColor(QPalette::Text, Qt::black);
-    box->setPalette(pal);
+    SetBackground(box, colours::kInput);
+    SetAccessibleCaption(box, caption->text());
     return box;
 }
 
@@ -111,13 +105,13 @@ ChangeFnt::ChangeFnt(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(c
     Label3 = CyanLabel(this, "Label3", " Change the currency symbol");
     SetGeometryTwips(Label3, 270, 2250, 2820, 285);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    InSy = YellowBox(this, "InSy", 2);
+    InSy = YellowBox(this, "InSy", 2, Label3);
     InSy->setAlignment(Qt::AlignCenter);
     SetGeometryTwips(InSy, 3105, 2250, 330, 285);
 
     Label2 = CyanLabel(this, "Label2", " Type in your name");
     SetGeometryTwips(Label2, 270, 2610, 3165, 600);
-    InMyName = YellowBox(this, "InMyName", 97);
+    InMyName = YellowBox(this, "InMyName", 97, Label2);
     SetGeometryTwips(InMyName, 405, 2880, 2940, 285);
 
     Label1 = new QLabel(this);
@@ -148,6 +142,7 @@ ChangeFnt::ChangeFnt(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(c
     connect(ExitFonts, &QPushButton::clicked, this, &ChangeFnt::ExitFonts_Click);
     InSy->installEventFilter(this);
     InMyName->installEventFilter(this);
+    EnterPressesButtons(this);
 
     Form_Load();
 }

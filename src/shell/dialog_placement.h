@@ -1,8 +1,9 @@
 #pragma once
 // Dialogs of the program place their top-left corner at an offset (in twips) from the frame's
-// top-left corner.
+// top-left corner, one offset for the small frame and one for the large.
 
 #include <QWidget>
+#include <cstdint>
 
 #include "shell/app_context.h"
 #include "shell/twips.h"
@@ -15,6 +16,13 @@ inline QPoint DialogPosition(const AppFrame& frame, TwipPoint offset) {
 
 inline void PlaceDialog(QWidget& dialog, const AppFrame& frame, TwipPoint offset) {
     dialog.move(DialogPosition(frame, offset));
+}
+
+// Places `dialog` at `small` from the frame's corner while FrameClass is below 8501, else at
+// `large`.
+inline void PlaceDialog(QWidget& dialog, const AppFrame& frame, std::int32_t frameClass,
+                        TwipPoint small, TwipPoint large) {
+    PlaceDialog(dialog, frame, DialogOffset(frameClass, small, large));
 }
 
 }  // namespace bw

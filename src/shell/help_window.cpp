@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "shell/keyboard_access.h"
+
 namespace bw {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -29,6 +31,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     HelpText->setObjectName("HelpText");
     HelpText->setOpenLinks(true);
     HelpText->setOpenExternalLinks(false);
+    SetAccessibleCaption(HelpText, QStringLiteral("Help text"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(HelpContents);
@@ -55,6 +58,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(HelpClose, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    EnterPressesButtons(this);
 }
 
 bool HelpWindow::openFile(const QString& path) {

@@ -16,7 +16,11 @@ struct KeyVerdict {
 };
 
 // Amount and rate boxes. `keyBoxText` is the box's text before the key; `decimalsAllowed` of 2
-// or less allows two decimals, 3 or more allows that many once and is reset to 0 when used.
+// or less allows two decimals after the point, 3 or more allows that many.
+KeyVerdict DecimalKeyFilter(int key, std::string_view keyBoxText, int decimalsAllowed);
+
+// The one-shot form: a `decimalsAllowed` of 3 or more is used once and reset to 0 when a digit
+// after a point used it. Kept for callers that still keep the allowance in the shared state.
 KeyVerdict DecimalKeyFilter(int key, std::string_view keyBoxText, std::int16_t& decimalsAllowed);
 
 // Whole-number boxes (years, months, days).

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "shell/keyboard_access.h"
 #include "shell/twips.h"
 
 namespace bw {
@@ -38,6 +39,8 @@ MDIContainer::MDIContainer(MMODULE& mm, QWidget* parent) : QMainWindow(parent), 
     connect(MDIArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         if (sub) place(sub);
     });
+    // Enter presses the focused button of every child window.
+    EnterPressesButtons(this);
 }
 
 MDIContainer::~MDIContainer() {

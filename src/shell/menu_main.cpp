@@ -5,9 +5,11 @@
 #include <QPushButton>
 
 #include "shell/change_fnt.h"
+#include "shell/colours.h"
 #include "shell/dates.h"
 #include "shell/dialog_font.h"
 #include "shell/help_window.h"
+#include "shell/keyboard_access.h"
 #include "shell/settings_file.h"
 #include "shell/twips.h"
 
@@ -51,9 +53,7 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     Label2->setFont(title);
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setGeometry(0, Px(720), Px(kMenuWidth), Px(900));
-    QPalette titlePal = Label2->palette();
-    titlePal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    Label2->setPalette(titlePal);
+    SetTextColour(Label2, colours::kTitleText);
 
     MyName = new QLabel(this);
     MyName->setObjectName("MyName");
@@ -65,6 +65,7 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     MyName->setGeometry(Px(300), Px(1680), Px(kMenuWidth - 600), Px(420));
     MyName->setTextFormat(Qt::PlainText);
     MyName->hide();
+    SetAccessibleCaption(MyName, QStringLiteral("User name"));
 
     // Calculators on the left, the program's own commands on the right.
     constexpr int kLeftCol = 1125;
@@ -92,6 +93,7 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     connect(PtrFnt, &QPushButton::clicked, this, &MenuMain::PtrFnt_Click);
     connect(HowUse, &QPushButton::clicked, this, &MenuMain::HowUse_Click);
     connect(EndMort, &QPushButton::clicked, this, &MenuMain::EndMort_Click);
+    EnterPressesButtons(this);
 
     Form_Load();
 }
@@ -173,8 +175,11 @@ void MenuMain::PtrFnt_Click() {
     hide();
     {
         ChangeFnt dialog(ctx_, ctx_.frame.dialogParent());
-        if (dialog.exec() == QDialog::Accepted) ShowUserName();
+        dialog.exec();
     }
+    // The choices took effect as they were made, so the name in memory shows however the
+    // dialog was closed.
+    ShowUserName();
     // The menu is in use again, however the dialog was closed.
     ctx_.frame.setFrameCaption(kMenuCaption);
     show();

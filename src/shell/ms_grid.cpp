@@ -101,6 +101,8 @@ void MSGrid::setTextAt(int row, int col, const std::string& text) {
             setHorizontalHeaderItem(col, header);
         }
         header->setText(value);
+        // Screen readers announce the heading as the column's header, on one line.
+        header->setData(Qt::AccessibleTextRole, value.simplified());
         return;
     }
     QTableWidgetItem* cell = item(row - 1, col);

@@ -38,6 +38,15 @@ TEST(DecimalKeyFilter, ThreeDecimalsOnceForTheRateBoxes) {
     EXPECT_EQ(decimals, 3);
 }
 
+TEST(DecimalKeyFilter, AllowanceByValueIsNotUsedUp) {
+    const int decimals = 3;
+    EXPECT_EQ(DecimalKeyFilter('5', "10.12", decimals).key, '5');
+    EXPECT_EQ(DecimalKeyFilter('5', "10.12", decimals).key, '5');
+    EXPECT_EQ(DecimalKeyFilter('5', "10.125", decimals).key, 0);
+    EXPECT_EQ(DecimalKeyFilter('5', "10.1", 0).key, '5');
+    EXPECT_EQ(DecimalKeyFilter('5', "10.12", 0).key, 0);
+}
+
 TEST(DecimalKeyFilter, LooksAtTheWholeTextNotTheCaret) {
     std::int16_t decimals = 0;
     // Two decimals are there already: a digit is refused even if it was meant for the front.

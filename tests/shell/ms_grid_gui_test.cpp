@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -41,6 +43,16 @@ TEST_F(Grid, TextGoesToTheCurrentCellAndTheHeadingRow) {
     grid.setCol(2);
     grid.setText("Principal Payment");
     EXPECT_EQ(grid.horizontalHeaderItem(2)->text(), "Principal Payment");
+    grid.setTextAt(0, 3, "  Interest\n Payment");
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(&grid)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    const auto heading = [table](int col) {
+        return table->cellAt(0, col)->tableCellInterface()->columnHeaderCells().at(0)->text(
+            QAccessible::Name);
+    };
+    EXPECT_EQ(heading(2), "Principal Payment");
+    EXPECT_EQ(heading(3), "Interest Payment");
     grid.setRow(13);
     grid.setCol(1);
     grid.setText("  822.22");

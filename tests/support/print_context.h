@@ -14,8 +14,7 @@
 #include "reports/qt_printer_backend.h"
 #include "shell/app_context.h"
 #include "shell/mmodule.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/window_context.h"
 
 namespace bw::test {
 
@@ -32,16 +31,9 @@ struct PrintToPdf {
     QString pdf;
 };
 
-// The context of a window under test (currency symbol "$"), printing into `pdf`.
-struct PrintContext : PrintToPdf {
-    explicit PrintContext(const QString& name = "out.pdf") : PrintToPdf(name) {
-        mm.CurrencySymbol = "$";
-    }
-
-    MMODULE mm;
-    RecordingMessagePort port{&mm};
-    TestFrame frame;
-    AppContext ctx{mm, port, frame};
+// The context of a window under test, printing into `pdf`.
+struct PrintContext : PrintToPdf, WindowContext {
+    explicit PrintContext(const QString& name = "out.pdf") : PrintToPdf(name) {}
 };
 
 // Hands `window` to `owner` (the window no longer deletes itself on closing), shows it and waits

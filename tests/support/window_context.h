@@ -1,0 +1,241 @@
+#pragma once
+// The one context of every window test: the shared state with the program's start-up values, a
+// message port that records messages, questions and beeps, a stand-in frame, and the hands that
+// open windows, type, click, answer modal dialogs and read what a window shows.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest/QTest>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/app_context.h"
+#include "shell/dates.h"
+#include "shell/message_port.h"
+#include "shell/mmodule.h"
+
+namespace bw::test {
+
+// Records every message, question and beep, and answers questions from a queue (no when the
+// queue is empty), leaving MessageCode and AnswerCode as the dialogs would.
+class RecordingMessagePort : public MessagePort {
+  public:
+    explicit RecordingMessagePort(MMODULE* mm = nullptr) : mm_(mm) {}
+
+    void showMessage(int code) override {
+        if (mm_) mm_->MessageCode = static_cast<std::int16_t>(code);
+        messages.push_back(code);
+    }
+    bool askQuestion(int code) override {
+        questions.push_back(code);
+        bool yes = false;
+        if (!answers.empty()) {
+            yes = answers.front();
+            answers.pop_front();
+        }
+        if (mm_) mm_->AnswerCode = static_cast<std::int16_t>(yes ? 6 : 0);
+        return yes;
+    }
+    void beep() override { ++beeps; }
+
+    std::vector<int> messages;
+    std::vector<int> questions;
+    std::deque<bool> answers;
+    int beeps = 0;
+
+  private:
+    MMODULE* mm_;
+};
+
+// A stand-in frame: remembers the caption and how often the menu was asked for, and shows child
+// windows as plain top-level windows.
+class TestFrame : public AppFrame {
+  public:
+    void setFrameCaption(const QString& caption) override { caption_ = caption; }
+    QString frameCaption() const override { return caption_; }
+    void showChild(QWidget* window) override {
+        children.push_back(window);
+        window->show();
+    }
+    void showMainMenu() override { ++menuShown; }
+    QPoint frameOrigin() const override { return {0, 0}; }
+    QWidget* dialogParent() override { return nullptr; }
+
+    std::vector<QWidget*> children;
+    int menuShown = 0;
+
+  private:
+    QString caption_ = " Brindlewood Menu";
+};
+
+// Acts on the next modal window of type T (a dialog shown with exec(), a message box) as soon as
+// it is shown. `repeat`: on every such window shown while the driver lives.
+template <typename T>
+class ModalDriver {
+  public:
+    explicit ModalDriver(std::function<void(T&)> action, bool repeat = false)
+        : action_(std::move(action)) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this, repeat] {
+            auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!modal || modal == busy_) return;
+            ++runs_;
+            if (!repeat) timer_.stop();
+            busy_ = modal;
+            action_(*modal);
+            busy_ = nullptr;
+        });
+        timer_.start();
+    }
+    bool ran() const { return runs_ > 0; }
+    int runs() const { return runs_; }
+
+  private:
+    std::function<void(T&)> action_;
+    QTimer timer_;
+    T* busy_ = nullptr;
+    int runs_ = 0;
+};
+
+// Types into a widget as a person does: '\n' is Enter, '\b' Backspace, anything else its key.
+inline void TypeKeys(QWidget* w, const QString& keys) {
+    for (QChar c : keys) {
+        if (c == '\n')
+            QTest::keyClick(w, Qt::Key_Return);
+        else if (c == '\b')
+            QTest::keyClick(w, Qt::Key_Backspace);
+        else
+            QTest::keyClick(w, c.toLatin1());
+    }
+}
+
+// Gives a box the focus first (as a click would), then types into it.
+inline void TypeInto(QWidget* box, const QString& keys) {
+    box->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    TypeKeys(box, keys);
+}
+
+// Clicks an option button on its round indicator.
+inline void PickOption(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+// Runs `act` on the modal dialog as soon as one is open, so that a test can read and answer a
+// dialog shown with exec().
+inline void WhenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
+    QTimer::singleShot(10, [act = std::move(act), triesLeft]() mutable {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            act(modal);
+        } else if (triesLeft > 0) {
+            WhenModal(std::move(act), triesLeft - 1);
+        }
+    });
+}
+
+// Lets posted events and deferred deletes happen.
+inline void Settle() {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+inline std::string ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+}
+
+inline void WriteAll(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// Shows a window or dialog and waits until it is the active one.
+template <class W>
+std::unique_ptr<W> ShowActive(std::unique_ptr<W> w) {
+    w->show();
+    w->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    return w;
+}
+
+// What a control shows: a label's, box's, list's, button's or text panel's text.
+inline QString TextOf(const QWidget* control) {
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
+    if (auto* list = qobject_cast<const QComboBox*>(control)) return list->currentText();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    if (auto* panel = qobject_cast<const QPlainTextEdit*>(control)) return panel->toPlainText();
+    ADD_FAILURE() << "no text to read on " << control->objectName().toStdString();
+    return {};
+}
+
+// The shared state as the program starts (currency symbol "$", additional payments in month 12,
+// first payment date today), the recording port, the stand-in frame, and the context made of
+// them that windows are built with.
+struct WindowContext {
+    WindowContext() {
+        mm.CurrencySymbol = "$";
+        mm.PrePayMonth = 12;
+        mm.FirstPayDate = ShortDateText(Today());
+    }
+    WindowContext(const WindowContext&) = delete;
+    WindowContext& operator=(const WindowContext&) = delete;
+
+    MMODULE mm;
+    RecordingMessagePort port{&mm};
+    TestFrame frame;
+    AppContext ctx{mm, port, frame};
+
+    // Builds window W from the context (and further arguments), shows it and waits until it is
+    // active.
+    template <class W, class... Args>
+    std::unique_ptr<W> openWindow(Args&&... args) {
+        return ShowActive(std::make_unique<W>(ctx, std::forward<Args>(args)...));
+    }
+
+    // The control named `name` of `window`; fails the test when there is none.
+    template <class T = QWidget>
+    static T* control(const QWidget* window, const QString& name) {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        return found;
+    }
+
+    static void typeKeys(QWidget* target, const QString& keys) { TypeKeys(target, keys); }
+    static void typeInto(QWidget* box, const QString& keys) { TypeInto(box, keys); }
+    static void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(target, key, modifiers);
+    }
+    // Clicks a button in its middle (an option button on its indicator).
+    static void clickButton(QAbstractButton* button) {
+        if (auto* option = qobject_cast<QRadioButton*>(button))
+            PickOption(option);
+        else
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Moves the focus on with Tab from the focused control.
+    static void tabAway() {
+        if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
+    static QString shownText(const QWidget* shown) { return TextOf(shown); }
+};
+
+}  // namespace bw::test
