@@ -16,6 +16,7 @@
 #include <filesystem>
 
 #include "shell/messages.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 namespace {
@@ -29,14 +30,6 @@ constexpr int kPathRole = Qt::UserRole;
 
 QString WithSlash(const QString& folder) {
     return folder.endsWith('/') ? folder : folder + '/';
-}
-
-// A control is named after the caption of its label ("Look in:" names the drive list "Look in"),
-// so that a screen reader says what it holds.
-void NameAfter(QWidget* control, const QLabel* label) {
-    QString caption = label->text().remove('&').simplified();
-    if (caption.endsWith(':')) caption.chop(1);
-    control->setAccessibleName(caption);
 }
 
 // A folder path without its trailing "/" (the root stays "/").
@@ -105,6 +98,7 @@ FileInfo::FileInfo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     grid->setRowStretch(3, 1);
 
     NameControls();
+    EnterPressesButtons(this);
     connect(DlgButton[0], &QPushButton::clicked, this, [this] { DlgButton_Click(0); });
     connect(DlgButton[1], &QPushButton::clicked, this, [this] { DlgButton_Click(1); });
     connect(TextBox, &QLineEdit::textChanged, this, [this] { TextBox_Change(); });
@@ -136,11 +130,11 @@ void FileInfo::PrepareForSaving() {
 }
 
 void FileInfo::NameControls() {
-    NameAfter(TextBox, Label1);
-    NameAfter(DirsBox, Label2);
-    NameAfter(DriveDropDown, Label3);
-    NameAfter(FileTypes, Label4);
-    NameAfter(FileListBox, Label5);
+    SetAccessibleCaption(TextBox, Label1->text());
+    SetAccessibleCaption(DirsBox, Label2->text());
+    SetAccessibleCaption(DriveDropDown, Label3->text());
+    SetAccessibleCaption(FileTypes, Label4->text());
+    SetAccessibleCaption(FileListBox, Label5->text());
 }
 
 void FileInfo::Form_Load() {
@@ -165,8 +159,7 @@ void FileInfo::Form_Load() {
 }
 
 void FileInfo::showEvent(QShowEvent* event) {
-    move(ctx_.frame.frameOrigin() +
-         QPoint(Px(Offset(ctx_.mm.FrameClass).left), Px(Offset(ctx_.mm.FrameClass).top)));
+    PlaceDialog(*this, ctx_.frame, Offset(ctx_.mm.FrameClass));
     QDialog::showEvent(event);
     FocusName();
 }

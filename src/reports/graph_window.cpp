@@ -1,6 +1,5 @@
 #include "reports/graph_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -12,6 +11,7 @@
 #include "shell/messages.h"
 #include "shell/mmodule.h"
 #include "shell/twips.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 
@@ -22,15 +22,6 @@ constexpr int kHeight = 6450;
 constexpr int kChartHeight = 5780;  // down to the row of buttons
 constexpr int kPrintWidth = 9530;
 constexpr int kPrintHeight = 5900;
-
-// The hourglass pointer for as long as it lives.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -49,7 +40,7 @@ GraphWindow::GraphWindow(AppContext& ctx, const Look& look, QWidget* parent)
     MsgText = new QLabel(this);
     MsgText->setObjectName("MsgText");
     MsgText->setGeometry(Px(60), Px(5400), Px(kWidth - 120), Px(450));
-    MsgText->setStyleSheet("background-color: cyan;");
+    SetBackground(MsgText, colours::kHelp);
     MsgText->setWordWrap(true);
     MsgText->hide();
     MsgText->raise();  // over the foot of the chart when shown
@@ -62,6 +53,7 @@ GraphWindow::GraphWindow(AppContext& ctx, const Look& look, QWidget* parent)
     connect(ThreeDee, &QPushButton::clicked, this, [this] { ThreeDee_Click(); });
     connect(Ptr, &QPushButton::clicked, this, [this] { Ptr_Click(); });
     connect(ExitBut, &QPushButton::clicked, this, [this] { ExitBut_Click(); });
+    EnterPressesButtons(this);
 }
 
 QPushButton* GraphWindow::addButton(const char* name, const char* caption, int left) {
@@ -107,7 +99,7 @@ void GraphWindow::Ptr_Click() {
         Sav2D_Click();
     }
     {
-        WaitCursor wait;
+        HourglassCursor hourglass;
         setWindowSize(kPrintWidth, kPrintHeight);
         lastPrinted_ = windowImage();
         setWindowSize(kWidth, kHeight);

@@ -17,14 +17,12 @@
 #include <memory>
 
 #include "files/file_info.h"
-#include "support/modal_driver.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/window_context.h"
 
 namespace bw {
 namespace {
 
-class FileInfoTest : public ::testing::Test {
+class FileInfoTest : public ::testing::Test, protected test::WindowContext {
   protected:
     void SetUp() override {
         root_ = QDir(dir_.path()).canonicalPath();
@@ -32,11 +30,11 @@ class FileInfoTest : public ::testing::Test {
             QDir().mkpath(QFileInfo(root_ + "/" + name).absolutePath());
             QFile(root_ + "/" + name).open(QIODevice::WriteOnly);
         }
-        mm_.FileKind = 1;
-        mm_.DialogFolder = root_.toStdString() + "/";
+        mm.FileKind = 1;
+        mm.DialogFolder = root_.toStdString() + "/";
     }
     FileInfo& Open(bool saving = false) {
-        dlg_ = std::make_unique<FileInfo>(ctx_);
+        dlg_ = std::make_unique<FileInfo>(ctx);
         saving ? dlg_->PrepareForSaving() : dlg_->PrepareForOpening();
         dlg_->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg_.get()));
@@ -64,16 +62,12 @@ class FileInfoTest : public ::testing::Test {
 
     QTemporaryDir dir_;
     QString root_;
-    MMODULE mm_;
-    test::RecordingMessagePort port_{&mm_};
-    test::TestFrame frame_;
-    AppContext ctx_{mm_, port_, frame_};
     std::unique_ptr<FileInfo> dlg_;
 };
 
 TEST_F(FileInfoTest, OpensInTheFolderUsedLastWithTheKindsFilesAndTheLastName) {
-    mm_.DialogFileName = "OTHER.KMD";
-    mm_.FrameClass = 8670;
+    mm.DialogFileName = "OTHER.KMD";
+    mm.FrameClass = 8670;
     FileInfo& d = Open();
     EXPECT_EQ(d.folder(), root_);
     EXPECT_EQ(Files(), QStringList({"house.kmd", "OTHER.KMD"}));
@@ -90,7 +84,7 @@ TEST_F(FileInfoTest, SavingANewNameGivesItInLowerCaseWithItsFolder) {
     TypeAndPress("sub/Fresh.KMD");
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.chosenPath(), root_.toStdString() + "/sub/fresh.kmd");
-    EXPECT_EQ(mm_.DialogFileName, "fresh.kmd");
+    EXPECT_EQ(mm.DialogFileName, "fresh.kmd");
 }
 
 // A double-click in a list, or Enter there, acts on the item.
@@ -101,8 +95,8 @@ TEST_F(FileInfoTest, DoubleClickingAFolderThenEnterOnAFileOpensIt) {
     d.FileListBox->setCurrentRow(0);
     QTest::keyClick(d.FileListBox, Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
-    EXPECT_EQ(mm_.DialogFileName, "inner.kmd");
+    EXPECT_EQ(mm.DialogFolder, root_.toStdString() + "/sub/");
+    EXPECT_EQ(mm.DialogFileName, "inner.kmd");
 }
 
 // A folder clicked once is only highlighted; "&Open" moves into it.
@@ -117,8 +111,8 @@ TEST_F(FileInfoTest, OpenMovesIntoTheHighlightedFolder) {
 }
 
 TEST_F(FileInfoTest, StartsInTheProgramsFolderTheFirstTime) {
-    mm_.DialogFolder.clear();
-    mm_.ProgramFolder = (root_ + "/sub").toStdString();
+    mm.DialogFolder.clear();
+    mm.ProgramFolder = (root_ + "/sub").toStdString();
     EXPECT_EQ(Open().folder(), root_ + "/sub");
 }
 
@@ -128,12 +122,12 @@ TEST_F(FileInfoTest, CancelGivesSixAndKeepsTheFolder) {
     QTest::mouseClick(d.DlgButton[1], Qt::LeftButton);
     EXPECT_EQ(d.result(), QDialog::Rejected);
     EXPECT_EQ(d.chosenPath(), std::nullopt);
-    EXPECT_EQ(mm_.FileKind, 6);
-    EXPECT_EQ(mm_.DialogFolder, root_.toStdString() + "/sub/");
+    EXPECT_EQ(mm.FileKind, 6);
+    EXPECT_EQ(mm.DialogFolder, root_.toStdString() + "/sub/");
 }
 
 TEST_F(FileInfoTest, AWrongExtensionIsRefusedWithTheKindsMessage) {
-    mm_.FileKind = 2;
+    mm.FileKind = 2;
     FileInfo& d = Open(true);
     QString text;
     test::ModalDriver<QMessageBox> box([&](QMessageBox& b) {
@@ -149,7 +143,7 @@ TEST_F(FileInfoTest, AWrongExtensionIsRefusedWithTheKindsMessage) {
 TEST_F(FileInfoTest, AFolderThatDoesNotExistIsReported) {
     FileInfo& d = Open();
     TypeAndPress("nosuch/x.kmd");
-    EXPECT_EQ(port_.messages, std::vector<int>({13}));
+    EXPECT_EQ(port.messages, std::vector<int>({13}));
     EXPECT_TRUE(d.isVisible());
 }
 

@@ -16,40 +16,26 @@
 #include "shell/dates.h"
 #include "shell/ms_grid.h"
 #include "support/file_bytes.h"
-#include "support/modal_driver.h"
-#include "support/recording_message_port.h"
-#include "support/test_frame.h"
+#include "support/window_context.h"
 #include "tables/mortgage_calc.h"
 
 namespace bw {
 namespace {
 
-QString Text(QWidget* w) {
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-    return w->property("text").toString();
-}
-
-class TableFileWindowTest : public ::testing::Test {
+class TableFileWindowTest : public ::testing::Test, protected test::WindowContext {
   protected:
     TableFileWindowTest() {
-        mm_.CurrencySymbol = "$";
-        mm_.FirstPayDate = ShortDateText(QDate(2025, 3, 1));
         folder_ = QDir(dir_.path()).canonicalPath();
-        mm_.DialogFolder = folder_.toStdString() + "/";
+        mm.DialogFolder = folder_.toStdString() + "/";
     }
     MortgageCalc& Open(std::int16_t mode) {
-        mm_.TableMode = mode;
-        w_ = std::make_unique<MortgageCalc>(ctx_);
+        mm.TableMode = mode;
+        w_ = std::make_unique<MortgageCalc>(ctx);
         w_->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(w_.get()));
         return *w_;
     }
-    void Type(QWidget* box, const QString& keys) {
-        box->setFocus(Qt::MouseFocusReason);
-        QTest::keyClicks(box, keys);
-        QTest::keyClick(box, Qt::Key_Return);
-    }
+    void Type(QWidget* box, const QString& keys) { typeInto(box, keys + "\n"); }
     // The command, with `name` typed into the dialog; false when the window stayed visible.
     bool Use(QPushButton* command, const QString& name) {
         bool hidden = false;
@@ -60,7 +46,7 @@ class TableFileWindowTest : public ::testing::Test {
         });
         command->click();
         EXPECT_TRUE(w_->isVisible());
-        EXPECT_EQ(mm_.FileKind, 0);
+        EXPECT_EQ(mm.FileKind, 0);
         return hidden;
     }
     std::vector<QString> Shown() const {
@@ -69,7 +55,7 @@ class TableFileWindowTest : public ::testing::Test {
              {static_cast<QWidget*>(w_->InPrincipal), static_cast<QWidget*>(w_->InRate),
               static_cast<QWidget*>(w_->InTerm), static_cast<QWidget*>(w_->Comperiod),
               static_cast<QWidget*>(w_->FreqPmt), static_cast<QWidget*>(w_->InMonthPI)})
-            s.push_back(Text(box));
+            s.push_back(test::TextOf(box));
         for (int r = 0; r < w_->MGrid->rows(); ++r)
             for (int c = 0; c < w_->MGrid->cols(); ++c)
                 s.push_back(QString::fromStdString(w_->MGrid->textAt(r, c)));
@@ -79,10 +65,6 @@ class TableFileWindowTest : public ::testing::Test {
 
     QTemporaryDir dir_;
     QString folder_;
-    MMODULE mm_;
-    test::RecordingMessagePort port_{&mm_};
-    test::TestFrame frame_;
-    AppContext ctx_{mm_, port_, frame_};
     std::unique_ptr<MortgageCalc> w_;
 };
 
@@ -95,15 +77,15 @@ TEST_F(TableFileWindowTest, ASavedTableOpensAsItWas) {
     w.MCalc->click();
     const auto before = Shown();
     EXPECT_TRUE(Use(w.MSaveFile, "Car.KLD"));
-    EXPECT_EQ(mm_.LastLoanFile, "car.kld");
+    EXPECT_EQ(mm.LastLoanFile, "car.kld");
     EXPECT_EQ(test::ReadBytes(Path("car.kld")).substr(0, 16), "15000.5,9.25,2.5");
     Type(w.InPrincipal, "1234");
     w.MCalc->click();
     ASSERT_NE(Shown(), before);
     EXPECT_TRUE(Use(w.MLoadFile, "car.kld"));
-    EXPECT_TRUE(port_.messages.empty());
+    EXPECT_TRUE(port.messages.empty());
     EXPECT_EQ(Shown(), before);
-    EXPECT_EQ(Text(w.InTerm).trimmed(), "30");
+    EXPECT_EQ(test::TextOf(w.InTerm).trimmed(), "30");
 }
 
 TEST_F(TableFileWindowTest, ADamagedFileChangesNothingAndForgetsItsName) {
@@ -111,16 +93,16 @@ TEST_F(TableFileWindowTest, ADamagedFileChangesNothingAndForgetsItsName) {
     w.MCalc->click();
     const auto before = Shown();
     ASSERT_TRUE(test::WriteBytes(Path("bad.kmd"), "100000,7.5,25,\"      Monthly\"\r\n"));
-    mm_.LastMortgageFile = "bad.kmd";
+    mm.LastMortgageFile = "bad.kmd";
     Use(w.MLoadFile, "bad.kmd");
-    EXPECT_EQ(port_.messages, std::vector<int>({13}));
-    EXPECT_EQ(mm_.LastMortgageFile, "");
+    EXPECT_EQ(port.messages, std::vector<int>({13}));
+    EXPECT_EQ(mm.LastMortgageFile, "");
     EXPECT_EQ(Shown(), before);
 }
 
 TEST_F(TableFileWindowTest, SavingWithoutAResultGivesFifteen) {
     Open(1).MSaveFile->click();
-    EXPECT_EQ(port_.messages, std::vector<int>({15}));
+    EXPECT_EQ(port.messages, std::vector<int>({15}));
 }
 
 TEST_F(TableFileWindowTest, AFileThatCannotBeWrittenGivesTheKindsMessage) {
@@ -129,9 +111,9 @@ TEST_F(TableFileWindowTest, AFileThatCannotBeWrittenGivesTheKindsMessage) {
         w.MCalc->click();
         const char* name = mode == 1 ? "taken.kmd" : "taken.kld";
         QDir(folder_).mkpath(QString(name) + "/inside");  // a folder where the file would go
-        port_.messages.clear();
+        port.messages.clear();
         Use(w.MSaveFile, name);
-        EXPECT_EQ(port_.messages, std::vector<int>({mode == 1 ? 14 : 25}));
+        EXPECT_EQ(port.messages, std::vector<int>({mode == 1 ? 14 : 25}));
     }
 }
 
