@@ -84,6 +84,7 @@ TEST(TableFileRead, AcceptsGoodFilesAndRefusesDamagedOnes) {
         {"line feeds alone", lf, true},
         {"no final line end", Line1().substr(0, Line1().size() - 2), true},
         {"45 year lines", WithYears(45), true},
+        {"40 years, 45 payments", Line1({{3, "40"}, {11, "45"}}), true},
         {"empty", "", false},
         {"one field", "100000\r\n", false},
         {"fourteen fields", Line1().substr(0, Line1().rfind(',')) + "\r\n", false},
