@@ -10,33 +10,21 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
 
+#include "shell/messages.h"
+#include "shell/window_kit.h"
 #include "shell/program_folder.h"
 
 namespace bw {
 namespace {
 
-struct KindInfo {
-    const char* pattern;
-    const char* typeText;
-    const char* extension;
-    const char* missing;
-};
-
-// FileKind 1 mortgage tables, 2 personal loan tables, 3 comparison tables.
-const KindInfo kKinds[3] = {
-    {"*.kmd", "Mortgage Database (*.kmd)", ".KMD", "Must use .KMD"},
-    {"*.kld", "Loan Database (*.kld)", ".KLD", "Must use .KLD"},
-    {"*.kcd", "Compare Database (*.kcd)", ".KCD", "Must use .KCD"},
-};
-
+using KindInfo = FileKindInfo;
 const KindInfo& Kind(int fileKind) {
-    return (fileKind >= 1 && fileKind <= 3) ? kKinds[fileKind - 1] : kKinds[0];
+    return FileKindOf(fileKind);
 }
 
 constexpr int kPathRole = Qt::UserRole;
@@ -51,31 +39,7 @@ QString WithoutSlash(QString folder) {
     return folder;
 }
 
-bool HasWildcard(const QString& text) {
-    return text.contains('*') || text.contains('?');
-}
-
 }  // namespace
-
-QString TypedExtension(const QString& text) {
-    const QString name = text.mid(text.lastIndexOf('/') + 1);
-    const qsizetype point = name.indexOf('.');
-    return point < 0 ? QString() : name.mid(point).toUpper();
-}
-
-bool MatchesPattern(const QString& name, const QString& pattern) {
-    const QStringList parts = pattern.split(';', Qt::SkipEmptyParts);
-    for (const QString& part : parts) {
-        const QRegularExpression re(
-            QRegularExpression::wildcardToRegularExpression(
-                part.trimmed(), QRegularExpression::UnanchoredWildcardConversion),
-            QRegularExpression::CaseInsensitiveOption);
-        const auto m = re.match(name);
-        if (m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == name.size())
-            return true;
-    }
-    return false;
-}
 
 FileInfo::FileInfo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("FileInfo");
@@ -134,6 +98,8 @@ FileInfo::FileInfo(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
     grid->addLayout(buttons, 1, 2, 5, 1);
     grid->setRowStretch(3, 1);
 
+    NameControls();
+    EnterPressesButtons(this);
     connect(DlgButton[0], &QPushButton::clicked, this, [this] { DlgButton_Click(0); });
     connect(DlgButton[1], &QPushButton::clicked, this, [this] { DlgButton_Click(1); });
     connect(TextBox, &QLineEdit::textChanged, this, [this] { TextBox_Change(); });
@@ -161,6 +127,15 @@ void FileInfo::PrepareForSaving() {
     Label3->setText("Save in:");
     Label4->setText("Save type:");
     DlgButton[0]->setText("&Save");
+    NameControls();
+}
+
+void FileInfo::NameControls() {
+    SetAccessibleCaption(TextBox, Label1->text());
+    SetAccessibleCaption(DirsBox, Label2->text());
+    SetAccessibleCaption(DriveDropDown, Label3->text());
+    SetAccessibleCaption(FileTypes, Label4->text());
+    SetAccessibleCaption(FileListBox, Label5->text());
 }
 
 void FileInfo::Form_Load() {
@@ -186,8 +161,7 @@ void FileInfo::Form_Load() {
 }
 
 void FileInfo::showEvent(QShowEvent* event) {
-    move(ctx_.frame.frameOrigin() +
-         QPoint(Px(Offset(ctx_.mm.FrameClass).left), Px(Offset(ctx_.mm.FrameClass).top)));
+    PlaceDialog(*this, ctx_.frame, Offset(ctx_.mm.FrameClass));
     QDialog::showEvent(event);
     FocusName();
 }
@@ -317,7 +291,7 @@ void FileInfo::DirsBox_DblClick(QListWidgetItem* item) {
     if (!item) return;
     if (!MoveToFolder(item->data(kPathRole).toString())) {
         // The folder went away meanwhile: show what is there now.
-        ctx_.messages.showMessage(13);
+        ctx_.messages.showMessage(Msg::FileNotFound);
         MoveToFolder(folder_);
     }
 }
@@ -364,9 +338,7 @@ void FileInfo::DlgButton_Click(int index) {
         return;
     }
     const bool saving = windowTitle() != "Open File";
-    const qsizetype slash = text.lastIndexOf('/');
-    const QString name = text.mid(slash + 1);
-    const bool wildcard = HasWildcard(name);
+    const TypedName typed = SplitTypedName(text);
 
     if (LastTouched == 1) {
         // A name of the list is taken as a double-click takes it.
@@ -374,40 +346,36 @@ void FileInfo::DlgButton_Click(int index) {
             AcceptFile();
             return;
         }
-        // A typed folder: relative to the folder shown, "/" alone for the root.
-        if (slash >= 0) {
-            const QString typed = slash == 0 ? QStringLiteral("/") : text.left(slash);
-            const QString target = QDir(folder_).absoluteFilePath(typed);
-            if (!MoveToFolder(target)) {
-                ctx_.messages.showMessage(13);
-                FocusName();
-                return;
-            }
-        }
-        if (saving && !wildcard) {
-            if (FileListHas(name)) {
-                // An existing file of the folder typed with its folder: saved over as it is.
-                TextBox->setText(name);
-                AcceptFile();
-                return;
-            }
-            // A new file: its name in lower case, in the folder now shown.
-            ctx_.mm.DialogFileName = name.toLower().toStdString();
-            ctx_.mm.DialogFolder = WithSlash(folder_).toStdString();
-            TextBox->setText(name.toLower());
-            QDialog::accept();
+        // A typed folder, relative to the folder shown.
+        if (!typed.folder.isEmpty() &&
+            !MoveToFolder(QDir(folder_).absoluteFilePath(typed.folder))) {
+            ctx_.messages.showMessage(Msg::FileNotFound);
+            FocusName();
             return;
         }
-        if (wildcard) {
-            pattern_ = name;
-            FillFiles();
-        } else {
-            TextBox->setText(kindPattern_);
+        switch (OutcomeOfTypedName(typed, saving, FileListHas(typed.name))) {
+            case TypedNameOutcome::SaveOver:
+                TextBox->setText(typed.name);
+                AcceptFile();
+                return;
+            case TypedNameOutcome::SaveNew:
+                ctx_.mm.DialogFileName = typed.name.toLower().toStdString();
+                ctx_.mm.DialogFolder = WithSlash(folder_).toStdString();
+                TextBox->setText(typed.name.toLower());
+                QDialog::accept();
+                return;
+            case TypedNameOutcome::ApplyPattern:
+                pattern_ = typed.name;
+                FillFiles();
+                break;
+            case TypedNameOutcome::ResetPattern:
+                TextBox->setText(kindPattern_);
+                break;
         }
         FocusName();
         return;
     }
-    if (saving && !wildcard) {
+    if (saving && !typed.wildcard) {
         AcceptFile();
         return;
     }
@@ -416,6 +384,11 @@ void FileInfo::DlgButton_Click(int index) {
         if (item) MoveToFolder(item->data(kPathRole).toString());
     }
     FocusName();
+}
+
+std::optional<std::string> FileInfo::chosenPath() const {
+    if (result() != QDialog::Accepted) return std::nullopt;
+    return ctx_.mm.DialogFolder + ctx_.mm.DialogFileName;
 }
 
 }  // namespace bw

@@ -7,15 +7,18 @@
 //      name last used for that kind);
 //   2. create the dialog; for opening call PrepareForOpening(), for saving PrepareForSaving();
 //   3. exec() it;
-//   4. mm.FileKind == 6 means cancelled; otherwise the file is mm.DialogFolder (ending with "/")
-//      followed by mm.DialogFileName. The caller sets FileKind back to 0 when it is done.
+//   4. exec() gives QDialog::Rejected when cancelled (FileKind is then 6, as before); otherwise
+//      chosenPath() is the file: mm.DialogFolder (ending with "/") followed by
+//      mm.DialogFileName. The caller sets FileKind back to 0 when it is done.
 // mm.DialogFolder persists between uses: each dialog opens in the folder used last.
 
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 
+#include "files/file_names.h"
 #include "shell/app_context.h"
 #include "shell/twips.h"
 
@@ -34,7 +37,7 @@ class FileInfo : public QDialog {
     explicit FileInfo(AppContext& ctx, QWidget* parent = nullptr);
 
     // FileKind set by "&Cancel".
-    static constexpr int kCancelled = 6;
+    static constexpr int kCancelled = kFileDialogCancelled;
 
     // Where the dialog's top-left corner goes, relative to the frame's top-left corner.
     static TwipPoint Offset(int frameClass) {
@@ -49,6 +52,10 @@ class FileInfo : public QDialog {
     // The folder the lists show (no trailing "/" except for the root), and the file pattern.
     QString folder() const { return folder_; }
     QString pattern() const { return pattern_; }
+
+    // After exec(): the chosen file (DialogFolder followed by DialogFileName), nothing when the
+    // dialog was cancelled. Callers may use it instead of reading FileKind back.
+    std::optional<std::string> chosenPath() const;
 
     std::array<QPushButton*, 2> DlgButton{};  // 0 "&Open" / "&Save", 1 "&Cancel"
     QListWidget* FileListBox = nullptr;
@@ -73,6 +80,8 @@ class FileInfo : public QDialog {
 
   private:
     void Form_Load();
+    // Names each list and box after the caption of its label.
+    void NameControls();
     void DriveDropDown_Click(int index);
     void DirsBox_Click();
     void DirsBox_DblClick(QListWidgetItem* item);
@@ -103,12 +112,5 @@ class FileInfo : public QDialog {
     QString requiredExtension_;
     QString missingExtensionText_;
 };
-
-// The extension of a typed name as the dialog checks it: upper case, from the first "." of the
-// name (after the last "/") to the end; empty when there is none.
-QString TypedExtension(const QString& text);
-
-// Whether a file name matches a pattern such as "*.kmd" or "loan?.KMD;*.old", ignoring case.
-bool MatchesPattern(const QString& name, const QString& pattern);
 
 }  // namespace bw

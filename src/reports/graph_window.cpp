@@ -1,6 +1,5 @@
 #include "reports/graph_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -9,8 +8,10 @@
 
 #include "reports/bar_graph.h"
 #include "reports/qt_printer_backend.h"
+#include "shell/messages.h"
 #include "shell/mmodule.h"
 #include "shell/twips.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 
@@ -21,15 +22,6 @@ constexpr int kHeight = 6450;
 constexpr int kChartHeight = 5780;  // down to the row of buttons
 constexpr int kPrintWidth = 9530;
 constexpr int kPrintHeight = 5900;
-
-// The hourglass pointer for as long as it lives.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -48,7 +40,7 @@ GraphWindow::GraphWindow(AppContext& ctx, const Look& look, QWidget* parent)
     MsgText = new QLabel(this);
     MsgText->setObjectName("MsgText");
     MsgText->setGeometry(Px(60), Px(5400), Px(kWidth - 120), Px(450));
-    MsgText->setStyleSheet("background-color: cyan;");
+    SetBackground(MsgText, colours::kHelp);
     MsgText->setWordWrap(true);
     MsgText->hide();
     MsgText->raise();  // over the foot of the chart when shown
@@ -61,6 +53,7 @@ GraphWindow::GraphWindow(AppContext& ctx, const Look& look, QWidget* parent)
     connect(ThreeDee, &QPushButton::clicked, this, [this] { ThreeDee_Click(); });
     connect(Ptr, &QPushButton::clicked, this, [this] { Ptr_Click(); });
     connect(ExitBut, &QPushButton::clicked, this, [this] { ExitBut_Click(); });
+    EnterPressesButtons(this);
 }
 
 QPushButton* GraphWindow::addButton(const char* name, const char* caption, int left) {
@@ -98,15 +91,15 @@ bool GraphWindow::showChart3D() {
 }
 
 void GraphWindow::Ptr_Click() {
-    if (!ctx_.messages.askQuestion(1)) return;           // " Continue with Printout."
-    colourFlag_ = ctx_.messages.askQuestion(2) ? 1 : 0;  // " Print in Color."
+    if (!ctx_.messages.askQuestion(Question::ContinuePrintout)) return;
+    colourFlag_ = ctx_.messages.askQuestion(Question::PrintInColor) ? 1 : 0;
     if (Graph1->is3D()) {
         ThreeDee_Click();
     } else {
         Sav2D_Click();
     }
     {
-        WaitCursor wait;
+        HourglassCursor hourglass;
         setWindowSize(kPrintWidth, kPrintHeight);
         lastPrinted_ = windowImage();
         setWindowSize(kWidth, kHeight);

@@ -13,6 +13,7 @@ GraphsAll::GraphsAll(AppContext& ctx, QWidget* parent)
 void GraphsAll::Form_Load() {
     graph_ = PrepareBalanceGraph(ctx_.mm);
     Graph1->setData(BalanceGraphData(graph_, ctx_.mm.GraphTitle));
+    Graph1->setAccessibleName(QString::fromStdString(ctx_.mm.GraphTitle));
     Sav2D_Click();
 }
 

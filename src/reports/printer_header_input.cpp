@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/twips.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 
@@ -19,14 +20,14 @@ PrinterHeaderInput::PrinterHeaderInput(AppContext& ctx, QWidget* parent)
     Label1 = new QLabel(" Type in one line header information.", this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(Px(240), Px(150), Px(5520), Px(300));
-    Label1->setAutoFillBackground(true);
-    Label1->setStyleSheet("background-color: cyan;");
+    SetBackground(Label1, colours::kHelp);
 
     InFName = new QLineEdit(this);
     InFName->setObjectName("InFName");
     InFName->setGeometry(Px(240), Px(600), Px(5520), Px(375));
-    InFName->setStyleSheet("background-color: yellow;");
+    SetBackground(InFName, colours::kInput);
     InFName->installEventFilter(this);
+    SetAccessibleCaption(InFName, Label1->text());
 
     Acept = new QPushButton("Continue &Printout", this);
     Acept->setObjectName("Acept");
@@ -41,6 +42,7 @@ PrinterHeaderInput::PrinterHeaderInput(AppContext& ctx, QWidget* parent)
 
     connect(Acept, &QPushButton::clicked, this, [this] { Acept_Click(); });
     connect(NAcept, &QPushButton::clicked, this, [this] { NAcept_Click(); });
+    EnterPressesButtons(this);
     setTabOrder(InFName, Acept);
     setTabOrder(Acept, NAcept);
     InFName->setFocus();
@@ -69,9 +71,7 @@ void PrinterHeaderInput::showEvent(QShowEvent* event) {
 }
 
 void PrinterHeaderInput::Form_Activate() {
-    const TwipPoint offset =
-        ctx_.mm.FrameClass <= 8500 ? TwipPoint{3400, 3000} : TwipPoint{4500, 4000};
-    move(ctx_.frame.frameOrigin() + QPoint(Px(offset.left), Px(offset.top)));
+    PlaceDialog(*this, ctx_.frame, ctx_.mm.FrameClass, {3400, 3000}, {4500, 4000});
 }
 
 bool PrinterHeaderInput::eventFilter(QObject* watched, QEvent* event) {
@@ -88,8 +88,8 @@ bool PrinterHeaderInput::eventFilter(QObject* watched, QEvent* event) {
 
 bool AskPrintHeader(AppContext& ctx) {
     PrinterHeaderInput dialog(ctx, ctx.frame.dialogParent());
-    dialog.exec();
-    return ctx.mm.PrintHeader != "1";
+    // A header typed as exactly "1" stands for a cancelled dialog as well.
+    return dialog.exec() == QDialog::Accepted && ctx.mm.PrintHeader != "1";
 }
 
 }  // namespace bw

@@ -1,9 +1,9 @@
 #pragma once
-// Shared state after a calculation of the tables window, for the graph window tests.
+// Shared state after a calculation of the tables window, for the graph tests.
 
+#include "reports/table_printout.h"
 #include "shell/mmodule.h"
 #include "tables/amortization_engine.h"
-#include "tables/schedule_texts.h"
 
 namespace bw::test {
 
@@ -12,15 +12,8 @@ inline void FillFromCalculation(MMODULE& mm, const AmortizationInput& in) {
     ScheduleView view;
     view.tableMode = in.tableMode;
     view.rowView = in.rowView;
-    const ScheduleTexts t = MakeScheduleTexts(r, view);
-    mm.TableMode = in.tableMode;
-    mm.LoanInputs[1] = in.principal;
-    mm.ScheduleTable = r.schedule;
-    mm.RetiredYears = r.retiredYears;
-    mm.PaymentsPerYear = r.paymentsPerYear;
-    mm.RowView = in.rowView;
-    mm.ResultRowCount = t.resultRowCount;
-    mm.GraphTitle = t.graphTitle;
+    TableWindowTexts texts;
+    StoreCalculationForPrint(mm, texts, in, r, MakeScheduleTexts(r, view));
 }
 
 }  // namespace bw::test

@@ -29,54 +29,34 @@ const std::string kHeadNumber =
 const std::string kHeadDate =
     "    Date      Payment     Payment       Balance      Interest      Principal";
 
-// A calculated table as the tables window leaves it in the shared state.
-struct Table {
-    MMODULE mm;
+// A calculated table as the tables window leaves it in the shared state, printed into pages of
+// text lines.
+std::vector<std::vector<std::string>> Print(const AmortizationInput& in, std::int16_t font = 0,
+                                            std::int16_t prePayCount = 0,
+                                            MMODULE* state = nullptr) {
+    const AmortizationResult r = CalculateSchedule(in);
+    EXPECT_EQ(r.outcome, EngineOutcome::Completed);
+    ScheduleView view;
+    view.tableMode = in.tableMode;
+    view.rowView = in.rowView;
+    view.dateMode = in.dateMode;
+    view.prePayTable = in.prePayTable;
+    view.prePayCount = prePayCount;
+    view.prePayMonth = in.prePayMonth;
+    MMODULE local;
+    MMODULE& mm = state ? *state : local;
+    mm.PrinterFontChoice = font;
+    mm.CurrencySymbol = "$";
+    mm.PrintHeader = "Smith residence, 12 Elm Street";
     TableWindowTexts texts;
-
-    explicit Table(AmortizationInput in, std::int16_t fontChoice = 0,
-                   std::int16_t prePayCount = 0) {
-        const AmortizationResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.outcome, EngineOutcome::Completed);
-        ScheduleView view;
-        view.tableMode = in.tableMode;
-        view.rowView = in.rowView;
-        view.dateMode = in.dateMode;
-        view.prePayTable = in.prePayTable;
-        view.prePayCount = prePayCount;
-        view.prePayMonth = in.prePayMonth;
-        const ScheduleTexts t = MakeScheduleTexts(r, view);
-        mm.PrinterFontChoice = fontChoice;
-        mm.CurrencySymbol = "$";
-        mm.TableMode = in.tableMode;
-        mm.LoanInputs[1] = in.principal;
-        mm.LoanInputs[2] = in.rate;
-        mm.LoanInputs[3] = in.period;
-        mm.ScheduleTable = r.schedule;
-        mm.RetiredYears = r.retiredYears;
-        mm.PaymentsPerYear = r.paymentsPerYear;
-        mm.RowView = in.rowView;
-        mm.DateMode = in.dateMode;
-        mm.DisplayTerm = r.displayTerm;
-        mm.ResultRowCount = t.resultRowCount;
-        mm.PrintLines = {"", t.printText, "", ""};
-        mm.PrintHeader = "Smith residence, 12 Elm Street";
-        const double period = in.tableMode == 2 ? in.period * 12 : in.period;
-        texts.periodText = std::string(14, ' ') + std::to_string(static_cast<int>(period));
-        texts.compoundingText = in.compounding;
-        texts.frequencyText = in.frequency;
-        texts.boxes = t.boxes;
-    }
-
-    std::vector<std::vector<std::string>> print() {
-        Printout printer;
-        PrintTable(printer, mm, texts);
-        EXPECT_TRUE(printer.ended());
-        std::vector<std::vector<std::string>> pages;
-        for (const PrintPage& page : printer.pages()) pages.push_back(RenderPageLines(page));
-        return pages;
-    }
-};
+    StoreCalculationForPrint(mm, texts, in, r, MakeScheduleTexts(r, view));
+    Printout printer;
+    PrintTable(printer, mm, texts);
+    EXPECT_TRUE(printer.ended());
+    std::vector<std::vector<std::string>> pages;
+    for (const PrintPage& page : printer.pages()) pages.push_back(RenderPageLines(page));
+    return pages;
+}
 
 AmortizationInput Mortgage(std::int16_t rowView) {
     AmortizationInput in;
@@ -95,8 +75,8 @@ int RowNumber(const std::string& line) {
 }
 
 TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
-    Table t(Mortgage(1));
-    const auto pages = t.print();
+    MMODULE mm;
+    const auto pages = Print(Mortgage(1), 0, 0, &mm);
     ASSERT_EQ(pages.size(), 1u);
     const auto& p = pages[0];
     const std::vector<std::string> expected = {
@@ -137,52 +117,46 @@ TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
     EXPECT_EQ(p[50], "");
     EXPECT_EQ(p[51],
               " Total:                            $         .00 $  175,258.20  $  100,000.00");
-    EXPECT_EQ(t.mm.LinesPerPage, 53);
+    EXPECT_EQ(mm.LinesPerPage, 53);
 }
 
-TEST(TablePrintout, PersonalLoanBlockAndInputs) {
-    AmortizationInput in;
-    in.tableMode = 2;
-    in.principal = 20000;
-    in.period = 4;  // 48 months
-    in.rowView = 1;
-    Table t(in);
-    const auto p = t.print()[0];
-    EXPECT_EQ(p[3], std::string(31, ' ') + " Personal Loan Table");
-    EXPECT_EQ(p[6], " Principal      Annual        Length of      Interest           Frequency");
-    EXPECT_EQ(p[7], " amount of      interest      the loan       compounding        and type of");
-    EXPECT_EQ(p[8], " the loan.      rate(%).      in months.     periods in year.   each payment");
-    EXPECT_EQ(p[10],
-              "  $20,000.00    10.125%       48                Monthly              Monthly");
-    EXPECT_EQ(p[13],
-              " Days   Interest    No. of     No. months Principal   Total paid    Total of");
-    EXPECT_EQ(p[15], " year   factor      each year  payment    payment     of the loan   savings");
-    // 48 months to the final payment, on the results line at column 31.
-    EXPECT_EQ(p[17].substr(30, 6), " 48.00");
-}
-
-TEST(TablePrintout, AllPaymentsRowsCarryNumberAndYear) {
-    Table t(Mortgage(2));
-    const auto pages = t.print();
-    EXPECT_EQ(pages[0][21], kHeadNumber);
-    EXPECT_EQ(pages[0][24],
-              "    1  1       843.75       73.78     99,926.22        843.75          73.78");
-    EXPECT_EQ(pages[0][36].substr(0, 8), "   13  2");
-}
-
-TEST(TablePrintout, DateRowsShowPaymentDatesInBothViews) {
-    for (std::int16_t view : {std::int16_t(1), std::int16_t(2)}) {
-        AmortizationInput in = Mortgage(view);
-        in.dateMode = 1;
-        in.firstPayDate = "2027-01-01";
-        Table t(in);
-        const auto p = t.print()[0];
+// The lines that change with the table: a personal loan's texts, the rows of the all-payments
+// view, payment dates in both views, and amounts wider than their field.
+TEST(TablePrintout, LinesThatChangeWithTheTable) {
+    AmortizationInput loan;
+    loan.tableMode = 2;
+    loan.principal = 20000;
+    loan.period = 4;  // 48 months
+    loan.rowView = 1;
+    AmortizationInput datesAnnual = Mortgage(1), datesAll = Mortgage(2), wide = Mortgage(1);
+    datesAnnual.dateMode = datesAll.dateMode = 1;
+    datesAnnual.firstPayDate = datesAll.firstPayDate = "2027-01-01";
+    wide.principal = 2500000;
+    const std::string year2 = " " + ShortDateText(QDate(2028, 1, 1));
+    const std::string month2 = " " + ShortDateText(QDate(2027, 2, 1));
+    const std::tuple<AmortizationInput, int, std::string> cases[] = {
+        {loan, 3, std::string(31, ' ') + " Personal Loan Table"},
+        {loan, 6, " Principal      Annual        Length of      Interest           Frequency"},
+        {loan, 7, " amount of      interest      the loan       compounding        and type of"},
+        {loan, 8, " the loan.      rate(%).      in months.     periods in year.   each payment"},
+        {loan, 10, "  $20,000.00    10.125%       48                Monthly              Monthly"},
+        {loan, 13, " Days   Interest    No. of     No. months Principal   Total paid    Total of"},
+        {loan, 15, " year   factor      each year  payment    payment     of the loan   savings"},
+        {loan, 17, " Normal  0.0084375  12.00      48.00"},
+        {Mortgage(2), 21, kHeadNumber},
+        {Mortgage(2), 24,
+         "    1  1       843.75       73.78     99,926.22        843.75          73.78"},
+        {Mortgage(2), 36, "   13  2"},
         // With annual rows the heading keeps "Year" while the rows show dates.
-        EXPECT_EQ(p[21], view == 1 ? kHeadYear : kHeadDate);
-        const QDate second = view == 1 ? QDate(2028, 1, 1) : QDate(2027, 2, 1);
-        const std::string date = ShortDateText(second);
-        EXPECT_EQ(p[25].substr(0, 1 + date.size()), " " + date) << view;
-        EXPECT_EQ(p[25].substr(12, 9), view == 1 ? " 9,984.34" : "   843.13") << view;
+        {datesAnnual, 21, kHeadYear},
+        {datesAnnual, 25, year2 + std::string(12 - year2.size(), ' ') + " 9,984.34"},
+        {datesAll, 21, kHeadDate},
+        {datesAll, 25, month2 + std::string(12 - month2.size(), ' ') + "   843.13"},
+        {wide, 10, " $2,500,000.00  10.125% "},
+    };
+    for (const auto& [in, line, expected] : cases) {
+        const auto p = Print(in)[0];
+        EXPECT_EQ(p[line].substr(0, expected.size()), expected) << "line " << line + 1;
     }
 }
 
@@ -195,8 +169,8 @@ TEST(TablePrintout, PageBreaksByFont) {
         int later;
     };
     for (const Case c : {Case{0, 29, 46}, Case{1, 32, 49}}) {
-        Table t(Mortgage(2), c.font);
-        const auto pages = t.print();
+        MMODULE mm;
+        const auto pages = Print(Mortgage(2), c.font, 0, &mm);
         int expectedFirstRow = 1;
         for (std::size_t n = 0; n < pages.size(); ++n) {
             const auto& p = pages[n];
@@ -229,15 +203,14 @@ TEST(TablePrintout, PageBreaksByFont) {
         }
         // 300 rows: 29 + 5 * 46 = 259 (or 32 + 5 * 49 = 277) before the seventh page.
         EXPECT_EQ(pages.size(), 7u) << c.font;
-        EXPECT_EQ(t.mm.LinesPerPage, c.font == 1 ? 56 : 53);
+        EXPECT_EQ(mm.LinesPerPage, c.font == 1 ? 56 : 53);
     }
 }
 
 TEST(TablePrintout, TwentyNineAnnualRowsPutTheTotalAloneOnPageTwo) {
     AmortizationInput in = Mortgage(1);
     in.period = 29;
-    Table t(in);
-    const auto pages = t.print();
+    const auto pages = Print(in);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(RowNumber(pages[0][24 + 28]), 29);
     EXPECT_EQ(pages[0].back(), std::string(39, ' ') + "Page 1");
@@ -251,10 +224,9 @@ TEST(TablePrintout, TwentyNineAnnualRowsPutTheTotalAloneOnPageTwo) {
 TEST(TablePrintout, FiveYearTermPrintsSixtyRowsAndTheTermTotal) {
     AmortizationInput in = Mortgage(2);
     in.displayTerm = 5;
-    Table t(in);
-    ASSERT_EQ(t.mm.DisplayTerm, 5);
-    EXPECT_EQ(TablePrintRows(t.mm), 60);
-    const auto pages = t.print();
+    MMODULE mm;
+    const auto pages = Print(in, 0, 0, &mm);
+    EXPECT_EQ(TablePrintRows(mm), 60);
     ASSERT_EQ(pages.size(), 2u);  // 29 rows, then 31
     const auto& p = pages[1];
     EXPECT_EQ(RowNumber(p[p.size() - 4]), 60);
@@ -282,7 +254,6 @@ TEST(TablePrintout, AppliedPaymentsListFollowsTheTotalOrGetsItsOwnPage) {
          {{2, 5000}, {4, 3000}},  // paid off after 20 years
          {" Year   2    Month  1    5,000.00", " Year   4    Month  1    3,000.00"},
          1},
-        {25, 25, 0, {{2, 100}}, {" Year   2    Month  1      100.00"}, 1},
         {28, 28, 0, {{2, 100}}, {" Year   2    Month  1      100.00"}, 2},
         {28, 28, 1, {{2, 100}}, {" Year   2    Month  1      100.00"}, 2},
     };
@@ -293,8 +264,7 @@ TEST(TablePrintout, AppliedPaymentsListFollowsTheTotalOrGetsItsOwnPage) {
         for (const auto& [year, amount] : c.amounts)
             in.prePayTable[static_cast<std::size_t>(year)] = {Money(), Money::fromDouble(year),
                                                               Money::fromDouble(amount)};
-        Table t(in, c.font, static_cast<std::int16_t>(c.amounts.size()));
-        const auto pages = t.print();
+        const auto pages = Print(in, c.font, static_cast<std::int16_t>(c.amounts.size()));
         ASSERT_EQ(pages.size(), c.pages);
         std::vector<std::string> tail = {"", " Additional  Payments     Applied", ""};
         tail.insert(tail.end(), c.list.begin(), c.list.end());
@@ -316,14 +286,6 @@ TEST(TablePrintout, AppliedPaymentsListFollowsTheTotalOrGetsItsOwnPage) {
             EXPECT_EQ(last.size(), 6 + tail.size());
         }
     }
-}
-
-TEST(TablePrintout, AmountsWiderThanTheirFieldArePrintedWhole) {
-    AmortizationInput in = Mortgage(1);
-    in.principal = 2500000;
-    Table t(in);
-    const auto p = t.print()[0];
-    EXPECT_EQ(p[10].substr(0, 24), " $2,500,000.00  10.125% ");
 }
 
 }  // namespace
