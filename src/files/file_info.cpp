@@ -16,8 +16,8 @@
 #include <filesystem>
 
 #include "shell/messages.h"
-#include "shell/window_kit.h"
 #include "shell/program_folder.h"
+#include "shell/window_kit.h"
 
 namespace bw {
 namespace {
