@@ -63,15 +63,19 @@ TEST_F(MessageDialogs, DialogsHaveTheirSizeControlsAndTexts) {
 // Both dialogs place themselves from the frame's corner (message 3600, 2000 twips below 8501 and
 // 4650, 3000 otherwise; question 3500, 2000 and 4500, 3000), the focus on their first button.
 TEST_F(MessageDialogs, DialogsPlaceThemselvesFromTheFrameCorner) {
-    mm.FrameClass = 8670;
-    AMsgbox box(ctx);
-    box.show();
-    EXPECT_EQ(box.pos(), moved.origin + QPoint(310, 200));
-    EXPECT_EQ(box.focusWidget(), box.AMsgExit);
-    AllYesNo dialog(ctx);
-    dialog.show();
-    EXPECT_EQ(dialog.pos(), moved.origin + QPoint(300, 200));
-    EXPECT_EQ(dialog.focusWidget(), dialog.AllYes);
+    const std::tuple<int, QPoint, QPoint> cases[] = {{8500, {240, 133}, {233, 133}},
+                                                     {8670, {310, 200}, {300, 200}}};
+    for (const auto& [frameClass, message, question] : cases) {
+        mm.FrameClass = frameClass;
+        AMsgbox box(ctx);
+        box.show();
+        EXPECT_EQ(box.pos(), moved.origin + message) << frameClass;
+        EXPECT_EQ(box.focusWidget(), box.AMsgExit);
+        AllYesNo dialog(ctx);
+        dialog.show();
+        EXPECT_EQ(dialog.pos(), moved.origin + question) << frameClass;
+        EXPECT_EQ(dialog.focusWidget(), dialog.AllYes);
+    }
 }
 
 // The real port shows the dialogs modally and hands the numbers over through MMODULE; a question

@@ -88,6 +88,7 @@ TEST_F(NumberBoxTest, FirstKeyAsksForOneResetAndKeysAreReported) {
     EXPECT_EQ(w->resets, 1);
     EXPECT_EQ(keys, (std::vector<int>{'1', '2', 8, '5'}));
     EXPECT_EQ(w->InPrincipal->text(), "15");
+    EXPECT_TRUE(w->principal->edited());
 }
 
 // Another box asked for the reset: this one, left without a key typed into it, keeps its value.
