@@ -16,11 +16,6 @@
 namespace bw {
 namespace {
 
-class MovedFrame : public test::TestFrame {
-  public:
-    QPoint frameOrigin() const override { return {40, 30}; }
-};
-
 class Personalize : public ::testing::Test, public test::WindowContext {
   protected:
     Personalize() { mm.ProgramFolder = folder.path().toStdString(); }
@@ -28,8 +23,6 @@ class Personalize : public ::testing::Test, public test::WindowContext {
     std::unique_ptr<ChangeFnt> open() { return test::ShowActive(std::make_unique<ChangeFnt>(ctx)); }
 
     QTemporaryDir folder;
-    MovedFrame moved;
-    AppContext ctx{mm, port, moved};
 };
 
 QRect Twips(int left, int top, int width, int height) {
@@ -77,13 +70,13 @@ TEST_F(Personalize, LoadingShowsTheCurrentSettingsAndPlacesTheDialog) {
     mm.UserName = "Kim Ode";
     mm.FrameClass = 8670;
     auto d = open();
-    EXPECT_EQ(moved.frameCaption(), " Personalize");
+    EXPECT_EQ(frame.frameCaption(), " Personalize");
     EXPECT_TRUE(d->CPeriod[3]->isChecked());
     EXPECT_TRUE(d->PtrFt[1]->isChecked());
     EXPECT_EQ(d->InSy->text(), "DM");
     EXPECT_EQ(d->InMyName->text(), "Kim Ode");
     EXPECT_EQ(QApplication::focusWidget(), d->InMyName);  // the name box comes first
-    EXPECT_EQ(d->pos(), QPoint(40, 30) + QPoint(267, 133));
+    EXPECT_EQ(d->pos(), QPoint(267, 133));  // 4000, 2000 twips from the frame's corner
 }
 
 TEST_F(Personalize, ChoicesTakeEffectAtOnceAndAreWrittenOnExit) {
@@ -100,7 +93,7 @@ TEST_F(Personalize, ChoicesTakeEffectAtOnceAndAreWrittenOnExit) {
     QTest::keyClick(d->ExitFonts, Qt::Key_Return);  // Enter presses the focused button
     EXPECT_EQ(written(), "1,\"  Ann Lee \",\"E\",4\r\n");
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(moved.frameCaption(), " Brindlewood Menu");
+    EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
 }
 
 TEST_F(Personalize, ClickIntoTheSymbolBoxEmptiesIt) {

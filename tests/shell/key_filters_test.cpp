@@ -7,76 +7,64 @@
 namespace bw {
 namespace {
 
-TEST(DecimalKeyFilter, AllowsTwoDecimalsByDefault) {
-    std::int16_t decimals = 0;
-    EXPECT_EQ(DecimalKeyFilter('5', "12.3", decimals).key, '5');
-    const KeyVerdict full = DecimalKeyFilter('5', "12.34", decimals);
-    EXPECT_EQ(full.key, 0);
-    EXPECT_TRUE(full.beep);
-    EXPECT_EQ(DecimalKeyFilter('7', "1234", decimals).key, '7');
-    EXPECT_EQ(DecimalKeyFilter('7', "", decimals).key, '7');
-    EXPECT_EQ(DecimalKeyFilter('7', "12.", decimals).key, '7');
-    // Values of 2 or less mean two decimals and stay as they are.
-    decimals = 1;
-    EXPECT_EQ(DecimalKeyFilter('1', "0.5", decimals).key, '1');
-    EXPECT_EQ(DecimalKeyFilter('1', "0.55", decimals).key, 0);
-    EXPECT_EQ(decimals, 1);
-}
-
-TEST(DecimalKeyFilter, ThreeDecimalsOnceForTheRateBoxes) {
-    std::int16_t decimals = 3;
-    EXPECT_EQ(DecimalKeyFilter('5', "10.12", decimals).key, '5');
-    EXPECT_EQ(decimals, 0);  // used up
-    decimals = 3;
-    EXPECT_EQ(DecimalKeyFilter('5', "10.125", decimals).key, 0);
-    EXPECT_EQ(decimals, 0);
-    // Without setting it again, two decimals apply.
-    EXPECT_EQ(DecimalKeyFilter('5', "10.12", decimals).key, 0);
-    // A digit before the point does not use the allowance.
-    decimals = 3;
-    EXPECT_EQ(DecimalKeyFilter('5', "10", decimals).key, '5');
-    EXPECT_EQ(decimals, 3);
-}
-
-TEST(DecimalKeyFilter, AllowanceByValueIsNotUsedUp) {
-    const int decimals = 3;
-    EXPECT_EQ(DecimalKeyFilter('5', "10.12", decimals).key, '5');
-    EXPECT_EQ(DecimalKeyFilter('5', "10.12", decimals).key, '5');
-    EXPECT_EQ(DecimalKeyFilter('5', "10.125", decimals).key, 0);
-    EXPECT_EQ(DecimalKeyFilter('5', "10.1", 0).key, '5');
-    EXPECT_EQ(DecimalKeyFilter('5', "10.12", 0).key, 0);
-}
-
-TEST(DecimalKeyFilter, LooksAtTheWholeTextNotTheCaret) {
-    std::int16_t decimals = 0;
-    // Two decimals are there already: a digit is refused even if it was meant for the front.
-    EXPECT_EQ(DecimalKeyFilter('1', "5.25", decimals).key, 0);
-    // A second point is let through; the value reader stops at it later.
-    EXPECT_EQ(DecimalKeyFilter('.', "5.2", decimals).key, '.');
+// Two decimals, or three when the caller allows them: given by reference the allowance of three
+// is used up by the key it lets through after the point, given by value it stays. The filter
+// looks at the whole text, not the caret; a second point passes (the value reader stops at it).
+TEST(DecimalKeyFilter, DecimalsAllowedAfterThePoint) {
+    struct Case {
+        int key;
+        const char* text;
+        int decimals;  // allowed before the key
+        int passed;    // the key, or 0 when refused with a beep
+        int after;     // the allowance given by reference, afterwards
+    };
+    const Case cases[] = {
+        {'5', "12.3", 0, '5', 0},
+        {'5', "12.34", 0, 0, 0},
+        {'7', "1234", 0, '7', 0},
+        {'7', "", 0, '7', 0},
+        {'7', "12.", 0, '7', 0},
+        {'1', "0.5", 1, '1', 1},
+        {'1', "0.55", 1, 0, 1},
+        {'5', "10.12", 3, '5', 0},
+        {'5', "10.125", 3, 0, 0},
+        {'5', "10", 3, '5', 3},
+        {'1', "5.25", 0, 0, 0},
+        {'.', "5.2", 0, '.', 0},
+        {kKeyBackspace, "12.34", 0, kKeyBackspace, 0},
+        {kKeyDelete, "1.23", 0, kKeyDelete, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string where = std::to_string(c.key) + " on " + c.text;
+        std::int16_t decimals = static_cast<std::int16_t>(c.decimals);
+        const KeyVerdict byRef = DecimalKeyFilter(c.key, c.text, decimals);
+        EXPECT_EQ(byRef.key, c.passed) << where;
+        EXPECT_EQ(byRef.beep, c.passed == 0) << where;
+        EXPECT_EQ(decimals, c.after) << where;
+        EXPECT_EQ(DecimalKeyFilter(c.key, c.text, int{c.decimals}).key, c.passed) << where;
+    }
+    // The allowance by value is not used up; once used up by reference, two decimals apply.
+    const int three = 3;
+    EXPECT_EQ(DecimalKeyFilter('5', "10.12", three).key, '5');
+    EXPECT_EQ(DecimalKeyFilter('5', "10.12", three).key, '5');
+    std::int16_t once = 3;
+    EXPECT_EQ(DecimalKeyFilter('5', "10.12", once).key, '5');
+    EXPECT_EQ(DecimalKeyFilter('5', "10.12", once).key, 0);
 }
 
 TEST(KeyFilters, EditingKeysPassAndOtherCharactersBeep) {
-    std::int16_t decimals = 0;
-    for (int key : {kKeyBackspace, kKeyDelete}) {
-        EXPECT_EQ(DecimalKeyFilter(key, "12.34", decimals).key, key);
-        EXPECT_FALSE(DecimalKeyFilter(key, "12.34", decimals).beep);
-        EXPECT_EQ(DigitKeyFilter(key).key, key);
-    }
     for (int key :
          {int{'a'}, int{'Z'}, int{','}, int{'-'}, int{' '}, int{'$'}, int{'%'}, kKeyEnter}) {
-        const KeyVerdict d = DecimalKeyFilter(key, "12", decimals);
-        EXPECT_EQ(d.key, 0) << key;
-        EXPECT_TRUE(d.beep) << key;
+        const KeyVerdict d = DecimalKeyFilter(key, "12", 0);
+        EXPECT_TRUE(d.key == 0 && d.beep) << key;
         const KeyVerdict w = DigitKeyFilter(key);
-        EXPECT_EQ(w.key, 0) << key;
-        EXPECT_TRUE(w.beep) << key;
+        EXPECT_TRUE(w.key == 0 && w.beep) << key;
     }
-    for (int key = '0'; key <= '9'; ++key) {
+    for (int key : {int{'0'}, int{'5'}, int{'9'}, kKeyBackspace, kKeyDelete}) {
         EXPECT_EQ(DigitKeyFilter(key).key, key);
         EXPECT_FALSE(DigitKeyFilter(key).beep);
     }
-    EXPECT_EQ(DigitKeyFilter('.').key, 0);
-    EXPECT_TRUE(DigitKeyFilter('.').beep);
+    EXPECT_TRUE(DigitKeyFilter('.').key == 0 && DigitKeyFilter('.').beep);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "shell/mdi_container.h"
 #include "shell/twips.h"
+#include "support/window_context.h"
 
 namespace bw {
 namespace {
@@ -24,11 +25,7 @@ QWidget* Window(const char* name, int width, int height) {
     return w;
 }
 
-void Settle() {
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
+using test::Settle;
 
 class Frame : public ::testing::Test {
   protected:
@@ -43,26 +40,22 @@ class Frame : public ::testing::Test {
     QWidget* menu = nullptr;
 };
 
-TEST_F(Frame, StartsAtTheCornerWithItsStartSize) {
-    EXPECT_EQ(frame.pos(), QPoint(0, 0));
-    EXPECT_EQ(frame.size(), QSize(641, 454));  // 9615 x 6810 twips
-    EXPECT_EQ(mm.FrameClass, 6810);
-    EXPECT_EQ(frame.frameOrigin(), frame.pos());
-    EXPECT_EQ(frame.dialogParent(), &frame);
-    EXPECT_EQ(frame.mainMenu(), menu);
-}
-
-TEST(FrameSize, LargeChildWindowDoesNotWidenTheFrame) {
+// A first window larger than the frame does not widen it.
+TEST(FrameSize, StartsAtTheCornerWithItsStartSize) {
     MMODULE mm;
     MDIContainer frame(mm);
     frame.load(Window("large", 900, 700));
     frame.show();
     Settle();
-    EXPECT_EQ(frame.size(), QSize(641, 454));
+    EXPECT_EQ(frame.pos(), QPoint(0, 0));
+    EXPECT_EQ(frame.size(), QSize(641, 454));  // 9615 x 6810 twips
     EXPECT_EQ(mm.FrameClass, 6810);
+    EXPECT_EQ(frame.frameOrigin(), frame.pos());
+    EXPECT_EQ(frame.dialogParent(), &frame);
 }
 
 TEST_F(Frame, MenuIsPlacedWithItsBorderOutOfSight) {
+    EXPECT_EQ(frame.mainMenu(), menu);
     QMdiSubWindow* sub = frame.subWindowOf(menu);
     ASSERT_NE(sub, nullptr);
     EXPECT_TRUE(sub->isVisible());
@@ -71,40 +64,24 @@ TEST_F(Frame, MenuIsPlacedWithItsBorderOutOfSight) {
     const QMargins m = sub->contentsMargins();
     EXPECT_EQ(sub->size(), QSize(600 + m.left() + m.right(), 400 + m.top() + m.bottom()));
     EXPECT_EQ(menu->size(), QSize(600, 400));
+    // Child windows are not closed from their title bar.
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowMinimizeButtonHint);
+    sub->close();
+    Settle();
+    EXPECT_TRUE(menu->isVisible());
 }
 
 TEST_F(Frame, HeightDecidesFrameClassAndMovesTheActiveWindow) {
     QMdiSubWindow* sub = frame.subWindowOf(menu);
-    struct Case {
-        int heightPx;
-        int frameClass;
-        QPoint place;
-    };
-    // 566 px = 8490 twips, 567 px = 8505 twips.
-    const Case cases[] = {
-        {567, 8670, {67, 67}}, {566, 6810, {-4, -2}}, {800, 8670, {67, 67}}, {454, 6810, {-4, -2}}};
-    for (const Case& c : cases) {
-        frame.resize(700, c.heightPx);
+    // 567 px = 8505 twips: the large frame; then back to the small one.
+    const std::tuple<int, int, QPoint> cases[] = {{567, 8670, {67, 67}}, {566, 6810, {-4, -2}}};
+    for (const auto& [heightPx, frameClass, place] : cases) {
+        frame.resize(700, heightPx);
         Settle();
-        EXPECT_EQ(mm.FrameClass, c.frameClass) << c.heightPx << " px";
-        EXPECT_EQ(sub->pos(), c.place) << c.heightPx << " px";
+        EXPECT_EQ(mm.FrameClass, frameClass) << heightPx << " px";
+        EXPECT_EQ(sub->pos(), place) << heightPx << " px";
     }
-}
-
-TEST_F(Frame, ShowChildWrapsPlacesAndActivatesTheWindow) {
-    frame.resize(900, 700);  // a large frame: windows go to 1000, 1000 twips
-    Settle();
-    menu->hide();
-    QWidget* feature = Window("feature", 620, 420);
-    frame.showChild(feature);
-    Settle();
-    QMdiSubWindow* sub = frame.subWindowOf(feature);
-    ASSERT_NE(sub, nullptr);
-    EXPECT_TRUE(feature->isVisible());
-    EXPECT_EQ(frame.area()->currentSubWindow(), sub);
-    EXPECT_EQ(sub->pos(), QPoint(67, 67));
-    EXPECT_EQ(feature->size(), QSize(620, 420));
-    EXPECT_FALSE(frame.subWindowOf(menu)->isVisible());
 }
 
 TEST_F(Frame, GrowsToShowALargerWindowWhole) {
@@ -115,7 +92,6 @@ TEST_F(Frame, GrowsToShowALargerWindowWhole) {
     const QMargins m = sub->contentsMargins();
     // At -4, -2 the window needs its width and height less the borders out of sight.
     EXPECT_EQ(frame.size(), QSize(-4 + sub->width() - m.right(), -2 + sub->height() - m.bottom()));
-    EXPECT_EQ(mm.FrameClass, 6810);
     EXPECT_EQ(sub->pos(), QPoint(-4, -2));
 }
 
@@ -130,6 +106,8 @@ TEST_F(Frame, GrowingPastTheBoundaryPlacesTheWindowFurtherIn) {
     EXPECT_EQ(frame.size(), wanted.boundedTo(screen));
     EXPECT_EQ(mm.FrameClass, 8670);
     EXPECT_EQ(sub->pos(), QPoint(67, 67));
+    EXPECT_EQ(frame.area()->currentSubWindow(), sub);
+    EXPECT_EQ(feature->size(), QSize(700, 560));
 }
 
 TEST_F(Frame, ShowMainMenuDeletesTheFeatureWindowsLater) {
@@ -189,16 +167,6 @@ TEST_F(Frame, ClosingAWindowClosesItsChildWindow) {
     EXPECT_TRUE(graph.isNull());
     EXPECT_EQ(frame.area()->subWindowList().size(), 2);
     EXPECT_TRUE(frame.subWindowOf(stubborn)->isVisible());
-}
-
-TEST_F(Frame, ChildWindowsAreNotClosedFromTheirTitleBar) {
-    QMdiSubWindow* sub = frame.subWindowOf(menu);
-    EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(sub->windowFlags() & Qt::WindowMinimizeButtonHint);
-    sub->close();
-    Settle();
-    EXPECT_TRUE(sub->isVisible());
-    EXPECT_TRUE(menu->isVisible());
 }
 
 }  // namespace

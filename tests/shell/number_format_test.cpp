@@ -67,33 +67,31 @@ TEST(FormatNumber, NonFiniteValuesDoNotCrash) {
     EXPECT_EQ(FormatNumber(1e300, "###").size(), 301u);
 }
 
+// Padded on the left or cut to the first characters; a currency symbol of more than one byte
+// counts as one character.
 TEST(RightAlign, PadsOnTheLeftOrKeepsTheFirstCharacters) {
-    EXPECT_EQ(RightAlign("12345", 14), std::string(9, ' ') + "12345");
-    EXPECT_EQ(RightAlign("abcdefghijklmnopqrst", 12), "abcdefghijkl");
-    EXPECT_EQ(RightAlign("Normal", 12), "      Normal");
-    EXPECT_EQ(RightAlign("", 3), "   ");
-    EXPECT_EQ(RightAlign("abc", 3), "abc");
-    EXPECT_EQ(RightAlign("abc", 0), "");
-    // A currency symbol of more than one byte counts as one character.
-    EXPECT_EQ(RightAlign("\u00a3917.53", 12), "     \u00a3917.53");
-    EXPECT_EQ(RightAlign("\u20ac12", 2), "\u20ac1");
+    const std::tuple<const char*, int, std::string> cases[] = {
+        {"12345", 14, std::string(9, ' ') + "12345"},
+        {"abcdefghijklmnopqrst", 12, "abcdefghijkl"},
+        {"", 3, "   "},
+        {"abc", 3, "abc"},
+        {"abc", 0, ""},
+        {"\u00a3917.53", 12, "     \u00a3917.53"},
+        {"\u20ac12", 2, "\u20ac1"}};
+    for (const auto& [text, width, shown] : cases)
+        EXPECT_EQ(RightAlign(text, width), shown) << text;
 }
 
 TEST(LeadingNumber, TakesTheNumberAtTheStartOfTheText) {
-    EXPECT_DOUBLE_EQ(LeadingNumber("100000"), 100000);
-    EXPECT_DOUBLE_EQ(LeadingNumber("  10.125"), 10.125);
-    EXPECT_DOUBLE_EQ(LeadingNumber("10.125%"), 10.125);
-    EXPECT_DOUBLE_EQ(LeadingNumber("12.34.56"), 12.34);
-    EXPECT_DOUBLE_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("1,500"), 1);
-    EXPECT_DOUBLE_EQ(LeadingNumber("25 years"), 25);
-    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("$100,000.00"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("."), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
+    const std::pair<const char*, double> cases[] = {{"100000", 100000},  {"  10.125", 10.125},
+                                                    {"10.125%", 10.125}, {"12.34.56", 12.34},
+                                                    {".5", 0.5},         {"1,500", 1},
+                                                    {"25 years", 25},    {"", 0},
+                                                    {"$100,000.00", 0},  {".", 0},
+                                                    {"abc", 0}};
+    for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
     const double huge = LeadingNumber(std::string(400, '9'));
-    EXPECT_TRUE(std::isfinite(huge));
-    EXPECT_GT(huge, 1e300);
+    EXPECT_TRUE(std::isfinite(huge) && huge > 1e300);
 }
 
 TEST(ToInt16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
@@ -110,14 +108,10 @@ TEST(ToInt16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
 }
 
 TEST(PlainNumber, ShortestFormThatKeepsTheValue) {
-    EXPECT_EQ(PlainNumber(100000.0), "100000");
-    EXPECT_EQ(PlainNumber(10.125), "10.125");
-    EXPECT_EQ(PlainNumber(0.5), ".5");
-    EXPECT_EQ(PlainNumber(-0.25), "-.25");
-    EXPECT_EQ(PlainNumber(0.0), "0");
-    EXPECT_EQ(PlainNumber(26.07142857), "26.07142857");
-    EXPECT_EQ(PlainNumber(1e-7), "1E-07");
-    EXPECT_EQ(PlainNumber(1e20), "1E+20");
+    const std::pair<double, const char*> cases[] = {
+        {100000.0, "100000"}, {10.125, "10.125"}, {0.5, ".5"},     {-0.25, "-.25"},
+        {0.0, "0"},           {1e-7, "1E-07"},    {1e20, "1E+20"}, {26.07142857, "26.07142857"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(PlainNumber(value), text) << value;
     EXPECT_EQ(PlainNumber(365.25f), "365.25");
     EXPECT_EQ(PlainNumber(364.5f), "364.5");
     const double third = 1.0 / 3.0;

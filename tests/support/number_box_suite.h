@@ -1,14 +1,8 @@
 #pragma once
-// The behaviour every yellow number box of a calculator window shares, as a typed test suite.
-// A window's test folder instantiates it with a traits type:
-//
-//   struct MyWindowBoxes {
-//       using Window = MyWindow;
-//       static std::unique_ptr<Window> open(test::WindowContext& c);   // built and shown
-//       static std::vector<test::NumberBoxCase> boxes(Window& w);     // the boxes to check
-//   };
-//   using MyWindowBoxTypes = ::testing::Types<MyWindowBoxes>;
-//   INSTANTIATE_TYPED_TEST_SUITE_P(MyWindow, NumberBoxSuite, MyWindowBoxTypes);
+// The behaviour every yellow number box of a calculator window shares, as a typed test suite,
+// instantiated with a traits type giving `Window`, `open(WindowContext&)` (built and shown) and
+// `boxes(Window&)` (the NumberBoxCase of each box to check):
+//   INSTANTIATE_TYPED_TEST_SUITE_P(MyWindow, NumberBoxSuite, ::testing::Types<MyWindowBoxes>);
 
 #include <gtest/gtest.h>
 
@@ -61,8 +55,7 @@ class NumberBoxSuite : public ::testing::Test, public WindowContext {
         QTest::keyClick(box.control, Qt::Key_Tab);
         QApplication::processEvents();
     }
-    // Enters the box, types `typed` and leaves: the box then shows its value as the window
-    // writes it, and TypingFlag is 0.
+    // Enters the box, types `typed` and leaves.
     void fill(const NumberBoxCase& box) {
         enter(box);
         TypeKeys(box.control, box.typed);
@@ -75,18 +68,12 @@ class NumberBoxSuite : public ::testing::Test, public WindowContext {
 
 TYPED_TEST_SUITE_P(NumberBoxSuite);
 
-TYPED_TEST_P(NumberBoxSuite, TypedValueIsStoredWhenTheBoxIsLeft) {
+// A typed value is stored when the box is left; the first key then replaces the text.
+TYPED_TEST_P(NumberBoxSuite, TypedValueIsStoredAndTheFirstKeyReplacesIt) {
     for (const NumberBoxCase& box : this->boxes_) {
         this->fill(box);
         EXPECT_NEAR(box.stored(), box.expected, 1e-9) << box.name.toStdString();
         EXPECT_EQ(this->mm.TypingFlag, 0) << box.name.toStdString();
-    }
-    EXPECT_EQ(this->port.beeps, 0);
-}
-
-TYPED_TEST_P(NumberBoxSuite, FirstKeyReplacesTheText) {
-    for (const NumberBoxCase& box : this->boxes_) {
-        this->fill(box);
         this->enter(box);
         QTest::keyClick(box.control, '7');
         EXPECT_EQ(box.edit->text(), QStringLiteral("7")) << box.name.toStdString();
@@ -94,6 +81,7 @@ TYPED_TEST_P(NumberBoxSuite, FirstKeyReplacesTheText) {
         this->leave(box);
         EXPECT_NEAR(box.stored(), 7.0, 1e-9) << box.name.toStdString();
     }
+    EXPECT_EQ(this->port.beeps, 0);
 }
 
 TYPED_TEST_P(NumberBoxSuite, KeysThatEnterNothingLeaveBoxAndValueAlone) {
@@ -101,11 +89,11 @@ TYPED_TEST_P(NumberBoxSuite, KeysThatEnterNothingLeaveBoxAndValueAlone) {
         this->fill(box);
         const QString shown = box.edit->text();
         this->enter(box);
-        for (Qt::Key key :
-             {Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End, Qt::Key_F2})
-            QTest::keyClick(box.control, key);
-        QTest::keyClick(box.control, Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(box.control, Qt::Key_A, Qt::ControlModifier);
+        for (QKeyCombination key :
+             {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::Key_Left),
+              QKeyCombination(Qt::Key_End), QKeyCombination(Qt::Key_F2),
+              Qt::ControlModifier | Qt::Key_C, Qt::ControlModifier | Qt::Key_A})
+            QTest::keyClick(box.control, key.key(), key.keyboardModifiers());
         EXPECT_EQ(box.edit->text(), shown) << box.name.toStdString();
         EXPECT_EQ(this->mm.TypingFlag, 0) << box.name.toStdString();
         // Delete with nothing after the caret changes nothing, even when the box is to be read
@@ -129,10 +117,10 @@ TYPED_TEST_P(NumberBoxSuite, TextFromOutsideIsRefusedWithABeep) {
         const QString shown = box.edit->text();
         this->enter(box);
         const int beepsBefore = this->port.beeps;
-        QTest::keyClick(box.control, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(box.control, Qt::Key_Insert, Qt::ShiftModifier);
-        QTest::keyClick(box.control, Qt::Key_X, Qt::ControlModifier);
-        QTest::keyClick(box.control, Qt::Key_Z, Qt::ControlModifier);
+        for (QKeyCombination key :
+             {Qt::ControlModifier | Qt::Key_V, Qt::ShiftModifier | Qt::Key_Insert,
+              Qt::ControlModifier | Qt::Key_X, Qt::ControlModifier | Qt::Key_Z})
+            QTest::keyClick(box.control, key.key(), key.keyboardModifiers());
         QTest::mouseClick(box.edit, Qt::MiddleButton);
         QMimeData dropped;
         dropped.setText(QStringLiteral("6.500%"));
@@ -206,8 +194,8 @@ TYPED_TEST_P(NumberBoxSuite, BoxesAreNamedAfterTheirCaptions) {
     }
 }
 
-REGISTER_TYPED_TEST_SUITE_P(NumberBoxSuite, TypedValueIsStoredWhenTheBoxIsLeft,
-                            FirstKeyReplacesTheText, KeysThatEnterNothingLeaveBoxAndValueAlone,
+REGISTER_TYPED_TEST_SUITE_P(NumberBoxSuite, TypedValueIsStoredAndTheFirstKeyReplacesIt,
+                            KeysThatEnterNothingLeaveBoxAndValueAlone,
                             TextFromOutsideIsRefusedWithABeep, RefusedKeysBeepAndStayOut,
                             FirstKeyMeetsTheFilterInTheBoxsOrder, EnterMovesToTheNextBox,
                             BoxesAreNamedAfterTheirCaptions);

@@ -102,7 +102,6 @@ class ModalDriver {
         timer_.start();
     }
     bool ran() const { return runs_ > 0; }
-    int runs() const { return runs_; }
 
   private:
     std::function<void(T&)> action_;
@@ -203,39 +202,21 @@ struct WindowContext {
     TestFrame frame;
     AppContext ctx{mm, port, frame};
 
-    // Builds window W from the context (and further arguments), shows it and waits until it is
-    // active.
+    // Builds window W from the context (and further arguments) and shows it active.
     template <class W, class... Args>
     std::unique_ptr<W> openWindow(Args&&... args) {
         return ShowActive(std::make_unique<W>(ctx, std::forward<Args>(args)...));
     }
 
-    // The control named `name` of `window`; fails the test when there is none.
-    template <class T = QWidget>
-    static T* control(const QWidget* window, const QString& name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
-        return found;
-    }
-
-    static void typeKeys(QWidget* target, const QString& keys) { TypeKeys(target, keys); }
     static void typeInto(QWidget* box, const QString& keys) { TypeInto(box, keys); }
     static void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(target, key, modifiers);
-    }
-    // Clicks a button in its middle (an option button on its indicator).
-    static void clickButton(QAbstractButton* button) {
-        if (auto* option = qobject_cast<QRadioButton*>(button))
-            PickOption(option);
-        else
-            QTest::mouseClick(button, Qt::LeftButton);
     }
     // Moves the focus on with Tab from the focused control.
     static void tabAway() {
         if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, Qt::Key_Tab);
         QApplication::processEvents();
     }
-    static QString shownText(const QWidget* shown) { return TextOf(shown); }
 };
 
 }  // namespace bw::test
