@@ -26,13 +26,9 @@ AffordInput Input(AffordSolve solve, double principal, double payment, double ye
 }
 
 TEST(MFSetRates, CompoundingAndFrequencyTables) {
-    struct Row {
-        std::size_t comp, freq;
-        int kind, perYear;
-        double monthly, period;
-    };
-    // Rates worked out by hand: (1 + j/m)^(m/12) - 1 and (1 + j/m)^(m/q) - 1, q from 26.5 / 53.
-    const Row rows[] = {
+    // Compounding, frequency, kind, payments a year, and the rates worked out by hand:
+    // (1 + j/m)^(m/12) - 1 and (1 + j/m)^(m/q) - 1, q from 26.5 / 53.
+    const std::tuple<std::size_t, std::size_t, int, int, double, double> rows[] = {
         {0, 0, 0, 12, kJ / 12, kJ / 12},
         {3, 1, 2, 24, 0.0053447, std::pow(1 + kJ / 2, 2 / 24.0) - 1},
         {2, 2, 2, 26, std::pow(1 + kJ / 3, 0.25) - 1, std::pow(1 + kJ / 3, 3 / 26.5) - 1},
@@ -40,14 +36,13 @@ TEST(MFSetRates, CompoundingAndFrequencyTables) {
         {1, 4, 2, 26, std::pow(1 + kJ / 6, 0.5) - 1, std::pow(1 + kJ / 6, 6 / 26.5) - 1},
         {0, 5, 4, 52, kJ / 12, std::pow(1 + kJ / 12, 12 / 53.0) - 1},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(kComp[row.comp] + "/" + kFreq[row.freq]);
-        const AffordRates r = MFSetRates(kComp[row.comp], kFreq[row.freq], 6.5, 26.5, 53);
+    for (const auto& [comp, freq, kind, perYear, monthly, period] : rows) {
+        SCOPED_TRACE(kComp[comp] + "/" + kFreq[freq]);
+        const AffordRates r = MFSetRates(kComp[comp], kFreq[freq], 6.5, 26.5, 53);
         ASSERT_TRUE(r.valid);
-        EXPECT_EQ(r.frequencyKind, row.kind);
-        EXPECT_EQ(r.paymentsPerYear, row.perYear);
-        EXPECT_NEAR(r.monthlyRate, row.monthly, row.comp == 3 ? 5e-8 : 1e-15);
-        EXPECT_NEAR(r.periodRate, row.period, 1e-15);
+        EXPECT_EQ(std::tie(r.frequencyKind, r.paymentsPerYear), std::make_tuple(kind, perYear));
+        EXPECT_NEAR(r.monthlyRate, monthly, comp == 3 ? 5e-8 : 1e-15);
+        EXPECT_NEAR(r.periodRate, period, 1e-15);
     }
     EXPECT_FALSE(MFSetRates("Monthly", kFreq[0], 6.5, 26, 52).valid);
     EXPECT_FALSE(MFSetRates(kComp[0], kFreq[0], -1200, 26, 52).valid);  // (1 + j/m) of 0
@@ -154,6 +149,16 @@ TEST(MFCalc, FailuresClearTheBoxesAndGiveTheMessageOfTheMode) {
         EXPECT_FALSE(r.MFDaysinYear.has_value());  // the days box keeps its text
         EXPECT_EQ(r.values[AffordSlot(SolvedBox(solve))], 0);
     }
+}
+
+TEST(AffordHelpText, FiveParagraphs) {
+    const std::string text = AffordHelpText(), gap = "\r\n\r\n";
+    EXPECT_EQ(text.rfind("Calculations are automatic, change the values in any yellow", 0), 0u);
+    EXPECT_NE(text.find("in white box." + gap + "When using 'Calculate for Years'"),
+              std::string::npos);
+    std::size_t gaps = 0;
+    for (auto at = text.find(gap); at != std::string::npos; at = text.find(gap, at + 1)) ++gaps;
+    EXPECT_EQ(gaps, 4u);
 }
 
 }  // namespace
