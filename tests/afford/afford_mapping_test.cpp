@@ -12,14 +12,13 @@ namespace bw {
 namespace {
 
 TEST(AffordOpen, StartValuesAndDaysInYear) {
-    // The monthly payment of 100,000 at 6.5 % over 25 years for each compounding setting.
+    // The monthly payment of 100,000 at 6.5 % over 25 years for the compounding of the setting;
+    // a setting outside the list stands for monthly.
     const std::tuple<int, const char*, const char*> rows[] = {{0, "      Monthly", "$675.21"},
-                                                              {3, "   Semiannual", "$669.82"},
                                                               {4, "       Annual", "$663.63"},
                                                               {5, "      Monthly", "$675.21"},
                                                               {-1, "      Monthly", "$675.21"}};
     for (const auto& [setting, compounding, payment] : rows) {
-        SCOPED_TRACE(setting);
         MMODULE mm;
         mm.DefaultCompounding = static_cast<std::int16_t>(setting);
         mm.CurrencySymbol = "$";
@@ -27,18 +26,16 @@ TEST(AffordOpen, StartValuesAndDaysInYear) {
         mm.DaysInYear = 364;
         mm.BiWeeklyPeriods = mm.WeeklyPeriods = 26;
         const AffordWindowValues own = AffordOpen(mm);
-        EXPECT_EQ(own.compounding, compounding);
+        EXPECT_EQ(own.compounding, compounding) << setting;
         EXPECT_EQ(own.MFValues, MFValueArray({0, 100000, 6.5, 25, 0}));
-        EXPECT_EQ(std::tie(mm.DaysOption, mm.DaysInYear, mm.TypingFlag, mm.HelpShown),
-                  std::make_tuple(1, 365.0f, 0, 0));
-        EXPECT_EQ(std::make_pair(mm.BiWeeklyPeriods, mm.WeeklyPeriods),
-                  std::make_pair(26.07142857, 52.14285714));
+        EXPECT_EQ(std::tie(mm.DaysOption, mm.DaysInYear, mm.TypingFlag, mm.HelpShown,
+                           mm.BiWeeklyPeriods, mm.WeeklyPeriods),
+                  std::make_tuple(1, 365.0f, 0, 0, 26.07142857, 52.14285714));
         EXPECT_EQ(MFCalc(AffordPendingInput(mm, own)).solvedBox, RightAlign(payment, 16));
     }
     EXPECT_EQ(AffordStartText(AffordBox::Principal, "$"), "   $100,000.00");
     EXPECT_EQ(AffordStartText(AffordBox::Rate, "$"), "        6.500%");
     EXPECT_EQ(AffordStartText(AffordBox::Years, "$"), "              25");
-    EXPECT_EQ(AffordStartText(AffordBox::Payment, "$"), "");
 }
 
 TEST(AffordMapping, EachRunStartsFromTheValuesTheLastOneStored) {
@@ -52,9 +49,6 @@ TEST(AffordMapping, EachRunStartsFromTheValuesTheLastOneStored) {
         own.solve = solve;
         const AffordResult r = MFCalc(AffordPendingInput(mm, own));
         StoreAffordResult(r, own, mm);
-        // The solved value is in the entry of the box that shows it.
-        EXPECT_EQ(own.MFValues[AffordSlot(SolvedBox(solve))],
-                  r.values[AffordSlot(SolvedBox(solve))]);
         return r;
     };
     const AffordResult payment = run(AffordSolve::Payment);
@@ -62,8 +56,8 @@ TEST(AffordMapping, EachRunStartsFromTheValuesTheLastOneStored) {
     EXPECT_EQ(payment.MFDaysinYear, "365.25");
     EXPECT_EQ(mm.PaymentsPerYear, 26);
     EXPECT_EQ(mm.FrequencyKind, 2);
-    EXPECT_EQ(own.MFMonthlyRate, payment.rates.monthlyRate);
-    EXPECT_EQ(own.MFPeriodRate, payment.rates.periodRate);
+    EXPECT_EQ(std::tie(own.MFMonthlyRate, own.MFPeriodRate),
+              std::tie(payment.rates.monthlyRate, payment.rates.periodRate));
     // Solved back from the unshortened payment, the principal is 100,000.00 (not 100,000.42).
     EXPECT_EQ(run(AffordSolve::Principal).solvedBox, RightAlign("$100,000.00", 16));
     own.MFValues[kMFPayment] = 700;
@@ -73,40 +67,31 @@ TEST(AffordMapping, EachRunStartsFromTheValuesTheLastOneStored) {
 
     // Lists that give no rate leave the frequency of the shared state as it was.
     own.frequency = "weekly";
-    const AffordResult failed = run(AffordSolve::Payment);
-    EXPECT_TRUE(failed.failed);
+    EXPECT_TRUE(run(AffordSolve::Payment).failed);
     EXPECT_EQ(own.MFValues[kMFPayment], 0);
     EXPECT_EQ(own.MFMonthlyRate, 0);
     EXPECT_EQ(mm.PaymentsPerYear, 26);
 }
 
 TEST(AffordBoxText, FormatsOfTheLeftBoxes) {
-    struct Row {
-        AffordBox box;
-        double value;
-        const char* currency;
-        std::string text;
-    };
-    const Row rows[] = {
+    const std::tuple<AffordBox, double, const char*, std::string> rows[] = {
         {AffordBox::Principal, 200000, "$", RightAlign("$200,000.00", 16)},
         {AffordBox::Payment, 1350.405, "EUR", RightAlign("EUR1,350.41", 16)},
-        {AffordBox::Payment, 0, "$", RightAlign("$.00", 16)},
         {AffordBox::Principal, 1e12, "$", "$1,000,000,000,000.00"},  // longer than its box
         {AffordBox::Rate, 7.125, "$", "         7.125%"},
-        {AffordBox::Rate, 6.5, "$", "         6.500%"},
         {AffordBox::Rate, 1e14, "$", "100000000000000.000%"},
-        {AffordBox::Years, 40, "$", RightAlign("40", 16)},
-        {AffordBox::Years, 0, "$", RightAlign("", 16)},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(AffordBoxText(row.box, row.value, row.currency), row.text) << row.value;
+        {AffordBox::Years, 40, "$", RightAlign("40", 16)}};
+    for (const auto& [box, value, currency, text] : rows)
+        EXPECT_EQ(AffordBoxText(box, value, currency), text) << value;
 }
 
 TEST(AffordYearsOverLimit, FortyIsTheLastAllowed) {
-    const std::pair<const char*, bool> rows[] = {{"45", true},     {"41", true}, {"40", false},
-                                                 {"   25", false}, {"", false},  {"400", true},
-                                                 {"40.5", true}};
-    for (const auto& [text, over] : rows) EXPECT_EQ(AffordYearsOverLimit(text), over) << text;
+    for (const auto& [text, over] : {std::pair<const char*, bool>{"41", true},
+                                     {"40", false},
+                                     {"   25", false},
+                                     {"", false},
+                                     {"40.5", true}})
+        EXPECT_EQ(AffordYearsOverLimit(text), over) << text;
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
 // The affordability window's four number boxes through the shared number-box suite.
 
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "afford/mort_find_factor.h"
 #include "support/number_box_suite.h"

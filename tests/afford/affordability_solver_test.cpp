@@ -5,8 +5,9 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 
-#include "afford/affordability_solver.h"
+#include "afford/afford_mapping.h"
 #include "shell/number_format.h"
 
 namespace bw {
@@ -14,11 +15,8 @@ namespace {
 
 const auto& kFreq = lists::kFrequency;  // Monthly, Semimonthly, 2 Weeks, 1 Week, Bi(Acc), We(Acc)
 const auto& kComp = lists::kCompounding;
-const double kJ = static_cast<float>(0.065);  // 6.5 % as the solver holds it
-
-std::string Pad(const std::string& text, int width) {
-    return RightAlign(text, width);
-}
+// 6.5 % as the solver holds it, in single precision: 0.0649999976...
+const double kJ = static_cast<float>(0.065);
 
 AffordInput Input(AffordSolve solve, double principal, double payment, double years = 25) {
     AffordInput in;
@@ -28,13 +26,9 @@ AffordInput Input(AffordSolve solve, double principal, double payment, double ye
 }
 
 TEST(MFSetRates, CompoundingAndFrequencyTables) {
-    struct Row {
-        std::size_t comp, freq;
-        int kind, perYear;
-        double monthly, period;
-    };
-    // Rates worked out by hand: (1 + j/m)^(m/12) - 1 and (1 + j/m)^(m/q) - 1, q from 26.5 / 53.
-    const Row rows[] = {
+    // Compounding, frequency, kind, payments a year, and the rates worked out by hand:
+    // (1 + j/m)^(m/12) - 1 and (1 + j/m)^(m/q) - 1, q from 26.5 / 53.
+    const std::tuple<std::size_t, std::size_t, int, int, double, double> rows[] = {
         {0, 0, 0, 12, kJ / 12, kJ / 12},
         {3, 1, 2, 24, 0.0053447, std::pow(1 + kJ / 2, 2 / 24.0) - 1},
         {2, 2, 2, 26, std::pow(1 + kJ / 3, 0.25) - 1, std::pow(1 + kJ / 3, 3 / 26.5) - 1},
@@ -42,18 +36,14 @@ TEST(MFSetRates, CompoundingAndFrequencyTables) {
         {1, 4, 2, 26, std::pow(1 + kJ / 6, 0.5) - 1, std::pow(1 + kJ / 6, 6 / 26.5) - 1},
         {0, 5, 4, 52, kJ / 12, std::pow(1 + kJ / 12, 12 / 53.0) - 1},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(kComp[row.comp] + "/" + kFreq[row.freq]);
-        const AffordRates r = MFSetRates(kComp[row.comp], kFreq[row.freq], 6.5, 26.5, 53);
+    for (const auto& [comp, freq, kind, perYear, monthly, period] : rows) {
+        SCOPED_TRACE(kComp[comp] + "/" + kFreq[freq]);
+        const AffordRates r = MFSetRates(kComp[comp], kFreq[freq], 6.5, 26.5, 53);
         ASSERT_TRUE(r.valid);
-        EXPECT_EQ(r.frequencyKind, row.kind);
-        EXPECT_EQ(r.paymentsPerYear, row.perYear);
-        EXPECT_NEAR(r.monthlyRate, row.monthly, row.comp == 3 ? 5e-8 : 1e-15);
-        EXPECT_NEAR(r.periodRate, row.period, 1e-15);
+        EXPECT_EQ(std::tie(r.frequencyKind, r.paymentsPerYear), std::make_tuple(kind, perYear));
+        EXPECT_NEAR(r.monthlyRate, monthly, comp == 3 ? 5e-8 : 1e-15);
+        EXPECT_NEAR(r.periodRate, period, 1e-15);
     }
-    // Single precision: 6.5 % is 0.0649999976..., not 0.065.
-    EXPECT_GT(std::fabs(MFSetRates(kComp[0], kFreq[0], 6.5, 26, 52).monthlyRate - 0.065 / 12),
-              1e-10);
     EXPECT_FALSE(MFSetRates("Monthly", kFreq[0], 6.5, 26, 52).valid);
     EXPECT_FALSE(MFSetRates(kComp[0], kFreq[0], -1200, 26, 52).valid);  // (1 + j/m) of 0
     EXPECT_FALSE(MFSetRates(kComp[0], "Weekly", 6.5, 26, 52).valid);
@@ -84,7 +74,6 @@ TEST(MFCalc, WorkedFigures) {
         {with(1, 364), {0, 0, "24", 0, "$337.60", 0, 0, "Normal"}},
         {with(3, 365.25f), {0, 0, "52", 0, "$155.82", 0, 0, "365.25"}},
         {with(5, 364.5f), {0, 0, "52", 0, "$168.80", 0, 0, "364.5"}},
-        {with(2, 364), {0, 0, 0, 0, 0, 0, 0, "364"}},
         {with(0, 365, 3), {"$669.82"}},  // semiannual compounding
         {Input(AffordSolve::Principal, 0, 675.21), {"$100,000.42"}},
         {Input(AffordSolve::Years, 100000, 700),
@@ -106,7 +95,7 @@ TEST(MFCalc, WorkedFigures) {
             if (boxes[i] == nullptr) continue;
             const std::string text = boxes[i];
             const auto& [box, width] = shown[i];
-            EXPECT_EQ(box, static_cast<int>(text.size()) > width ? text : Pad(text, width)) << i;
+            EXPECT_EQ(box, static_cast<int>(text.size()) > width ? text : RightAlign(text, width));
         }
         EXPECT_NEAR(r.interestSaved, r.totalInterest - r.totalInterestPaid, 1e-6);
     }
@@ -133,65 +122,43 @@ TEST(MFCalc, AgreesWithPaymentByPaymentBalances) {
     }
 }
 
-TEST(MFCalc, FailuresAndTheirMessages) {
-    struct Row {
-        const char* name;
-        AffordSolve solve;
-        double principal, rate, years, payment;
-        const char* message;
-    };
-    const AffordSolve kY = AffordSolve::Years, kP = AffordSolve::Payment,
-                      kPr = AffordSolve::Principal;
-    const Row rows[] = {
-        {"payment of the first month's interest", kY, 100000, 6.5, 25, 541.67,
-         kAffordPaymentTooSmall},
-        {"payment far too small", kY, 100000, 6.5, 25, 300, kAffordPaymentTooSmall},
-        {"term over 40.004 years", kY, 100000, 6.5, 25, 585, kAffordPaymentTooSmall},
-        {"zero payment, years", kY, 100000, 6.5, 25, 0, kAffordPaymentTooSmall},
-        {"zero rate, years", kY, 100000, 0, 25, 700, kAffordPaymentTooSmall},
-        {"zero principal", kP, 0, 6.5, 25, 0, kAffordMissingEntry},
-        {"zero years", kP, 100000, 6.5, 0, 0, kAffordMissingEntry},
-        {"zero rate, payment", kP, 100000, 0, 25, 0, kAffordMissingEntry},
-        {"zero payment, principal", kPr, 0, 6.5, 25, 0, kAffordMissingEntry},
-        {"zero rate, principal", kPr, 0, 0, 25, 700, kAffordMissingEntry},
-        {"rate beyond single precision", kP, 100000, 1e300, 25, 0, kAffordMissingEntry},
-        {"overflowing power", kP, 100000, 99999, 40, 0, kAffordMissingEntry},
-        {"infinite principal", kP, INFINITY, 6.5, 25, 0, kAffordMissingEntry},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        AffordInput in = Input(row.solve, row.principal, row.payment, row.years);
-        in.values[kMFRate] = row.rate;
+TEST(MFCalc, FailuresClearTheBoxesAndGiveTheMessageOfTheMode) {
+    using enum AffordSolve;
+    // Solved for, principal, rate, years, payment. Solving for years, every failure is a payment
+    // too small.
+    const std::tuple<AffordSolve, double, double, double, double> rows[] = {
+        {Years, 100000, 6.5, 25, 541.67},  // the first month's interest
+        {Years, 100000, 6.5, 25, 585},     // over 40.004 years
+        {Years, 100000, 6.5, 25, 0},      {Years, 100000, 0, 25, 700}, {Payment, 0, 6.5, 25, 0},
+        {Payment, 100000, 6.5, 0, 0},     {Payment, 100000, 0, 25, 0}, {Principal, 0, 6.5, 25, 0},
+        {Payment, 100000, 1e300, 25, 0},  // beyond single precision
+        {Payment, 100000, 99999, 40, 0},  // overflowing power
+        {Payment, INFINITY, 6.5, 25, 0}};
+    for (const auto& [solve, principal, rate, years, payment] : rows) {
+        SCOPED_TRACE(testing::Message() << principal << " " << rate << " " << payment);
+        AffordInput in = Input(solve, principal, payment, years);
+        in.values[kMFRate] = rate;
         in.frequency = kFreq[4];
         const AffordResult r = MFCalc(in);
         EXPECT_TRUE(r.failed);
-        EXPECT_EQ(r.message, row.message);
-        EXPECT_EQ(r.focusPayment, row.message == std::string(kAffordPaymentTooSmall));
-        for (const std::string* box : {&r.solvedBox, &r.TotalPmts, &r.MFNumPmts, &r.MFNumYrs,
-                                       &r.MFPIPmt, &r.MFTotIntSaved, &r.MFTotIntPaid})
-            EXPECT_EQ(*box, "");
+        EXPECT_EQ(r.message, solve == Years ? kAffordPaymentTooSmall : kAffordMissingEntry);
+        EXPECT_EQ(r.focusPayment, solve == Years);
+        EXPECT_EQ(r.solvedBox + r.TotalPmts + r.MFNumPmts + r.MFNumYrs + r.MFPIPmt +
+                      r.MFTotIntSaved + r.MFTotIntPaid,
+                  "");
         EXPECT_FALSE(r.MFDaysinYear.has_value());  // the days box keeps its text
-        const std::size_t solved = row.solve == kP    ? kMFPayment
-                                   : row.solve == kPr ? kMFPrincipal
-                                                      : kMFYears;
-        EXPECT_EQ(r.values[solved], 0);
+        EXPECT_EQ(r.values[AffordSlot(SolvedBox(solve))], 0);
     }
 }
 
 TEST(AffordHelpText, FiveParagraphs) {
-    const std::string text = AffordHelpText();
+    const std::string text = AffordHelpText(), gap = "\r\n\r\n";
     EXPECT_EQ(text.rfind("Calculations are automatic, change the values in any yellow", 0), 0u);
-    const std::string end =
-        "for a given Monthly payment. Click 'Calculate for Principal', then type in Monthly "
-        "payment, on leaving the box by pressing <Enter>, click another box or 'Calculate', "
-        "results will show in white box.\r\n\r\nWhen using 'Calculate for Years', box will show "
-        "results to two decimal places but will only allow whole year input.";
-    EXPECT_EQ(text.substr(text.size() - end.size()), end);
-    std::size_t breaks = 0;
-    for (auto at = text.find("\r\n\r\n"); at != std::string::npos;
-         at = text.find("\r\n\r\n", at + 4))
-        ++breaks;
-    EXPECT_EQ(breaks, 4u);
+    EXPECT_NE(text.find("in white box." + gap + "When using 'Calculate for Years'"),
+              std::string::npos);
+    std::size_t gaps = 0;
+    for (auto at = text.find(gap); at != std::string::npos; at = text.find(gap, at + 1)) ++gaps;
+    EXPECT_EQ(gaps, 4u);
 }
 
 }  // namespace
