@@ -70,8 +70,15 @@ class MortCompTest : public ::testing::Test, public test::PrintContext {
 };
 
 TEST_F(MortCompTest, LoadsItsDefaultsAndNamesItsControls) {
+    window->MCExit_Click();
+    mm.DefaultCompounding = 3;
+    window = openWindow<MortComp>();
     EXPECT_EQ(frame.frameCaption(), " Mortgage Comparison Tables");
     EXPECT_EQ(window->InPrincipal->text(), "   $100,000.00");
+    EXPECT_EQ(window->InRate->currentText(), "         10.125%");
+    EXPECT_EQ(window->InTerm->currentText(), "            25");
+    EXPECT_EQ(window->ComPeriod->currentText(), "   Semiannual");
+    EXPECT_EQ(window->MCGrid1->rowHeightTwips(0), 660);
     EXPECT_EQ(up(0, 7), "Total     Interest  Payments");
     EXPECT_EQ(window->MCGrid2->rows(), 10);
     EXPECT_EQ(window->FreqPmt->accessibleName(), "Frequency and type of each payment");
@@ -97,6 +104,7 @@ TEST_F(MortCompTest, PeriodOverFortyIsCutToForty) {
     TypeInto(window->InTerm, "45\n");
     EXPECT_EQ(port.messages, std::vector<int>{5});
     EXPECT_EQ(mm.LoanInputs[3], 40);
+    EXPECT_EQ(window->InTerm->currentText(), "              40");
 }
 
 TEST_F(MortCompTest, AKeyInAListBeepsAndAwaitsAnEdit) {
@@ -134,11 +142,14 @@ TEST_F(MortCompTest, DaysInYearDialogReachesTheNextRow) {
 TEST_F(MortCompTest, QuickHelpTakesThePlaceOfTheGrids) {
     MortComp& w = *window;
     QTest::mouseClick(w.MCHelp, Qt::LeftButton);
+    EXPECT_EQ(w.MCHelp->text(), "Close &Help");
     EXPECT_FALSE(w.MCGrid1->isVisible());
     EXPECT_FALSE(w.MCPrinter->isEnabled());
     EXPECT_TRUE(w.MCTextBox->toPlainText().startsWith("Click on yellow box to change"));
     EXPECT_EQ(w.MCTextBox->palette().color(QPalette::Base), QColor(0, 255, 255));
     w.grab().save("/tmp/mort_comp_help.png");
+    QTest::keyClick(w.MCTextBox, 'a');
+    EXPECT_EQ(port.beeps, 1);
     TypeInto(w.InPrincipal, "5");  // typing leaves the help open
     EXPECT_TRUE(w.MCTextBox->isVisible());
     QTest::mouseClick(w.MCHelp, Qt::LeftButton);
@@ -161,6 +172,8 @@ TEST_F(MortCompTest, SaveAndOpenThroughTheFileDialog) {
     EXPECT_EQ(window->InPrincipal->text(), "     $100,000.00");
     EXPECT_EQ(window->InDays->text(), "");
     EXPECT_TRUE(window->isVisible());
+    calculate();  // continues after the file's rows
+    EXPECT_EQ(up(2, 0), "02 5.00 M b(a)");
     window->grab().save("/tmp/mort_comp.png");
 }
 
