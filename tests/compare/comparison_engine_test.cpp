@@ -186,63 +186,57 @@ TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
     EXPECT_EQ(big.cells[7].size(), 14u);
     EXPECT_EQ(big.printLine, " 01 Norm M 1m   25   25.00   12 $20,000,000.00  10.125 " +
                                  big.cells[6] + big.cells[7]);
-
-    ComparisonInput in = Defaults();
-    in.compounding = lists::kCompounding[3];
-    EXPECT_NEAR(CalculateComparisonRow(in).monthlyRate, std::pow(1.050625, 1.0 / 6.0) - 1, 1e-15);
 }
 
-TEST(ComparisonEngine, AdditionalPaymentsMonthlyAtTheYearsFirstPayment) {
-    ComparisonInput in = Defaults();
-    in.prePayTable[1] = {Money(), Money::fromDouble(1), Money::fromDouble(10000)};
-    in.prePayTable[3] = {Money(), Money::fromDouble(3), Money::fromDouble(5000)};
-    in.prePayMonth = 12;
-    const ComparisonRow row = CalculateComparisonRow(in);
-    ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
-    ASSERT_EQ(row.applied.size(), 2u);
-    EXPECT_EQ(row.applied[0].payment, 1);
-    EXPECT_EQ(row.applied[0].year, Money::fromDouble(1));
-    EXPECT_EQ(row.applied[0].month, 1);
-    EXPECT_EQ(row.applied[0].amount, Money::fromDouble(10000));
-    EXPECT_EQ(row.applied[1].payment, 25);
-    EXPECT_EQ(row.applied[1].year, Money::fromDouble(3));
-
-    const Plain plain = PlainSchedule(100000, 0.10125, 12, 12, 1, 25, true, 300, 12, 1,
-                                      {{1, 10000.0}, {25, 5000.0}});
-    EXPECT_EQ(row.payments, plain.payments);
-    EXPECT_NEAR(row.graphInterest, plain.interest, 1e-4);
-    EXPECT_EQ(row.cells[2], "*" + FormatNumber(plain.payments / 12.0, "###.00"));
-    EXPECT_EQ(row.printLine.substr(18, 3), "  *");
-}
-
-TEST(ComparisonEngine, AdditionalPaymentsBiweeklyInTheChosenMonth) {
-    ComparisonInput in = Defaults();
-    in.frequency = kBiweeklyAcc;
-    for (int y = 1; y <= 3; ++y)
-        in.prePayTable[static_cast<std::size_t>(y)] = {Money(), Money::fromDouble(y),
-                                                       Money::fromDouble(1000.0 * y)};
-    in.prePayMonth = 3;  // the option captioned 4
-    const ComparisonRow row = CalculateComparisonRow(in);
-    ASSERT_EQ(row.applied.size(), 3u);
-    // K = 2 * 3 + 2 = 8: the amount goes with the ninth payment of each year.
-    EXPECT_EQ(row.applied[0].payment, 9);
-    EXPECT_EQ(row.applied[1].payment, 35);
-    EXPECT_EQ(row.applied[2].payment, 61);
-    for (const auto& p : row.applied) EXPECT_EQ(p.month, 4);
-    const Plain plain = PlainSchedule(100000, 0.10125, 12, 365.0 / 14, 0.5, 25, false, 700, 26, 9,
-                                      {{9, 1000.0}, {35, 2000.0}, {61, 3000.0}});
-    EXPECT_EQ(row.payments, plain.payments);
-    EXPECT_NEAR(row.graphInterest, plain.interest, 1e-4);
-}
-
-TEST(ComparisonEngine, AmountNotBelowTheBalanceIsNeitherAppliedNorListed) {
-    ComparisonInput in = Defaults();
-    in.prePayTable[1] = {Money(), Money::fromDouble(1), Money::fromDouble(200000)};
-    const ComparisonRow row = CalculateComparisonRow(in);
-    ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
-    EXPECT_TRUE(row.applied.empty());
-    EXPECT_EQ(row.payments, 300);
-    EXPECT_EQ(row.cells[2], "25.00");
+// Each year's amount goes with the payment after the chosen month's slot (monthly: month 12 gives
+// payments 1, 13, ...; biweekly: K = 2 * 3 + 2 = 8 gives the ninth payment of each year); an
+// amount not below the balance is neither applied nor listed.
+TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
+    struct Case {
+        std::string frequency;
+        int prePayMonth;
+        std::vector<double> byYear;
+        std::vector<int> payments;
+        int month;
+    };
+    const Case cases[] = {
+        {kMonthly, 12, {10000, 0, 5000}, {1, 25}, 1},
+        {kMonthly, 1, {100, 100}, {2, 14}, 2},
+        {kBiweeklyAcc, 3, {1000, 2000, 3000}, {9, 35, 61}, 4},
+        {kMonthly, 12, {200000}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.frequency + " " + std::to_string(c.prePayMonth));
+        ComparisonInput in = Defaults();
+        in.frequency = c.frequency;
+        in.prePayMonth = static_cast<std::int16_t>(c.prePayMonth);
+        for (std::size_t y = 1; y <= c.byYear.size(); ++y)
+            in.prePayTable[y] = {Money(), Money::fromDouble(static_cast<double>(y)),
+                                 Money::fromDouble(c.byYear[y - 1])};
+        const ComparisonRow row = CalculateComparisonRow(in);
+        ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
+        std::map<int, double> extra;
+        ASSERT_EQ(row.applied.size(), c.payments.size());
+        for (std::size_t j = 0, y = 0; j < c.payments.size(); ++j, ++y) {
+            while (c.byYear[y] == 0) ++y;
+            EXPECT_EQ(row.applied[j].payment, c.payments[j]);
+            EXPECT_EQ(row.applied[j].year, Money::fromDouble(static_cast<double>(y + 1)));
+            EXPECT_EQ(row.applied[j].month, c.month);
+            EXPECT_EQ(row.applied[j].amount, Money::fromDouble(c.byYear[y]));
+            extra[c.payments[j]] = c.byYear[y];
+        }
+        const bool monthly = c.frequency == kMonthly;
+        const Plain plain = PlainSchedule(
+            100000, 0.10125, 12, monthly ? 12 : 365.0 / 14, monthly ? 1 : 0.5, 25, monthly,
+            monthly ? 300 : 700, monthly ? 12 : 26, monthly ? c.prePayMonth % 12 + 1 : 9, extra);
+        EXPECT_EQ(row.payments, plain.payments);
+        // (the plain loop takes every slot's part to currency, also where nothing is added)
+        EXPECT_NEAR(row.graphInterest, plain.interest, extra.empty() ? 1e-3 : 1e-4);
+        EXPECT_EQ(row.printLine.substr(18, 3), extra.empty() ? "   " : "  *");
+        EXPECT_EQ(row.cells[2],
+                  (extra.empty() ? "" : "*") +
+                      FormatNumber(plain.payments / double(row.paymentsPerYear), "###.00"));
+    }
 }
 
 // The 40-year limit (message 5) comes before the 12-row limit (22); figures that give no

@@ -48,7 +48,6 @@ TEST(ComparisonSheet, RowsWithAndWithoutAdditionalPayments) {
     EXPECT_EQ(sheet.lower[11][3], "  1,100.00");
     EXPECT_EQ(sheet.largest, 11);
     EXPECT_EQ(sheet.lowerRows, 13);
-    EXPECT_EQ(sheet.lower.size(), 13u);
     EXPECT_EQ(sheet.lower[0][0], " Yr. Mth");  // the earlier pair stays
     EXPECT_EQ(sheet.slot, 2);
 
