@@ -194,13 +194,7 @@ void MortComp::buildControls() {
     commands->addWidget(MCHelp);
     commands->addStretch(1);
     commands->addWidget(MCExit);
-    int buttonWidth = 0;
-    for (QPushButton* b : findChildren<QPushButton*>())
-        buttonWidth = std::max(buttonWidth, b->sizeHint().width());
-    for (QPushButton* b : findChildren<QPushButton*>()) {
-        b->setFixedWidth(buttonWidth + 16);
-        b->setMinimumHeight(b->sizeHint().height() + 4);
-    }
+    EvenCommandButtons(this);
 
     auto* main = new QHBoxLayout(this);
     main->setContentsMargins(8, 8, 8, 8);
@@ -208,11 +202,7 @@ void MortComp::buildControls() {
     main->addLayout(leftSide, 1);
     main->addLayout(commands, 0);
 
-    QWidget::setTabOrder(InPrincipal, InRate);
-    QWidget::setTabOrder(InRate, InTerm);
-    QWidget::setTabOrder(InTerm, ComPeriod);
-    QWidget::setTabOrder(ComPeriod, FreqPmt);
-    QWidget::setTabOrder(FreqPmt, MCCalc);
+    ChainTabOrder({InPrincipal, InRate, InTerm, ComPeriod, FreqPmt, MCCalc});
 
     connect(MCCalc, &QPushButton::clicked, this, [this] { MCCalc_Click(); });
     connect(MCAddPrePay, &QPushButton::clicked, this, [this] { MCAddPrePay_Click(); });

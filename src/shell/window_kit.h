@@ -3,6 +3,7 @@
 // right-aligned list box, dialog placement, text conversions, keyboard access and the number box.
 
 #include "shell/colours.h"              // colours::k..., SetBackground, SetTextColour
+#include "shell/command_column.h"       // EvenCommandButtons, ChainTabOrder
 #include "shell/dialog_placement.h"     // PlaceDialog, DialogPosition
 #include "shell/hourglass_cursor.h"     // HourglassCursor
 #include "shell/keyboard_access.h"      // EnterPressesButtons, SetAccessibleCaption

@@ -250,14 +250,7 @@ void MortgageCalc::buildControls() {
     commands->addWidget(MHelp);
     commands->addStretch(1);
     commands->addWidget(MExit);
-    int buttonWidth = 0;
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
-    }
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->setFixedWidth(buttonWidth + 16);
-        button->setMinimumHeight(button->sizeHint().height() + 4);
-    }
+    EvenCommandButtons(this);
 
     auto* main = new QHBoxLayout(this);
     main->setContentsMargins(8, 8, 8, 8);
@@ -266,11 +259,7 @@ void MortgageCalc::buildControls() {
     main->addLayout(commands, 0);
 
     // Tab order follows the Enter order of the inputs, then the commands.
-    QWidget::setTabOrder(InPrincipal, InRate);
-    QWidget::setTabOrder(InRate, InTerm);
-    QWidget::setTabOrder(InTerm, Comperiod);
-    QWidget::setTabOrder(Comperiod, FreqPmt);
-    QWidget::setTabOrder(FreqPmt, MCalc);
+    ChainTabOrder({InPrincipal, InRate, InTerm, Comperiod, FreqPmt, MCalc});
     // The focus given to the window goes to the principal box.
     setFocusProxy(InPrincipal);
 
