@@ -236,21 +236,6 @@ TEST(Limits, PrincipalZeroGivesRowsOfZeros) {
         EXPECT_EQ(RowOf(r, k), (ScheduleRow{RowOf(r, k)[0], RowOf(r, k)[1]}));
 }
 
-TEST(Limits, ARowPastTheTablesEndIsAWrongEntry) {
-    // A loan of 42 years paid weekly with 363 days to the year needs about 2170 rows.
-    AmortizationInput in = DefaultMortgage(kOneWeek);
-    in.tableMode = 2;
-    in.period = 42;
-    in.daysInYear = 363;
-    in.weeklyPeriods = 51.85714286;
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.outcome, EngineOutcome::Faulted);
-    EXPECT_EQ(r.messages, std::vector<int>{4});
-    // What was stored before the fault stays.
-    EXPECT_EQ(r.schedule.size(), static_cast<std::size_t>(kScheduleLastRow + 1));
-    EXPECT_EQ(RowOf(r, kScheduleLastRow)[1], Money::fromDouble(kScheduleLastRow));
-}
-
 TEST(Limits, HugeOrStrangeInputsEndInAMessage) {
     const struct {
         double principal, rate, period;

@@ -98,7 +98,7 @@ TEST(ScheduleMapping, EachOutcomeStoresWhatItReached) {
         {kMonthly, 10.125, 41, 5, EngineOutcome::Stopped, 3, 52, 2, 3, 5},
         {kMonthly, 0, 25, 5, EngineOutcome::Faulted, 3, 12, 2, 3, 5},
         {kWeeklyAcc, 10.125, 10, 10, EngineOutcome::TermTooLong, 10, 52, 2, 3, 0},
-        // A fault part way: the rows stored before it replace the old ones.
+        // A row past the table's end: the rows stored before the fault replace the old ones.
         {kOneWeek, 10.125, 45, 0, EngineOutcome::Faulted, 2101, 52, 2, 3, 0},
     };
     for (const auto& c : cases) {
@@ -119,7 +119,7 @@ TEST(ScheduleMapping, EachOutcomeStoresWhatItReached) {
         StoreSchedule(mm, r);
         EXPECT_EQ(mm.DisplayTerm, c.displayTerm);
         EXPECT_EQ(mm.ScheduleTable.size(), c.rows);
-        EXPECT_EQ(mm.ScheduleTable.back()[1] == old[1], c.rows == 3);
+        EXPECT_EQ(mm.ScheduleTable.back()[1], c.rows == 3 ? old[1] : Money::fromDouble(c.rows - 1));
         EXPECT_EQ(mm.PaymentsPerYear, c.paymentsPerYear);
         EXPECT_EQ(mm.GridRows, c.gridRows);
         EXPECT_EQ(mm.RetiredYears, c.retiredYears);
