@@ -17,64 +17,45 @@ using namespace bw::test;
 std::map<int, double> ExtraPayments(const AmortizationResult& r) {
     std::map<int, double> extra;
     for (int k = 1; k < r.payments; ++k) {
-        const ScheduleRow& row = RowOf(r, k);
-        const double excess = row[2].toDouble() + row[3].toDouble() - r.payment;
+        const double excess = RowOf(r, k)[2].toDouble() + RowOf(r, k)[3].toDouble() - r.payment;
         if (excess > 0.01) extra[k] = excess;
     }
     return extra;
 }
 
-struct SlotCase {
-    const char* name;
-    std::string frequency;
-    std::int16_t prePayMonth;
-    int payments[3];  // the payments that carry the amounts of years 1, 2 and 3
-};
-
-class PrePaySlotTest : public ::testing::TestWithParam<SlotCase> {};
-
-TEST_P(PrePaySlotTest, EachYearsAmountGoesWithItsPayment) {
-    const SlotCase& c = GetParam();
-    AmortizationInput in = DefaultMortgage(c.frequency);
-    in.prePayMonth = c.prePayMonth;
-    SetPrePay(in, 1, 1000);
-    SetPrePay(in, 2, 2000);
-    SetPrePay(in, 3, 3000);
-    const AmortizationResult r = CalculateSchedule(in);
-    ASSERT_EQ(r.outcome, EngineOutcome::Completed);
-    EXPECT_EQ(r.appliedCount, 3);
-    const std::map<int, double> extra = ExtraPayments(r);
-    ASSERT_EQ(extra.size(), 3u);
-    for (int y = 0; y < 3; ++y) {
-        ASSERT_EQ(extra.count(c.payments[y]), 1u) << "year " << y + 1;
-        EXPECT_NEAR(extra.at(c.payments[y]), 1000.0 * (y + 1), 0.001) << "year " << y + 1;
-    }
-    ASSERT_EQ(r.applied.size(), 3u);
-    for (int y = 0; y < 3; ++y) {
-        EXPECT_EQ(r.applied[static_cast<std::size_t>(y)].year, y + 1);
-        EXPECT_EQ(r.applied[static_cast<std::size_t>(y)].payment, c.payments[y]);
+TEST(PrePay, EachYearsAmountGoesWithThePaymentAfterItsMonth) {
+    const struct {
+        std::string frequency;
+        std::int16_t prePayMonth;
+        int payments[3];  // the payments that carry the amounts of years 1, 2 and 3
+    } cases[] = {{kMonthly, 12, {1, 13, 25}},     {kMonthly, 1, {2, 14, 26}},
+                 {kSemimonthly, 6, {13, 37, 61}}, {kBiweeklyAcc, 12, {1, 27, 53}},
+                 {kTwoWeeks, 1, {5, 31, 57}},     {kOneWeek, 1, {9, 61, 113}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frequency + " month " + std::to_string(c.prePayMonth));
+        AmortizationInput in = DefaultMortgage(c.frequency);
+        in.prePayMonth = c.prePayMonth;
+        for (int y = 1; y <= 3; ++y) SetPrePay(in, y, 1000.0 * y);
+        const AmortizationResult r = CalculateSchedule(in);
+        EXPECT_EQ(r.appliedCount, 3);
+        const std::map<int, double> extra = ExtraPayments(r);
+        ASSERT_EQ(extra.size(), 3u);
+        ASSERT_EQ(r.applied.size(), 3u);
+        for (int y = 0; y < 3; ++y) {
+            EXPECT_NEAR(extra.at(c.payments[y]), 1000.0 * (y + 1), 0.001);
+            EXPECT_EQ(r.applied[static_cast<std::size_t>(y)].year, y + 1);
+            EXPECT_EQ(r.applied[static_cast<std::size_t>(y)].payment, c.payments[y]);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Slots, PrePaySlotTest,
-    ::testing::Values(SlotCase{"MonthlyMonth12", kMonthly, 12, {1, 13, 25}},
-                      SlotCase{"MonthlyMonth1", kMonthly, 1, {2, 14, 26}},
-                      SlotCase{"MonthlyMonth11", kMonthly, 11, {12, 24, 36}},
-                      SlotCase{"SemimonthlyMonth6", kSemimonthly, 6, {13, 37, 61}},
-                      SlotCase{"BiweeklyMonth12", kBiweeklyAcc, 12, {1, 27, 53}},
-                      SlotCase{"TwoWeeksMonth1", kTwoWeeks, 1, {5, 31, 57}},
-                      SlotCase{"WeeklyMonth12", kWeeklyAcc, 12, {1, 53, 105}},
-                      SlotCase{"OneWeekMonth1", kOneWeek, 1, {9, 61, 113}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PrePay, AnAmountTooLargeIsNeitherAppliedNorCounted) {
+TEST(PrePay, AnAmountTooLargeOrZeroIsNeitherAppliedNorCounted) {
     const AmortizationResult base = CalculateSchedule(DefaultMortgage());
     // Year 2's amount falls with payment 13 and is measured against the balance after payment
     // 12 less payment 12's principal.
     const Money limit = RowOf(base, 12)[4] - RowOf(base, 12)[3];
-
     AmortizationInput in = DefaultMortgage();
+    SetPrePay(in, 1, 0);
     SetPrePay(in, 2, limit.toDouble());
     SetPrePay(in, 4, 3000);
     const AmortizationResult r = CalculateSchedule(in);
@@ -88,42 +69,23 @@ TEST(PrePay, AnAmountTooLargeIsNeitherAppliedNorCounted) {
     // Paid off with the additional amount: year 4's never comes.
     EXPECT_EQ(applied.appliedCount, 1);
     EXPECT_EQ(applied.payments, 13);
-
-    // The list under the schedule names only what was paid.
-    AmortizationInput huge = DefaultMortgage();
-    SetPrePay(huge, 2, 500000);
-    SetPrePay(huge, 4, 3000);
-    const AmortizationResult h = CalculateSchedule(huge);
-    const ScheduleTexts t = MakeScheduleTexts(h, ViewOf(huge));
-    ASSERT_EQ(t.applied.size(), 1u);
-    EXPECT_EQ(t.applied[0].year, 4);
 }
 
-TEST(PrePay, AZeroAmountIsNotCounted) {
-    AmortizationInput in = DefaultMortgage();
-    SetPrePay(in, 1, 0);
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.appliedCount, 0);
-    EXPECT_EQ(r.payments, 300);
-}
-
-TEST(AnnualView, PartialLastYear) {
+TEST(AnnualView, YearRowsSumThePaymentsUpToAPartialLastYear) {
     // 650 more in year 1 pays the loan off after 292 payments: 24.3 years.
     AmortizationInput all = DefaultMortgage();
     SetPrePay(all, 1, 650);
     const AmortizationResult payments = CalculateSchedule(all);
     ASSERT_EQ(payments.payments, 292);
-
     AmortizationInput annual = all;
     annual.rowView = 1;
     const AmortizationResult years = CalculateSchedule(annual);
-    ASSERT_EQ(years.outcome, EngineOutcome::Completed);
     EXPECT_FLOAT_EQ(years.retiredYears, 292.0f / 12.0f);
     EXPECT_EQ(years.payments, 292);
     EXPECT_EQ(years.lastRow, 25);
     EXPECT_EQ(years.gridRows, 25);
+    EXPECT_EQ(years.schedule.size(), 26u);  // nothing past the last row
     EXPECT_EQ(years.totalPaid, payments.totalPaid);
-
     for (int y = 1; y <= 25; ++y) {
         Money interest, principal;
         const int last = std::min(y * 12, 292);
@@ -132,51 +94,47 @@ TEST(AnnualView, PartialLastYear) {
             principal += RowOf(payments, k)[3];
         }
         const ScheduleRow& row = RowOf(years, y);
-        EXPECT_EQ(row[1], Money::fromDouble(y));
-        EXPECT_EQ(row[2], interest) << "year " << y;
-        EXPECT_EQ(row[3], principal) << "year " << y;
-        EXPECT_EQ(row[4], RowOf(payments, last)[4]) << "year " << y;
-        EXPECT_EQ(row[5], RowOf(payments, last)[5]) << "year " << y;
-        EXPECT_EQ(row[6], RowOf(payments, last)[6]) << "year " << y;
+        const ScheduleRow expected = {Money(),
+                                      Money::fromDouble(y),
+                                      interest,
+                                      principal,
+                                      RowOf(payments, last)[4],
+                                      RowOf(payments, last)[5],
+                                      RowOf(payments, last)[6]};
+        EXPECT_TRUE(std::equal(row.begin(), row.begin() + 7, expected.begin())) << "year " << y;
     }
-    EXPECT_EQ(RowOf(years, 25)[4], Money());
-
     const ScheduleTexts t = MakeScheduleTexts(years, ViewOf(annual));
-    EXPECT_EQ(t.rows.size(), 25u);
     EXPECT_EQ(t.rows[24][0], "  25");
     EXPECT_EQ(t.resultRowCount, 24);
     EXPECT_EQ(t.boxes.EndMortYear, "       24.33");
 }
 
 TEST(DisplayTerm, LongerThanThePeriodOrTheRows) {
-    struct Case {
-        const char* name;
+    const struct {
         double period;
         std::int16_t term;
         std::string frequency;
         EngineOutcome outcome;
-        std::vector<int> messages;
+        bool reset;
         int gridRows;
     } cases[] = {
         // Longer than the period: dropped at the start, all rows shown.
-        {"longer than the period", 25, 30, kMonthly, EngineOutcome::Completed, {34}, 300},
-        {"equal to the period", 10, 10, kMonthly, EngineOutcome::Completed, {}, 120},
+        {25, 30, kMonthly, EngineOutcome::Completed, true, 300},
+        {10, 10, kMonthly, EngineOutcome::Completed, false, 120},
         // Accelerated weekly payments retire a 10-year loan in under 9 years.
-        {"longer than the rows", 10, 10, kWeeklyAcc, EngineOutcome::TermTooLong, {34}, -1},
+        {10, 10, kWeeklyAcc, EngineOutcome::TermTooLong, true, -1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.term);
         AmortizationInput in = DefaultMortgage(c.frequency);
         in.period = c.period;
         in.displayTerm = c.term;
         in.rowView = c.gridRows < 0 ? 1 : 2;
         const AmortizationResult r = CalculateSchedule(in);
         EXPECT_EQ(r.outcome, c.outcome);
-        EXPECT_EQ(r.messages, c.messages);
-        EXPECT_EQ(r.displayTerm, c.messages.empty() ? c.term : 0);
-        if (c.gridRows > 0) {
-            EXPECT_EQ(r.gridRows, c.gridRows);
-        }
+        EXPECT_EQ(r.messages, c.reset ? std::vector<int>{34} : std::vector<int>{});
+        EXPECT_EQ(r.displayTerm, c.reset ? 0 : c.term);
+        EXPECT_EQ(c.gridRows > 0 ? r.gridRows : -1, c.gridRows);
     }
 }
 
@@ -186,15 +144,12 @@ TEST(DisplayTerm, FiveYearsShowsSixtyPaymentsOrFiveYears) {
         in.displayTerm = 5;
         in.rowView = view;
         const AmortizationResult r = CalculateSchedule(in);
-        ASSERT_EQ(r.outcome, EngineOutcome::Completed);
-        EXPECT_TRUE(r.messages.empty());
         const int rows = view == 2 ? 60 : 5;
         EXPECT_EQ(r.gridRows, rows);
         const ScheduleTexts t = MakeScheduleTexts(r, ViewOf(in));
         EXPECT_EQ(t.rows.size(), static_cast<std::size_t>(rows));
         EXPECT_EQ(t.totalsRow, rows + 2);
         EXPECT_EQ(t.totals[0], "5 Yr. Term");
-        EXPECT_EQ(t.totals[3], "$" + GridAmount(RowOf(r, rows)[4]));
         EXPECT_EQ(t.totals[3], "$94,267.99");  // 100,000 less 60 payments' principal
         // The totals still belong to the whole loan.
         EXPECT_DOUBLE_EQ(Cents(r.totalPaid), 275258.20);
@@ -204,98 +159,66 @@ TEST(DisplayTerm, FiveYearsShowsSixtyPaymentsOrFiveYears) {
 // Payment dates: monthly steps clamped to the month's end, semimonthly +14 days then the next
 // month's date, fortnightly steps, and annual rows a year apart.
 TEST(Dates, StepsOfEachFrequencyAndView) {
-    struct Case {
-        const char* name;
+    const struct {
         std::string frequency;
         std::int16_t rowView;
         QDate first;
         std::vector<std::pair<int, QDate>> rows;
     } cases[] = {
-        {"monthly",
-         kMonthly,
+        {kMonthly,
          2,
          QDate(2024, 1, 31),
-         {{2, QDate(2024, 2, 29)},
-          {3, QDate(2024, 3, 31)},
-          {4, QDate(2024, 4, 30)},
-          {5, QDate(2024, 5, 31)},
-          {300, QDate(2048, 12, 31)}}},
-        {"semimonthly",
-         kSemimonthly,
+         {{2, QDate(2024, 2, 29)}, {4, QDate(2024, 4, 30)}, {300, QDate(2048, 12, 31)}}},
+        {kSemimonthly,
          2,
          QDate(2024, 1, 31),
-         {{2, QDate(2024, 2, 14)},
-          {3, QDate(2024, 2, 29)},
-          {4, QDate(2024, 3, 14)},
-          {5, QDate(2024, 3, 31)},
-          {6, QDate(2024, 4, 14)},
-          {7, QDate(2024, 4, 30)}}},
-        {"biweekly",
-         kBiweeklyAcc,
+         {{2, QDate(2024, 2, 14)}, {3, QDate(2024, 2, 29)}, {7, QDate(2024, 4, 30)}}},
+        {kBiweeklyAcc,
          2,
          QDate(2024, 12, 20),
          {{2, QDate(2025, 1, 3)}, {27, QDate(2024, 12, 20).addDays(26 * 14)}}},
-        {"annual",
-         kBiweeklyAcc,
-         1,
-         QDate(2024, 2, 29),
-         {{2, QDate(2025, 2, 28)}, {5, QDate(2028, 2, 29)}}},
+        {kBiweeklyAcc, 1, QDate(2024, 2, 29), {{2, QDate(2025, 2, 28)}, {5, QDate(2028, 2, 29)}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frequency);
         AmortizationInput in = DefaultMortgage(c.frequency);
         in.dateMode = 1;
         in.rowView = c.rowView;
         in.firstPayDate = ShortDateText(c.first);
         const AmortizationResult r = CalculateSchedule(in);
         ASSERT_EQ(r.outcome, EngineOutcome::Completed);
-        EXPECT_EQ(DateOf(r, 1), c.first);
-        for (const auto& [k, date] : c.rows) EXPECT_EQ(DateOf(r, k), date) << k;
+        for (auto [k, date] : c.rows) {
+            EXPECT_EQ(DateFromSerial(RowOf(r, k)[7].ticks() / Money::kScale), date) << k;
+            if (c.rowView == 2 && k == 2) {
+                EXPECT_EQ(MakeScheduleTexts(r, ViewOf(in)).rows[1][0], ShortDateText(date));
+            }
+        }
     }
-    AmortizationInput in = DefaultMortgage();
-    in.dateMode = 1;
-    in.firstPayDate = ShortDateText(QDate(2024, 1, 31));
-    const ScheduleTexts t = MakeScheduleTexts(CalculateSchedule(in), ViewOf(in));
-    EXPECT_EQ(t.heading0, " Payment  Date");
-    EXPECT_EQ(t.rows[1][0], ShortDateText(QDate(2024, 2, 29)));
-}
-
-TEST(Dates, AnUnreadableFirstDateIsAFault) {
-    AmortizationInput in = DefaultMortgage();
-    in.dateMode = 1;
-    in.firstPayDate = "not a date";
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.outcome, EngineOutcome::Faulted);
-    EXPECT_EQ(r.messages, std::vector<int>{4});
 }
 
 TEST(YearNumbers, EachPaymentCarriesItsYear) {
     for (const std::string& f : {kMonthly, kBiweeklyAcc}) {
         const AmortizationResult r = CalculateSchedule(DefaultMortgage(f));
-        const int ppy = r.paymentsPerYear;
         for (int k = 1; k <= r.payments; ++k)
-            EXPECT_EQ(FormatNumber(RowOf(r, k)[0], "###"), std::to_string((k - 1) / ppy + 1)) << k;
+            EXPECT_EQ(FormatNumber(RowOf(r, k)[0], "###"),
+                      std::to_string((k - 1) / r.paymentsPerYear + 1))
+                << k;
     }
 }
 
 TEST(Limits, FortyYearsIsTheMortgageLimit) {
-    AmortizationInput in = DefaultMortgage(kWeeklyAcc);
+    AmortizationInput in = DefaultMortgage(kOneWeek);
     in.period = 40;
-    const AmortizationResult forty = CalculateSchedule(in);
-    EXPECT_EQ(forty.outcome, EngineOutcome::Completed);
-    in.frequency = kOneWeek;
     in.daysInYear = 363;
     in.weeklyPeriods = 51.85714286;
     const AmortizationResult weekly = CalculateSchedule(in);
     EXPECT_EQ(weekly.outcome, EngineOutcome::Completed);
     EXPECT_LE(weekly.payments, kScheduleLastRow);
-
     in.period = 41;
     const AmortizationResult r = CalculateSchedule(in);
     EXPECT_EQ(r.outcome, EngineOutcome::Stopped);
     EXPECT_EQ(r.messages, std::vector<int>{5});
     EXPECT_TRUE(r.schedule.empty());  // nothing calculated
-
     // Personal loans are limited by their months box, not here.
     in.tableMode = 2;
     in.frequency = kMonthly;
@@ -310,32 +233,15 @@ TEST(Limits, PrincipalZeroGivesRowsOfZeros) {
     EXPECT_TRUE(r.messages.empty());
     EXPECT_EQ(r.payments, 300);
     for (int k = 1; k <= 300; ++k)
-        for (int c = 2; c <= 6; ++c) EXPECT_EQ(RowOf(r, k)[static_cast<std::size_t>(c)], Money());
-    EXPECT_EQ(r.totalPaid, Money());
-}
-
-TEST(Limits, ARowPastTheTablesEndIsAWrongEntry) {
-    // A loan of 42 years paid weekly with 363 days to the year needs about 2170 rows.
-    AmortizationInput in = DefaultMortgage(kOneWeek);
-    in.tableMode = 2;
-    in.period = 42;
-    in.daysInYear = 363;
-    in.weeklyPeriods = 51.85714286;
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.outcome, EngineOutcome::Faulted);
-    EXPECT_EQ(r.messages, std::vector<int>{4});
-    EXPECT_EQ(r.schedule.size(), static_cast<std::size_t>(kScheduleLastRow + 1));
-    // What was stored before the fault stays.
-    EXPECT_EQ(RowOf(r, kScheduleLastRow)[1], Money::fromDouble(kScheduleLastRow));
+        EXPECT_EQ(RowOf(r, k), (ScheduleRow{RowOf(r, k)[0], RowOf(r, k)[1]}));
 }
 
 TEST(Limits, HugeOrStrangeInputsEndInAMessage) {
-    struct Case {
+    const struct {
         double principal, rate, period;
         std::string frequency, compounding;
         std::int16_t mode = 2;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {100000, 0, 25, kMonthly, kMonthlyComp, 1},  // rate 0
         {100000, 10, 0, kMonthly, kMonthlyComp, 1},  // period 0
         {1e300, 10, 25, kMonthly, kMonthlyComp},
@@ -350,7 +256,7 @@ TEST(Limits, HugeOrStrangeInputsEndInAMessage) {
         // A 46th year has no row in the additional-payments table.
         {100000, 10, 50, kMonthly, kMonthlyComp},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         AmortizationInput in = DefaultMortgage(c.frequency);
         in.tableMode = c.mode;
         in.principal = c.principal;
@@ -369,6 +275,11 @@ TEST(Limits, HugeOrStrangeInputsEndInAMessage) {
     in.prePayMonth = 11;
     in.rowView = 1;
     EXPECT_EQ(CalculateSchedule(in).outcome, EngineOutcome::Faulted);
+    // A first payment date that is no date.
+    in = DefaultMortgage();
+    in.dateMode = 1;
+    in.firstPayDate = "not a date";
+    EXPECT_EQ(CalculateSchedule(in).messages, std::vector<int>{4});
 }
 
 // Every amount is stored as the nearest ten-thousandth, small or huge: the first two rows against
@@ -394,18 +305,6 @@ TEST(Rows, AmountsAreTheNearestTenThousandth) {
                 EXPECT_EQ(RowOf(r, k)[static_cast<std::size_t>(c)],
                           Money::fromDouble(expected[k - 1][c - 2]))
                     << principal << " row " << k << " column " << c;
-    }
-}
-
-// The schedule holds row 0 and the rows computed, nothing past the last row.
-TEST(Rows, OnlyTheRowsComputed) {
-    const std::pair<std::int16_t, std::size_t> cases[] = {{2, 301}, {1, 26}};
-    for (const auto& [view, rows] : cases) {
-        AmortizationInput in = DefaultMortgage();
-        in.rowView = view;
-        const AmortizationResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.schedule.size(), rows);
-        EXPECT_EQ(r.schedule.front(), ScheduleRow{});
     }
 }
 

@@ -19,31 +19,14 @@ struct TablesWindowBoxes {
     static std::vector<NumberBoxCase> boxes(Window& w) {
         MMODULE& mm = w.context().mm;
         auto input = [&mm](int i) { return [&mm, i] { return mm.LoanInputs[i]; }; };
+        const NumberBoxRule money{NumberKind::Decimal, 2, FilterOrder::EmptyFirst};
+        const NumberBoxRule rate{NumberKind::Decimal, 3, FilterOrder::EmptyFirst};
+        const NumberBoxRule period{NumberKind::Digits, 0, FilterOrder::FilterFirst};
         return {
-            {"principal",
-             w.InPrincipal,
-             w.InPrincipal,
-             {NumberKind::Decimal, 2, FilterOrder::EmptyFirst},
-             w.InRate,
-             "1234.5",
-             1234.5,
+            {"principal", w.InPrincipal, w.InPrincipal, money, w.InRate, "1234.5", 1234.5,
              input(1)},
-            {"rate",
-             w.InRate,
-             w.InRate->lineEdit(),
-             {NumberKind::Decimal, 3, FilterOrder::EmptyFirst},
-             w.InTerm,
-             "6.125",
-             6.125,
-             input(2)},
-            {"period",
-             w.InTerm,
-             w.InTerm->lineEdit(),
-             {NumberKind::Digits, 0, FilterOrder::FilterFirst},
-             w.Comperiod,
-             "30",
-             30,
-             input(3)},
+            {"rate", w.InRate, w.InRate->lineEdit(), rate, w.InTerm, "6.125", 6.125, input(2)},
+            {"period", w.InTerm, w.InTerm->lineEdit(), period, w.Comperiod, "30", 30, input(3)},
         };
     }
 };

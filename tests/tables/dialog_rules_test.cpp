@@ -1,0 +1,153 @@
+// The rules of the tables window's dialogs: additional payments (month options, year rows,
+// counting, erasing and the keys typed into a cell), days in year, term and first payment date.
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "shell/dates.h"
+#include "tables/days_choice.h"
+#include "tables/pre_pay_rules.h"
+#include "tables/term_and_date.h"
+
+namespace bw {
+namespace {
+
+TEST(PrePayRules, MonthOptionsAndTheirCodes) {
+    std::string captions;
+    for (int i = 0; i < kPrePayMonthOptions; ++i) captions += PrePayMonthCaption(i) + "|";
+    EXPECT_EQ(captions, " 1| 2| 3| 4| 5| 6| 7| 8| 9|10|11|12|");
+    const std::pair<int, int> stored[] = {{0, 12}, {1, 1}, {11, 11}};
+    for (auto [option, code] : stored) EXPECT_EQ(PrePayMonthForOption(option), code) << option;
+    // Codes 12 and 0 select " 1", as do codes a damaged file might hold.
+    const std::pair<int, int> shown[] = {{12, 0}, {0, 0}, {4, 4}, {11, 11}, {13, 0}, {-1, 0}};
+    for (auto [code, option] : shown)
+        EXPECT_EQ(PrePayOptionForMonth(static_cast<std::int16_t>(code)), option) << code;
+}
+
+TEST(PrePayRules, YearRowsRoundHalvesToEvenAndTheGridHasAtLeastTwenty) {
+    const struct {
+        double period;
+        int years, gridRows;
+    } cases[] = {{25.5, 26, 27}, {24.5, 24, 25}, {25.49, 25, 26},
+                 {10, 10, 20},   {0.5, 0, 20},   {46, 45, 46},
+                 {1e9, 45, 46},  {-3, 0, 20},    {std::numeric_limits<double>::quiet_NaN(), 0, 20}};
+    for (const auto& c : cases) {
+        const std::int16_t years = PrePayYearsForPeriod(c.period);
+        EXPECT_EQ(years, c.years) << c.period;
+        EXPECT_EQ(PrePayGridRows(years), c.gridRows) << c.period;
+    }
+}
+
+TEST(PrePayRules, NumberCountAndEraseTouchOnlyThePeriodsYears) {
+    PrePayTableData table{};
+    EXPECT_TRUE(NoPrePayAmounts(table, 25));
+    NumberPrePayYears(table, 25);
+    EXPECT_EQ(table[25][1], Money::fromDouble(25));
+    EXPECT_EQ(table[26][1], Money());
+    table[2][2] = Money::fromDouble(5000);
+    table[4][2] = Money::fromDouble(0.01);
+    table[22][2] = Money::fromDouble(100);  // past a 20-year period
+    EXPECT_FALSE(NoPrePayAmounts(table, 25));
+    EXPECT_EQ(CountPrePayYears(table, 25), 3);
+    EXPECT_EQ(CountPrePayYears(table, 20), 2);
+    ErasePrePayAmounts(table, 20);
+    EXPECT_EQ(CountPrePayYears(table, 20), 0);
+    EXPECT_EQ(table[22][2], Money::fromDouble(100));  // only the period's years are erased
+    EXPECT_EQ(table[2][1], Money::fromDouble(2));     // year numbers stay
+    EXPECT_EQ(PrePayAmountText(Money::fromDouble(1500)), "1,500.00");
+    EXPECT_EQ(PrePayAmountText(Money()), ".00");
+}
+
+// Each key replaces the cell's whole value with the value of the keys typed since it was entered.
+TEST(PrePayEditBuffer, KeysTypedIntoACell) {
+    using A = PrePayKeyAction;
+    const struct {
+        int key;
+        A action;
+        double amount;
+    } steps[] = {{'1', A::SetAmount, 1},  {'5', A::SetAmount, 15},   {'0', A::SetAmount, 150},
+                 {'"', A::Discard, 0},    {'x', A::Beep, 0},         {',', A::Beep, 0},
+                 {8, A::SetZero, 0},      {'1', A::SetAmount, 1},    {'2', A::SetAmount, 12},
+                 {'.', A::SetAmount, 12}, {'3', A::SetAmount, 12.3}, {'4', A::SetAmount, 12.34},
+                 {'5', A::Ignore, 0},     {'.', A::Ignore, 0},       {13, A::MoveDown, 0}};
+    PrePayEditBuffer b;
+    for (const auto& s : steps) {
+        const PrePayKeyResult r = b.key(s.key);
+        EXPECT_EQ(r.action, s.action) << s.key;
+        EXPECT_DOUBLE_EQ(r.amount.toDouble(), s.amount) << s.key;
+    }
+    b.clear();
+    EXPECT_DOUBLE_EQ(b.key('7').amount.toDouble(), 7);
+    // 999,999,999,999 is the largest whole amount.
+    for (char k : std::string(11, '9')) b.key(k);
+    EXPECT_EQ(b.key('9').action, PrePayKeyAction::Beep);
+    EXPECT_EQ(b.text(), "799999999999");
+    EXPECT_EQ(b.key('.').action, PrePayKeyAction::SetAmount);
+    EXPECT_EQ(b.key('9').action, PrePayKeyAction::SetAmount);
+}
+
+TEST(DaysChoice, CaptionsTheOptionShownAndTheTypedCount) {
+    std::string captions;
+    for (int i = 0; i < kDaysOptions; ++i) captions += DaysOptionCaption(i) + "|";
+    EXPECT_EQ(captions, "365.25|365|364|363|Type in year|");
+    const std::pair<int, int> shown[] = {{0, 0}, {4, 4}, {7, 1}, {-1, 1}};
+    for (auto [stored, index] : shown)
+        EXPECT_EQ(DaysOptionIndex(static_cast<std::int16_t>(stored)), index) << stored;
+    EXPECT_FLOAT_EQ(TypedDaysValue("364.5"), 364.5f);
+    EXPECT_FLOAT_EQ(TypedDaysValue("1e99999"), 1.0f);  // the number ends at the letter
+    EXPECT_FLOAT_EQ(TypedDaysValue(std::string(44, '9')), 1e6f);
+    EXPECT_EQ(DaysBoxText(364.5f), "364.50");
+    EXPECT_EQ(DaysBoxText(0.0f), ".00");
+}
+
+TEST(DaysChoice, ExitAcceptsCountsFrom363To365Point25) {
+    const struct {
+        bool empty;
+        float days;
+        bool accepted;
+    } cases[] = {{false, 364.5f, true},   {false, 363.0f, true},   {false, 365.25f, true},
+                 {false, 365.26f, false}, {false, 362.99f, false}, {true, 364.0f, false},
+                 {false, 1e6f, false}};
+    for (const auto& c : cases) {
+        const auto setting = AcceptTypedDays(c.empty, c.days);
+        ASSERT_EQ(setting.has_value(), c.accepted) << c.days;
+        if (!setting) continue;
+        EXPECT_EQ(setting->daysInYear, c.days);
+        EXPECT_DOUBLE_EQ(setting->biWeeklyPeriods, static_cast<double>(c.days) / 14);
+        EXPECT_DOUBLE_EQ(setting->weeklyPeriods, static_cast<double>(c.days) / 7);
+    }
+}
+
+TEST(TermChoice, OptionsAndATermLongerThanThePeriod) {
+    const char* captions[] = {"All Years", "1 Year",  "2 Years", "3 Years",
+                              "4 Years",   "5 Years", "10 Years"};
+    const std::int16_t terms[] = {0, 1, 2, 3, 4, 5, 10};
+    for (int i = 0; i < kTermOptions; ++i) {
+        EXPECT_EQ(TermOptionCaption(i), captions[i]);
+        EXPECT_EQ(TermForOption(i), terms[i]);
+        EXPECT_EQ(TermOptionForTerm(terms[i]), i);
+    }
+    // Terms no option offers, as a damaged file may hold them, show "All Years".
+    EXPECT_EQ(TermOptionForTerm(7), 0);
+    EXPECT_EQ(TermOptionForTerm(-2), 0);
+    EXPECT_TRUE(TermTooLong(3, 5));
+    EXPECT_TRUE(TermTooLong(4.5, 5));  // a 54-month loan
+    EXPECT_FALSE(TermTooLong(3, 3));   // equal is accepted
+    EXPECT_FALSE(TermTooLong(25, 10));
+}
+
+TEST(FirstPayDate, TypedTextBecomesShortDateOrIsRefused) {
+    const std::string shortText = ShortDateText(QDate(2027, 3, 15));
+    EXPECT_EQ(FirstPayDateFromText(shortText), shortText);
+    EXPECT_EQ(FirstPayDateFromText("2027-03-15"), shortText);
+    EXPECT_EQ(FirstPayDateBoxText("2027-03-15"), shortText);
+    // 31 February in either order of day and month, and texts that are not dates at all.
+    for (const char* t : {"31/02/2027", "02/31/2027", "31/02", "2027-02-31", "", "abc", "13/13/13"})
+        EXPECT_FALSE(FirstPayDateFromText(t).has_value()) << t;
+    EXPECT_EQ(FirstPayDateBoxText("no date"), "no date");
+}
+
+}  // namespace
+}  // namespace bw
