@@ -212,6 +212,14 @@ struct WindowContext {
     static void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(target, key, modifiers);
     }
+    static void typeKeys(QWidget* target, const QString& keys) { TypeKeys(target, keys); }
+    // Clicks a button; an option button is picked as a click of the mouse picks it.
+    static void clickButton(QAbstractButton* button) {
+        if (auto* option = qobject_cast<QRadioButton*>(button))
+            PickOption(option);
+        else
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
     // Moves the focus on with Tab from the focused control.
     static void tabAway() {
         if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, Qt::Key_Tab);
