@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "compare/mort_comp.h"
+#include "shell/input_controls.h"
 #include "shell/ms_grid.h"
 #include "shell/twips.h"
 #include "shell/window_kit.h"
@@ -35,32 +36,11 @@ void MortComp::buildControls() {
         widget->setObjectName(QString::fromLatin1(name));
     };
 
-    InPrincipal = new QLineEdit(this);
-    named(InPrincipal, "InPrincipal");
-    InPrincipal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetBackground(InPrincipal, colours::kInput);
-
-    // Dropped and pasted text is refused by the number boxes themselves, with a beep.
-    auto makeEditableCombo = [&](QComboBox*& combo, const char* name) {
-        combo = new QComboBox(this);
-        named(combo, name);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        combo->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        SetBackground(combo, colours::kInput);
-        SetBackground(combo->lineEdit(), colours::kInput);
-    };
-    makeEditableCombo(InRate, "InRate");
-    makeEditableCombo(InTerm, "InTerm");
-    auto makeList = [&](QComboBox*& combo, const char* name) {
-        combo = new RightAlignedCombo(this);
-        named(combo, name);
-        combo->setMaxVisibleItems(10);
-        SetBackground(combo, colours::kInput);
-    };
-    makeList(ComPeriod, "ComPeriod");
-    makeList(FreqPmt, "FreqPmt");
+    InPrincipal = NewInputBox(this, "InPrincipal");
+    InRate = NewEditableList(this, "InRate");
+    InTerm = NewEditableList(this, "InTerm");
+    ComPeriod = NewPickList(this, "ComPeriod");
+    FreqPmt = NewPickList(this, "FreqPmt");
 
     auto makeResult = [&](QLabel*& label, const char* name) {
         label = new QLabel(this);

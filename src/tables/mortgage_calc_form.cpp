@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "shell/input_controls.h"
 #include "shell/ms_grid.h"
 #include "shell/twips.h"
 #include "shell/window_kit.h"
@@ -41,34 +42,11 @@ void MortgageCalc::buildControls() {
     };
 
     // Input boxes (yellow).
-    InPrincipal = new QLineEdit(this);
-    named(InPrincipal, "InPrincipal");
-    InPrincipal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetBackground(InPrincipal, colours::kInput);
-
-    auto makeEditableCombo = [&](QComboBox*& combo, const char* name) {
-        combo = new QComboBox(this);
-        named(combo, name);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setMaxVisibleItems(10);
-        combo->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // No completion: the box shows what was typed, nothing else.
-        combo->setCompleter(nullptr);
-        SetBackground(combo, colours::kInput);
-        SetBackground(combo->lineEdit(), colours::kInput);
-    };
-    makeEditableCombo(InRate, "InRate");
-    makeEditableCombo(InTerm, "InTerm");
-
-    auto makeList = [&](QComboBox*& combo, const char* name) {
-        combo = new RightAlignedCombo(this);
-        named(combo, name);
-        combo->setMaxVisibleItems(10);
-        SetBackground(combo, colours::kInput);
-    };
-    makeList(Comperiod, "Comperiod");
-    makeList(FreqPmt, "FreqPmt");
+    InPrincipal = NewInputBox(this, "InPrincipal");
+    InRate = NewEditableList(this, "InRate");
+    InTerm = NewEditableList(this, "InTerm");
+    Comperiod = NewPickList(this, "Comperiod");
+    FreqPmt = NewPickList(this, "FreqPmt");
 
     Option1 = new QRadioButton(QStringLiteral("All "), this);
     named(Option1, "Option1");
