@@ -29,11 +29,9 @@ TEST_F(MortFindFactorTest, OpensWithItsStartValuesCalculated) {
     w->grab().save("/tmp/afford_window.png");
 }
 
-TEST_F(MortFindFactorTest, ControlsNamedAfterTheirCaptionsAtTheirPlaces) {
+TEST_F(MortFindFactorTest, ControlsNamedAfterTheirCaptions) {
     EXPECT_EQ(w->MFTotIntSaved->accessibleName(), "Interest saved versus normal mortgage");
     EXPECT_EQ(w->MFFreqPmt->accessibleName(), "Frequency and type of payment");
-    EXPECT_EQ(w->MFTotIntSaved->geometry(), QRect(Px(5985), Px(2250), Px(1680), Px(315)));
-    EXPECT_EQ(w->size(), QSize(Px(9480), Px(6360)));
 }
 
 TEST_F(MortFindFactorTest, TabOrder) {

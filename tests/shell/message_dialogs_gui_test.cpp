@@ -29,17 +29,11 @@ class MessageDialogs : public ::testing::Test, public test::WindowContext {
     AppContext ctx{mm, port, moved};
 };
 
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
-
 TEST_F(MessageDialogs, DialogsHaveTheirSizeControlsAndTexts) {
     mm.MessageCode = Msg::YearsLimit;
     AMsgbox box(ctx);
     EXPECT_EQ(box.windowTitle(), "Help");
     EXPECT_EQ(box.size(), QSize(172, 146));  // 2580 x 2190 twips
-    EXPECT_EQ(box.TextMsg->geometry(), Twips(0, 60, 2565, 1635));
-    EXPECT_EQ(box.AMsgExit->geometry(), Twips(870, 1770, 825, 330));
     EXPECT_EQ(box.AMsgExit->text(), "E&xit");
     EXPECT_EQ(box.TextMsg->toPlainText(), "Wrong entry, 40 Years limit.");
     EXPECT_EQ(box.TextMsg->palette().color(QPalette::Base), QColor(0, 255, 255));
@@ -49,9 +43,6 @@ TEST_F(MessageDialogs, DialogsHaveTheirSizeControlsAndTexts) {
     AllYesNo dialog(ctx);
     EXPECT_EQ(dialog.windowTitle(), "Help");
     EXPECT_EQ(dialog.size(), QSize(178, 89));  // 2670 x 1335 twips
-    EXPECT_EQ(dialog.Label1->geometry(), Twips(45, 0, 2595, 870));
-    EXPECT_EQ(dialog.AllYes->geometry(), Twips(225, 945, 675, 345));
-    EXPECT_EQ(dialog.AllNo->geometry(), Twips(1800, 945, 705, 345));
     EXPECT_EQ(dialog.AllYes->text() + dialog.AllNo->text(), "&Yes&No");
     EXPECT_EQ(dialog.Label1->text(), " Print in Color.");
     EXPECT_EQ(dialog.Label1->palette().color(QPalette::Window), QColor(0, 255, 255));
