@@ -155,6 +155,7 @@ class MSGridModel : public QAbstractTableModel {
 
     QString heading(int c) const { return headings_[static_cast<std::size_t>(c)]; }
     void setHeading(int c, const QString& text) {
+        if (headings_[static_cast<std::size_t>(c)] == text) return;
         headings_[static_cast<std::size_t>(c)] = text;
         emit headerDataChanged(Qt::Horizontal, c, c);
     }
