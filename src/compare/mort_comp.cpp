@@ -272,7 +272,7 @@ void MortComp::MCCalc_Click() {
     const int r = sheet_.rowCounter;
     if (r == 1) clearUpperGrid();
     showUpperRow(r);
-    MCGrid1->scrollToItem(MCGrid1->item(r - 1, 0));
+    MCGrid1->showRow(r);
     InDays->setText(Q(row.inDaysText));
     PeriodicR->setText(Q(row.periodicRateText));
     if (!row.applied.empty()) showSheet();

@@ -231,12 +231,11 @@ void MortComp::layOutUpperGrid() {
     MCGrid1->setCols(kUpperCols);
     MCGrid1->setRows(kCompareMaxRows + 1);
     MCGrid1->setRowHeightTwips(0, 660);
+    MCGrid1->setHeadingsWrap(true);
     for (int c = 0; c < kUpperCols; ++c) {
         MCGrid1->setColWidthTwips(c, kUpperDefaultColumnTwips + kUpperWiden[c]);
         if (c <= 3) MCGrid1->setColAlignment(c, 2);
         MCGrid1->setTextAt(0, c, kUpperHeadings[static_cast<std::size_t>(c)]);
-        if (QTableWidgetItem* heading = MCGrid1->horizontalHeaderItem(c))
-            heading->setTextAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
     }
     for (int c = 4; c < kUpperCols; ++c) MCGrid1->setColAlignment(c, 1);
 }

@@ -100,10 +100,7 @@ void MortgageCalc::reset() {
     if (mm.HelpShown == 1) return;
     // (4) Help text and every cell below the heading row.
     MTextBox->clear();
-    MGrid->setUpdatesEnabled(false);
-    MGrid->clearContents();
     MGrid->clearRange(1, 0, MGrid->rows() - 1, MGrid->cols() - 1);
-    MGrid->setUpdatesEnabled(true);
     // (5) Close the help panel.
     if (MHelp->text() == kCloseHelp) {
         MHelp->setText(kQuickHelp);
@@ -145,8 +142,10 @@ void MortgageCalc::MCalc_Click() {
     if (result.outcome != EngineOutcome::Completed) return;
 
     try {
-        ScheduleTexts texts = MakeScheduleTexts(result, ScheduleViewOf(mm));
-        fillResults(texts);
+        // The schedule rows' texts are made as the grid shows them (fillResults).
+        const ScheduleView view = ScheduleViewOf(mm);
+        ScheduleTexts texts = MakeScheduleTexts(result, view, false);
+        fillResults(texts, std::make_shared<const AmortizationResult>(result), view);
         StoreShownTexts(mm, texts);
         lastResult_ = std::move(result);
         lastTexts_ = std::move(texts);
@@ -158,19 +157,22 @@ void MortgageCalc::MCalc_Click() {
     }
 }
 
-// The grid and the result boxes after a completed calculation.
-void MortgageCalc::fillResults(const ScheduleTexts& texts) {
+// The grid and the result boxes after a completed calculation. The schedule rows show the texts of
+// `shown`, each row formatted when the grid shows or reads it.
+void MortgageCalc::fillResults(const ScheduleTexts& texts,
+                               std::shared_ptr<const AmortizationResult> shown,
+                               const ScheduleView& view) {
     MGrid->setUpdatesEnabled(false);
-    MGrid->clearContents();
     MGrid->setRows(texts.gridRowCount);
+    MGrid->clearRange(1, 0, MGrid->rows() - 1, MGrid->cols() - 1);
+    MGrid->clearSelection();
     MGrid->setTextAt(0, 0, texts.heading0);
     const int lastRow = MGrid->rows() - 1;
-    for (std::size_t i = 0; i < texts.rows.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        if (row > lastRow) break;
-        const auto& cells = texts.rows[i];
-        for (int c = 0; c < kGridColumns; ++c) MGrid->setTextAt(row, c, cells[c]);
-    }
+    const int lastScheduleRow = std::min<int>(shown->gridRows, lastRow);
+    MGrid->setRowSource(1, lastScheduleRow, [shown = std::move(shown), view](int row) {
+        const auto cells = RowCells(*shown, row, view);
+        return std::vector<std::string>(cells.begin(), cells.end());
+    });
     if (texts.totalsRow >= 1 && texts.totalsRow <= lastRow) {
         for (int c = 0; c < kGridColumns; ++c) {
             if (!texts.totals[c].empty()) MGrid->setTextAt(texts.totalsRow, c, texts.totals[c]);

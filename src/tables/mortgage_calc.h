@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,7 @@ class MortgageCalc : public QWidget {
     // calculation that stopped or faulted.
     bool hasResult() const { return hasResult_; }
     const AmortizationResult& lastResult() const { return lastResult_; }
+    // The texts of the last calculation, less the schedule rows' (the grid formats those).
     const ScheduleTexts& lastTexts() const { return lastTexts_; }
     // PaymentsPerYear of the last calculation (12 before any).
     std::int16_t lastPaymentsPerYear() const { return lastPaymentsPerYear_; }
@@ -161,7 +163,8 @@ class MortgageCalc : public QWidget {
     void MHelp_Click();
     void MExit_Click();
 
-    void fillResults(const ScheduleTexts& texts);
+    void fillResults(const ScheduleTexts& texts, std::shared_ptr<const AmortizationResult> shown,
+                     const ScheduleView& view);
     void discardPrePayments();
     void showHelpPanel();
 

@@ -290,15 +290,12 @@ void MortgageCalc::setUpGrid() {
     MGrid->setCols(kGridColumns);
     MGrid->setRows(mm.GridRows);
     MGrid->setRowHeightTwips(0, 510);
+    // Two-line headings, as the heading row is made for.
+    MGrid->setHeadingsWrap(true);
     for (int c = 0; c < kGridColumns; ++c) {
         MGrid->setColWidthTwips(c, MGrid->colWidthTwips(c) + kGridWiden[c]);
         MGrid->setColAlignment(c, 2);
         MGrid->setFixedAlignment(c, 2);
-        // Two-line headings, as the heading row is made for.
-        if (QTableWidgetItem* heading = MGrid->horizontalHeaderItem(c)) {
-            heading->setData(Qt::TextAlignmentRole,
-                             static_cast<int>(Qt::AlignCenter | Qt::TextWordWrap));
-        }
     }
     MGrid->setTextAt(0, 0, LoadHeading0(mm.TableMode));
     for (int c = 1; c < kGridColumns; ++c) MGrid->setTextAt(0, c, kGridHeadings[c]);

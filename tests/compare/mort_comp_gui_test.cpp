@@ -78,7 +78,7 @@ TEST_F(MortCompTest, LoadsItsDefaultsAndNamesItsControls) {
     EXPECT_EQ(window->InRate->currentText(), "         10.125%");
     EXPECT_EQ(window->InTerm->currentText(), "            25");
     EXPECT_EQ(window->ComPeriod->currentText(), "   Semiannual");
-    EXPECT_EQ(window->MCGrid1->rowHeightTwips(0), 660);
+    EXPECT_GE(window->MCGrid1->rowHeightTwips(0), 660);  // higher when the headings need it
     EXPECT_EQ(up(0, 7), "Total     Interest  Payments");
     EXPECT_EQ(window->MCGrid2->rows(), 10);
     EXPECT_EQ(window->FreqPmt->accessibleName(), "Frequency and type of each payment");

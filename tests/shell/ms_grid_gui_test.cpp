@@ -5,10 +5,13 @@
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "shell/ms_grid.h"
 #include "shell/twips.h"
@@ -42,7 +45,7 @@ TEST_F(Grid, TextGoesToTheCurrentCellAndTheHeadingRow) {
     grid.setRow(0);
     grid.setCol(2);
     grid.setText("Principal Payment");
-    EXPECT_EQ(grid.horizontalHeaderItem(2)->text(), "Principal Payment");
+    EXPECT_EQ(grid.model()->headerData(2, Qt::Horizontal), "Principal Payment");
     grid.setTextAt(0, 3, "  Interest\n Payment");
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(&grid)->tableInterface();
@@ -56,7 +59,7 @@ TEST_F(Grid, TextGoesToTheCurrentCellAndTheHeadingRow) {
     grid.setRow(13);
     grid.setCol(1);
     grid.setText("  822.22");
-    EXPECT_EQ(grid.item(12, 1)->text(), "  822.22");  // data row 13 is table row 12
+    EXPECT_EQ(grid.model()->index(12, 1).data(), "  822.22");  // data row 13 is model row 12
     EXPECT_EQ(grid.text(), grid.textAt(13, 1));
     EXPECT_EQ(grid.textAt(0, 2), "Principal Payment");
 }
@@ -79,10 +82,14 @@ TEST_F(Grid, AlignmentCodesApplyToOldAndNewCellsAndTheHeading) {
     grid.setFixedAlignment(0, 2);
     grid.setTextAt(2, 0, "new");
     grid.setTextAt(2, 1, "right");
-    EXPECT_EQ(grid.item(0, 0)->textAlignment(), int(Qt::AlignCenter));
-    EXPECT_EQ(grid.item(1, 0)->textAlignment(), int(Qt::AlignCenter));
-    EXPECT_EQ(grid.item(1, 1)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
-    EXPECT_EQ(grid.horizontalHeaderItem(0)->textAlignment(), int(Qt::AlignCenter));
+    const auto alignment = [this](int row, int col) {
+        return grid.model()->index(row, col).data(Qt::TextAlignmentRole).toInt();
+    };
+    EXPECT_EQ(alignment(0, 0), int(Qt::AlignCenter));
+    EXPECT_EQ(alignment(1, 0), int(Qt::AlignCenter));
+    EXPECT_EQ(alignment(1, 1), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(grid.model()->headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignCenter));
 }
 
 TEST_F(Grid, RangeFillEmptiesEveryCellBelowTheHeading) {
@@ -97,9 +104,9 @@ TEST_F(Grid, RangeFillEmptiesEveryCellBelowTheHeading) {
     for (int c = 0; c < grid.cols(); ++c) EXPECT_EQ(grid.textAt(0, c), "x");
     // The current cell stays, and the selection is back on it alone.
     EXPECT_EQ(std::pair(grid.row(), grid.col()), std::pair(5, 3));
-    const auto selected = grid.selectedItems();
+    const auto selected = grid.selectionModel()->selectedIndexes();
     ASSERT_EQ(selected.size(), 1);
-    EXPECT_EQ(selected.front(), grid.item(4, 3));
+    EXPECT_EQ(selected.front(), grid.model()->index(4, 3));
     EXPECT_EQ(moved.count(), 0);
 }
 
@@ -140,6 +147,47 @@ TEST_F(Grid, KeyEventsCarryTheProgramsCodesAndCanBeDiscarded) {
     EXPECT_EQ(downs, (std::vector<int>{46, '5', 13, 8}));
     EXPECT_EQ(presses, (std::vector<int>{'5', '.', 13, 8}));
     EXPECT_EQ(grid.row(), 1);  // typed keys do not move the current cell
+}
+
+// Long schedules: a row source formats only the rows shown or read; a written text takes its
+// cell, and emptying the rows ends the source.
+TEST_F(Grid, RowSourceFormatsOnlyTheRowsReadAndGivesWayToWrittenTexts) {
+    grid.setRows(2001);
+    std::vector<int> formatted;
+    grid.setRowSource(1, 1990, [&formatted](int row) {
+        formatted.push_back(row);
+        return std::vector<std::string>{std::to_string(row), "x" + std::to_string(row)};
+    });
+    grid.scrollTo(grid.model()->index(1499, 0));
+    grid.viewport()->repaint();
+    for (int row : formatted) ASSERT_TRUE(row >= 1480 && row <= 1520) << row;
+    EXPECT_EQ(grid.textAt(1990, 1), "x1990");
+    EXPECT_EQ(grid.textAt(1990, 2), "");  // a column the source does not give
+    EXPECT_EQ(grid.textAt(1991, 0), "");
+    grid.setTextAt(7, 0, "Total:");
+    EXPECT_EQ(grid.textAt(7, 0), "Total:");
+    EXPECT_EQ(grid.textAt(7, 1), "x7");
+    grid.clearRange(1, 0, grid.rows() - 1, grid.cols() - 1);
+    EXPECT_EQ(grid.textAt(8, 1), "");
+    EXPECT_EQ(grid.textAt(7, 0), "");
+}
+
+// A heading row never cuts its headings: it is as high as asked, or as the wrapped headings need;
+// a cell too narrow for its text offers the whole text as a tooltip.
+TEST_F(Grid, HeadingsShowWholeAndNarrowCellsGiveTheirTextAsTooltip) {
+    grid.setHeadingsWrap(true);
+    grid.setRowHeightTwips(0, 225);
+    EXPECT_EQ(grid.rowHeightTwips(0), 225);
+    const int lineHeight = QFontMetrics(grid.horizontalHeader()->font()).lineSpacing();
+    grid.setColumnWidth(
+        1, QFontMetrics(grid.horizontalHeader()->font()).horizontalAdvance("Compound") + 12);
+    grid.setTextAt(0, 1, "Row, Days Compound Frequency");
+    EXPECT_GE(grid.horizontalHeader()->height(), 3 * lineHeight);
+    grid.setColumnWidth(2, 40);
+    grid.setTextAt(1, 2, "$20,000,000.00");
+    grid.setTextAt(1, 3, "1.00");
+    EXPECT_EQ(grid.model()->index(0, 2).data(Qt::ToolTipRole), "$20,000,000.00");
+    EXPECT_FALSE(grid.model()->index(0, 3).data(Qt::ToolTipRole).isValid());
 }
 
 }  // namespace
