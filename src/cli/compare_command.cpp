@@ -170,7 +170,9 @@ void PrintText(std::ostream& out, const ComparisonSheet& sheet) {
             const std::size_t skip = headingLines - heading[c].size();
             cells[c] = l < skip ? std::string() : heading[c][l - skip];
         }
-        out << AlignedCells(cells, widths) << "\n";
+        std::string text = AlignedCells(cells, widths);
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        out << text << "\n";
     }
     for (const auto& cells : lines) {
         out << AlignedCells(cells, widths) << "\n";

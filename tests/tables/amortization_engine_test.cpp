@@ -71,6 +71,28 @@ TEST(PrePay, AnAmountTooLargeOrZeroIsNeitherAppliedNorCounted) {
     EXPECT_EQ(applied.payments, 13);
 }
 
+// A loan paid off by its first payment: the final payment's principal part is the whole
+// principal owed before it, as is the cumulative principal. Interest 843.75 = 100,000 x 0.0084375
+// and 168.75 = 20,000 x 0.0084375; the lump sum of 99,990 with payment 1 overpays by 63.78.
+TEST(FinalPayment, PaidOffByTheFirstPayment) {
+    AmortizationInput oneMonth = DefaultMortgage();
+    oneMonth.tableMode = 2;
+    oneMonth.principal = 20000;
+    oneMonth.period = 1.0 / 12;
+    AmortizationInput lumpSum = DefaultMortgage();
+    SetPrePay(lumpSum, 1, 99990);  // with "Apply to Month 1": payment 1
+    for (const auto& [in, principal, interest] :
+         {std::tuple{oneMonth, 20000.0, 168.75}, std::tuple{lumpSum, 100000.0, 843.75}}) {
+        const AmortizationResult r = CalculateSchedule(in);
+        ASSERT_EQ(r.payments, 1);
+        const ScheduleRow& row = RowOf(r, 1);
+        EXPECT_EQ(row[3], Money::fromDouble(principal));
+        EXPECT_EQ(row[4], Money());
+        EXPECT_EQ(row[5], Money::fromDouble(interest));
+        EXPECT_EQ(row[6], Money::fromDouble(principal));
+    }
+}
+
 TEST(AnnualView, YearRowsSumThePaymentsUpToAPartialLastYear) {
     // 650 more in year 1 pays the loan off after 292 payments: 24.3 years.
     AmortizationInput all = DefaultMortgage();
