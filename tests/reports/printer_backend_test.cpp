@@ -49,6 +49,31 @@ TEST_F(PrintTest, ColumnsAreCharacterPositionsOfAFixedPitchFont) {
     EXPECT_NEAR(xMin("column") - xMin("ABC"), 38 * 6.6, 0.5) << boxes.toStdString();
 }
 
+// The widest line sits in the middle of the sheet, on A4 and on US Letter, in both fonts.
+TEST_F(PrintTest, TextCentredAcrossTheSheet) {
+    for (const auto size : {QPageSize::A4, QPageSize::Letter}) {
+        for (const std::int16_t choice : {0, 1}) {
+            Printout printout;
+            mm.PrinterFontChoice = choice;
+            SetPrinterFont(printout, mm);
+            printout.line(1, std::string(77, 'X'));
+            EndPrintout(printout);
+            auto printer = PdfPrinter(pdf);
+            printer->setPageSize(QPageSize(size));
+            ASSERT_TRUE(RenderPrintout(printout.pages(), *printer));
+            const QString boxes = Pdftotext({"-bbox", pdf, "-"});
+            const QRegularExpression page("<page width=\"([0-9.]+)\"");
+            const QRegularExpression word("<word xMin=\"([0-9.]+)\"[^>]*xMax=\"([0-9.]+)\"");
+            const auto w = word.match(boxes);
+            ASSERT_TRUE(w.hasMatch()) << boxes.toStdString();
+            const double width = page.match(boxes).captured(1).toDouble();
+            EXPECT_NEAR(width, size == QPageSize::A4 ? 595.3 : 612.0, 0.5);
+            EXPECT_NEAR(w.captured(1).toDouble(), width - w.captured(2).toDouble(), 1.5)
+                << boxes.toStdString();
+        }
+    }
+}
+
 // A double quote never reaches the header; Enter moves to "Continue &Printout", which a second
 // Enter presses.
 TEST_F(PrintTest, HeaderDialogTakesOneLineWithoutQuotes) {
