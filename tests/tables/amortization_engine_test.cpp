@@ -71,25 +71,21 @@ TEST(PrePay, AnAmountTooLargeOrZeroIsNeitherAppliedNorCounted) {
     EXPECT_EQ(applied.payments, 13);
 }
 
-// A loan paid off by its first payment: the final payment's principal part is the whole
-// principal owed before it, as is the cumulative principal. Interest 843.75 = 100,000 x 0.0084375
-// and 168.75 = 20,000 x 0.0084375; the lump sum of 99,990 with payment 1 overpays by 63.78.
+// Paid off by the first payment (a one-month loan; a lump sum of 99,990 with payment 1): its
+// principal part and the cumulative principal are the whole principal. Interest: 0.0084375 of it.
 TEST(FinalPayment, PaidOffByTheFirstPayment) {
-    AmortizationInput oneMonth = DefaultMortgage();
+    AmortizationInput oneMonth = DefaultMortgage(), lumpSum = DefaultMortgage();
     oneMonth.tableMode = 2;
     oneMonth.principal = 20000;
     oneMonth.period = 1.0 / 12;
-    AmortizationInput lumpSum = DefaultMortgage();
-    SetPrePay(lumpSum, 1, 99990);  // with "Apply to Month 1": payment 1
-    for (const auto& [in, principal, interest] :
-         {std::tuple{oneMonth, 20000.0, 168.75}, std::tuple{lumpSum, 100000.0, 843.75}}) {
+    SetPrePay(lumpSum, 1, 99990);
+    for (const AmortizationInput& in : {oneMonth, lumpSum}) {
         const AmortizationResult r = CalculateSchedule(in);
+        const Money p = Money::fromDouble(in.principal),
+                    i = Money::fromDouble(in.principal * 0.0084375);
         ASSERT_EQ(r.payments, 1);
         const ScheduleRow& row = RowOf(r, 1);
-        EXPECT_EQ(row[3], Money::fromDouble(principal));
-        EXPECT_EQ(row[4], Money());
-        EXPECT_EQ(row[5], Money::fromDouble(interest));
-        EXPECT_EQ(row[6], Money::fromDouble(principal));
+        EXPECT_EQ((std::array{row[3], row[4], row[5], row[6]}), (std::array{p, Money(), i, p}));
     }
 }
 
