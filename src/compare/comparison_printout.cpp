@@ -62,8 +62,8 @@ void PrintComparison(Printout& printer, MMODULE& mm, const ComparisonSheet& shee
             return sheet.addPayLabels[static_cast<std::size_t>(j)][static_cast<std::size_t>(s)] +
                    sheet.addPayAmounts[static_cast<std::size_t>(j)][static_cast<std::size_t>(s)];
         };
-        // 16 columns a slot; wider, for all slots of the block alike, where an amount of a
-        // million or more needs it, so that a blank stays before the next slot.
+        // 16 columns a slot; wider, for all slots of the block alike, where a long amount needs
+        // it, so that a blank stays before the next slot.
         std::size_t width = 15;
         for (int j = 0; j <= entries; ++j)
             for (int s = blockFirst[b]; s <= last; ++s)

@@ -46,7 +46,6 @@ Paper DefaultPaper() {
 }
 
 TextAcross CentreAcross(double sheetWidth, double charWidth, int columns, double minMargin) {
-    if (columns <= 0) return {sheetWidth / 2, charWidth};
     const double room = sheetWidth - 2 * minMargin;
     const double advance = columns * charWidth > room ? std::max(room, 0.0) / columns : charWidth;
     return {(sheetWidth - columns * advance) / 2, advance};
