@@ -189,13 +189,9 @@ TEST(TablePrintout, PageBreaksByFont) {
             const auto& p = pages[n];
             const bool last = n + 1 == pages.size();
             const std::size_t rowsStart = n == 0 ? 24 : 6;
+            // The repeated headings (whole in TwentyNineAnnualRowsPutTheTotalAloneOnPageTwo).
             if (n > 0) {
-                EXPECT_EQ(p[0], "");
-                EXPECT_EQ(p[1], "");
-                EXPECT_EQ(p[2], kHead1);
                 EXPECT_EQ(p[3], kHeadNumber);
-                EXPECT_EQ(p[4], kRule);
-                EXPECT_EQ(p[5], "");
             }
             EXPECT_EQ(RowNumber(p[rowsStart]), expectedFirstRow) << "page " << n + 1;
             if (!last) {
