@@ -64,9 +64,8 @@ void PrintText(std::ostream& out, const AffordInput& in, const AffordResult& r) 
     line("Annual Interest Rate (%).",
          RightAlign(FormatNumber(r.values[kMFRate], "###.000"), 14) + "%");
     line("Amortization period in years.",
-         in.solve == AffordSolve::Years
-             ? solved
-             : RightAlign(FormatNumber(r.values[kMFYears], "##.##"), 16));
+         in.solve == AffordSolve::Years ? solved
+                                        : AffordBoxText(AffordBox::Years, r.values[kMFYears], cur));
     line("Monthly payment. Principal and Interest.",
          in.solve == AffordSolve::Payment ? solved : amount(r.values[kMFPayment]));
     line("Total interest paid.", r.TotalPmts);

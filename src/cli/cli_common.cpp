@@ -97,14 +97,21 @@ std::string UpperExtension(const std::string& path) {
     return extension;
 }
 
-void WritePrintout(const Printout& printout, const std::string& target, std::ostream& out) {
+Paper PaperOption(const Args& args) {
+    const auto paper = args.get("paper");
+    if (!paper) return DefaultPaper();
+    if (*paper == "a4") return Paper::A4;
+    if (*paper == "letter") return Paper::Letter;
+    throw UsageError("--paper is a4 or letter");
+}
+
+void WritePrintout(const Printout& printout, const std::string& target, Paper paper,
+                   std::ostream& out) {
     if (target == "-") {
         out << RenderText(printout.pages());
         return;
     }
-    std::vector<std::vector<std::string>> pages;
-    for (const PrintPage& page : printout.pages()) pages.push_back(RenderPageLines(page));
-    const std::string pdf = TextPdf(pages);
+    const std::string pdf = TextPdf(printout.pages(), paper);
     QFile file(QString::fromStdString(target));
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(pdf.data(), static_cast<qint64>(pdf.size())) != static_cast<qint64>(pdf.size()))

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/cli_args.h"
+#include "reports/text_backend.h"
 #include "shell/mmodule.h"
 #include "shell/number_format.h"
 #include "tables/days_in_year.h"
@@ -62,9 +63,13 @@ std::string ProgramFolder(const Args& args);
 // Upper-case extension of a path's file name from its first point (".KMD"); empty when none.
 std::string UpperExtension(const std::string& path);
 
-// A printout into a PDF file, or with target "-" as text pages separated by form feeds on `out`.
-// UsageError when the file cannot be written.
-void WritePrintout(const Printout& printout, const std::string& target, std::ostream& out);
+// The sheets of a PDF printout: --paper a4|letter, else the system's usual paper.
+Paper PaperOption(const Args& args);
+
+// A printout into a PDF file on sheets of `paper`, or with target "-" as text pages separated by
+// form feeds on `out`. UsageError when the file cannot be written.
+void WritePrintout(const Printout& printout, const std::string& target, Paper paper,
+                   std::ostream& out);
 
 // Runs a command's body: "--help"/"-h" anywhere print `usage` (exit 0); a UsageError prints
 // "brindlewood-cli NAME: ... (see brindlewood-cli NAME --help)" (exit 2); a Stop or a currency

@@ -27,7 +27,8 @@ namespace {
 const char* kCompareUsage =
     "usage: brindlewood-cli compare [--prepay YEAR=AMOUNT ...] [--prepay-month 1..12]\n"
     "  [--open FILE.KCD] --row \"OPTIONS\" [--row \"OPTIONS\" ...] [--save FILE.KCD]\n"
-    "  [--print FILE.pdf|-] [--header TEXT] [--format text|json] [--folder DIR]\n"
+    "  [--print FILE.pdf|-] [--header TEXT] [--paper a4|letter] [--format text|json]\n"
+    "  [--folder DIR]\n"
     "row OPTIONS: [--principal P] [--rate R] [--period N]\n"
     "  [--compounding monthly|bimonthly|quarterly|semiannual|annual]\n"
     "  [--frequency monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc]\n"
@@ -62,10 +63,8 @@ void ApplyRow(const std::string& options, Inputs& in, std::vector<int>& messages
     in.rate = row.number("rate", in.rate);
     if (row.get("period")) {
         in.period = row.number("period", in.period);
-        if (in.period > 40) {  // the period box takes 40 after message 5
-            messages.push_back(5);
-            in.period = 40;
-        }
+        // A period over 40 years stops the command, as the affordability command does.
+        if (in.period > 40) throw Stop{Msg::YearsLimit};
     }
     if (in.principal < 0 || in.rate < 0 || in.period < 0)
         throw UsageError("principal, rate and period cannot be negative");
@@ -133,24 +132,48 @@ void PrintJson(std::ostream& out, const ComparisonSheet& sheet,
     out << "]\n}\n";
 }
 
+// The words of a heading, filled into lines of at most `width` characters.
+std::vector<std::string> Wrapped(const std::string& heading, std::size_t width) {
+    std::vector<std::string> lines;
+    for (const std::string& word : SplitWords(heading)) {
+        if (!lines.empty() && TextLength(lines.back()) + 1 + TextLength(word) <= width)
+            lines.back() += " " + word;
+        else
+            lines.push_back(word);
+    }
+    return lines;
+}
+
 void PrintText(std::ostream& out, const ComparisonSheet& sheet) {
     std::vector<UpperRow> lines;
-    UpperRow heading;
-    for (std::size_t c = 0; c < kUpperCols; ++c) {
-        // The headings without their runs of blanks (they wrap in the window's heading row).
-        std::istringstream words(kUpperHeadings[c]);
-        std::string w, joined;
-        while (words >> w) joined += (joined.empty() ? "" : " ") + w;
-        heading[c] = joined;
-    }
     for (int r = 0; r < sheet.rowCounter; ++r)
         lines.push_back(sheet.upper[static_cast<std::size_t>(r)]);
+    // Each column as wide as its widest cell and the longest word of its heading; the headings
+    // wrap over as many lines as they need, each line right-aligned over its column.
     std::array<std::size_t, kUpperCols> widths{};
+    for (std::size_t c = 0; c < kUpperCols; ++c)
+        for (const std::string& word : SplitWords(kUpperHeadings[c]))
+            widths[c] = std::max(widths[c], TextLength(word));
     for (const auto& cells : lines)
         for (std::size_t c = 0; c < kUpperCols; ++c)
             widths[c] = std::max(widths[c], TextLength(cells[c]));
-    for (std::size_t c = 0; c < kUpperCols; ++c) out << (c ? " | " : "") << heading[c];
-    out << "\n";
+    std::array<std::vector<std::string>, kUpperCols> heading;
+    std::size_t headingLines = 0;
+    for (std::size_t c = 0; c < kUpperCols; ++c) {
+        heading[c] = Wrapped(kUpperHeadings[c], widths[c]);
+        headingLines = std::max(headingLines, heading[c].size());
+    }
+    for (std::size_t l = 0; l < headingLines; ++l) {
+        UpperRow cells;
+        for (std::size_t c = 0; c < kUpperCols; ++c) {
+            // The shorter headings stand on the last lines, next to the rows.
+            const std::size_t skip = headingLines - heading[c].size();
+            cells[c] = l < skip ? std::string() : heading[c][l - skip];
+        }
+        std::string text = AlignedCells(cells, widths);
+        while (!text.empty() && text.back() == ' ') text.pop_back();
+        out << text << "\n";
+    }
     for (const auto& cells : lines) {
         out << AlignedCells(cells, widths) << "\n";
     }
@@ -177,7 +200,7 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
     return RunCommand("compare", kCompareUsage, argv, out, err, [&] {
         const Args args(argv,
                         {"row", "prepay", "prepay-month", "open", "save", "print", "header",
-                         "format", "folder"},
+                         "paper", "format", "folder"},
                         {}, {"row", "prepay"});
         const Settings settings = ReadSettings(QDir(QString::fromStdString(ProgramFolder(args)))
                                                    .filePath(kSettingsFileName)
@@ -298,7 +321,7 @@ int RunCompare(const std::vector<std::string>& argv, std::ostream& out, std::ost
             if (sheet.rowCounter == 0) throw Stop{1};
             Printout printout;
             PrintComparison(printout, mm, sheet, args.get("header").value_or(""));
-            WritePrintout(printout, *target, out);
+            WritePrintout(printout, *target, PaperOption(args), out);
         }
         if (!args.get("print") || *args.get("print") != "-") {
             if (format == "json")

@@ -34,8 +34,9 @@ const char* kTableUsage =
     "  [--format text|csv|json] [--folder DIR] [--open FILE.KMD|FILE.KLD] [--save FILE]\n"
     "  --open starts from the inputs of a table file (the other options override them);\n"
     "  --save writes the inputs to a table file once the table is calculated.\n"
-    "  [--print FILE.pdf|-] [--header TEXT] writes the printout of \"&Print\" into a PDF file,\n"
-    "  or with - as text pages separated by form feeds on standard output.\n"
+    "  [--print FILE.pdf|-] [--header TEXT] [--paper a4|letter] writes the printout of\n"
+    "  \"&Print\" into a PDF file (the system's usual paper unless --paper), or with - as text\n"
+    "  pages separated by form feeds on standard output.\n"
     "  [--graph FILE.png] writes the balance graph of \"&Show Graph\" (the 2D view) as a picture\n"
     "  (desktop build only).\n"
     "usage: brindlewood-cli table --batch [--rows] [--folder DIR] < SCENARIOS\n"
@@ -193,9 +194,9 @@ struct TableJob {
 };
 
 const std::vector<std::string> kTableOptions = {
-    "principal", "rate", "period",     "compounding", "frequency",    "view",
-    "days",      "term", "first-date", "prepay",      "prepay-month", "format",
-    "folder",    "open", "save",       "print",       "header",       "graph"};
+    "principal", "rate",       "period", "compounding",  "frequency", "view",   "days",
+    "term",      "first-date", "prepay", "prepay-month", "format",    "folder", "open",
+    "save",      "print",      "header", "graph",        "paper"};
 const std::vector<std::string> kTableFlags = {"loan", "dates"};
 
 Settings SettingsOf(const Args& args) {
@@ -337,7 +338,7 @@ bool RunBatchLine(const std::string& text, int line, const Settings& settings, b
     std::vector<int> messages;
     try {
         const Args args(SplitLine(text), kTableOptions, kTableFlags, {"prepay"});
-        for (const char* name : {"open", "save", "print", "graph"})
+        for (const char* name : {"open", "save", "print", "paper", "graph"})
             if (args.has(name))
                 throw UsageError(std::string("--") + name + " cannot be used in a batch");
         if (args.get("format").value_or("json") != "json")
@@ -440,7 +441,7 @@ int RunTable(const std::vector<std::string>& argv, std::istream& input, std::ost
             if (auto target = args.get("print")) {
                 Printout printout;
                 PrintTable(printout, mm, texts);
-                WritePrintout(printout, *target, out);
+                WritePrintout(printout, *target, PaperOption(args), out);
                 if (*target == "-") return 0;
             }
         }

@@ -5,6 +5,9 @@
 namespace bw::cli {
 namespace {
 
+// The least margin left and right of the text, in points.
+constexpr double kLeastMargin = 36.0;
+
 // One UTF-8 text as bytes of the PDF's WinAnsi encoding, with ( ) \ escaped.
 std::string PdfString(const std::string& text) {
     std::string out;
@@ -40,27 +43,44 @@ std::string PdfString(const std::string& text) {
 
 }  // namespace
 
-std::string TextPdf(const std::vector<std::vector<std::string>>& pages) {
+std::string TextPdf(const std::vector<PrintPage>& pages, Paper paper) {
     std::vector<std::string> objects;  // object n is objects[n - 1]
     const int pageCount = static_cast<int>(pages.empty() ? 1 : pages.size());
-    // 1 catalog, 2 page tree, 3 font, then a page and its contents for each page.
+    const SheetSize sheet = SizeOf(paper);
+    const int columns = WidestLine(pages);
+    const auto number = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", v);
+        return std::string(text);
+    };
+    // 1 catalog, 2 page tree, 3 and 4 the fonts, then a page and its contents for each page.
     objects.push_back("<< /Type /Catalog /Pages 2 0 R >>");
     std::string kids;
-    for (int p = 0; p < pageCount; ++p) kids += std::to_string(4 + 2 * p) + " 0 R ";
+    for (int p = 0; p < pageCount; ++p) kids += std::to_string(5 + 2 * p) + " 0 R ";
     objects.push_back("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pageCount) +
                       " >>");
     objects.push_back(
         "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
+    objects.push_back(
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Courier-Bold /Encoding /WinAnsiEncoding >>");
     for (int p = 0; p < pageCount; ++p) {
-        std::string content = "BT /F1 10 Tf 12 TL 40 752 Td\n";
+        const bool bold = !pages.empty() &&
+                          pages[static_cast<std::size_t>(p)].font == PrintFont::CourierNew11Bold;
+        const double size = bold ? 11 : 10;
+        const double charWidth = 0.6 * size;  // Courier's characters are 0.6 em wide
+        const TextAcross across = CentreAcross(sheet.width, charWidth, columns, kLeastMargin);
+        // The first baseline 40 points below the top edge, 12 (12.5) points a line.
+        std::string content = std::string(bold ? "BT /F2 11 Tf 12.5" : "BT /F1 10 Tf 12") + " TL " +
+                              number(100.0 * across.advance / charWidth) + " Tz " +
+                              number(across.left) + " " + number(sheet.height - 40) + " Td\n";
         if (!pages.empty())
-            for (const std::string& line : pages[static_cast<std::size_t>(p)])
+            for (const std::string& line : RenderPageLines(pages[static_cast<std::size_t>(p)]))
                 content += "(" + PdfString(line) + ") '\n";
         content += "ET\n";
-        objects.push_back(
-            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] "
-            "/Resources << /Font << /F1 3 0 R >> >> /Contents " +
-            std::to_string(5 + 2 * p) + " 0 R >>");
+        objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number(sheet.width) +
+                          " " + number(sheet.height) +
+                          "] /Resources << /Font << /F1 3 0 R /F2 4 0 R >> >> /Contents " +
+                          std::to_string(6 + 2 * p) + " 0 R >>");
         objects.push_back("<< /Length " + std::to_string(content.size()) + " >>\nstream\n" +
                           content + "endstream");
     }

@@ -5,10 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "reports/page_model.h"
+#include "reports/text_backend.h"
+
 namespace bw::cli {
 
-// The bytes of a PDF with one page per entry, each line of a page in Courier 10 point on a
-// Letter-size page. Texts are UTF-8; characters outside the Windows Latin 1 set print as "?".
-std::string TextPdf(const std::vector<std::vector<std::string>>& pages);
+// The bytes of a PDF of the printout's pages on sheets of `paper`: the standard font as Courier
+// 10 point, Courier New 11 point bold as Courier-Bold 11 point, the text centred across the
+// sheet as the desktop program prints it. Texts are UTF-8; characters outside the Windows Latin 1
+// set print as "?".
+std::string TextPdf(const std::vector<PrintPage>& pages, Paper paper);
 
 }  // namespace bw::cli

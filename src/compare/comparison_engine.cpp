@@ -1,5 +1,6 @@
 #include "compare/comparison_engine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "shell/messages.h"
@@ -54,13 +55,16 @@ void FillTexts(ComparisonRow& row, const ComparisonInput& in) {
                  payment,  interest};
 
     // Each field right-aligned in its width; a figure longer than its field (a mortgage of ten
-    // million or more) is printed whole rather than cut to its first characters.
+    // million or more) is printed whole rather than cut to its first characters. The total
+    // interest, the last field, has room for $99,999,999.99 and the blank before it; a larger
+    // one lengthens the line, always a blank apart from the payment.
     const auto fit = [](const std::string& text, int width) {
         return static_cast<int>(TextLength(text)) > width ? text : RightAlign(text, width);
     };
+    const int interestWidth = std::max(15, static_cast<int>(TextLength(interest)) + 1);
     row.printLine = " " + rowLabel + fit(period, 3) + (marked ? "  *" : "   ") + fit(years, 5) +
                     " " + fit(perYear, 4) + " " + fit(principal, 13) + " " + fit(rate, 7) + " " +
-                    fit(payment, 10) + fit(interest, 13);
+                    fit(payment, 10) + RightAlign(interest, interestWidth);
 
     row.graphLabel = "Row  " + std::to_string(row.rowNumber);
     row.inDaysText = InDaysText(row.paymentsPerYear, in.daysInYear);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/number_format.h"
+
 namespace bw {
 
 const std::string kComparisonRule(76, '_');
@@ -56,13 +58,20 @@ void PrintComparison(Printout& printer, MMODULE& mm, const ComparisonSheet& shee
         const int last = std::min(blockLast[b], lastSlot);
         const int entries =
             std::clamp(sheet.blockLargest[static_cast<std::size_t>(b)], 0, kAddPayEntries - 1);
+        const auto text = [&sheet](int j, int s) {
+            return sheet.addPayLabels[static_cast<std::size_t>(j)][static_cast<std::size_t>(s)] +
+                   sheet.addPayAmounts[static_cast<std::size_t>(j)][static_cast<std::size_t>(s)];
+        };
+        // 16 columns a slot; wider, for all slots of the block alike, where a long amount needs
+        // it, so that a blank stays before the next slot.
+        std::size_t width = 15;
+        for (int j = 0; j <= entries; ++j)
+            for (int s = blockFirst[b]; s <= last; ++s)
+                width = std::max(width, TextLength(text(j, s)));
+        const int slotWidth = static_cast<int>(width) + 1;
         for (int j = 0; j <= entries; ++j) {
-            const auto ju = static_cast<std::size_t>(j);
-            for (int s = blockFirst[b]; s <= last; ++s) {
-                const auto su = static_cast<std::size_t>(s);
-                printer.at(1 + 16 * (s - blockFirst[b]),
-                           sheet.addPayLabels[ju][su] + sheet.addPayAmounts[ju][su]);
-            }
+            for (int s = blockFirst[b]; s <= last; ++s)
+                printer.at(1 + slotWidth * (s - blockFirst[b]), text(j, s));
             printer.endLine();
             printer.line(2, kComparisonRule);
             printer.endLine();

@@ -19,6 +19,11 @@ void ComparisonSheet::layOutLower() {
     for (auto& r : lower) r.resize(static_cast<std::size_t>(lowerCols));
 }
 
+std::string AddPayAmountText(Money amount) {
+    const std::string text = FormatNumber(amount, "###,###.00");
+    return RightAlign(text, std::max(10, static_cast<int>(TextLength(text)) + 1));
+}
+
 std::string ComparisonSheet::LowerLabelCell(const std::string& label) {
     const std::string year = label.substr(0, std::min<std::size_t>(2, label.size()));
     const std::string month = label.size() >= 2 ? label.substr(label.size() - 2) : label;
@@ -59,8 +64,7 @@ bool ComparisonSheet::addRow(const ComparisonRow& row) {
         for (int j = 1; j <= k; ++j) {
             const ComparisonPrePay& p = row.applied[static_cast<std::size_t>(j - 1)];
             addPayLabels[static_cast<std::size_t>(j)][su] = PrePayLabel(p);
-            addPayAmounts[static_cast<std::size_t>(j)][su] =
-                RightAlign(FormatNumber(p.amount, "###,###.00"), 10);
+            addPayAmounts[static_cast<std::size_t>(j)][su] = AddPayAmountText(p.amount);
         }
         lowerCols = col + 2;
         if (k >= largest) {

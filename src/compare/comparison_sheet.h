@@ -62,6 +62,10 @@ struct ComparisonSheet {
     static std::string LowerLabelCell(const std::string& label);
 };
 
+// The lower grid's text of an additional payment: "###,###.00" right-aligned in 10, and a
+// longer amount whole with one blank before it (it never runs into the month before it).
+std::string AddPayAmountText(Money amount);
+
 // Which of the three block copies a slot belongs to: 0 for slots 0-4, 1 for 5-9, 2 for 10-11.
 inline int BlockOfSlot(int slot) {
     return slot < 5 ? 0 : (slot < 10 ? 1 : 2);

@@ -33,6 +33,8 @@ QString FirstInstalled(const QStringList& families) {
 
 // The most lines a page is set up for: the page's line height is chosen so that these fit.
 constexpr int kMostLinesPerPage = 60;
+// The least margin left and right of the text, in points.
+constexpr double kLeastMargin = 36.0;
 
 }  // namespace
 
@@ -62,6 +64,8 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString& path) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
+    printer->setPageSize(
+        QPageSize(DefaultPaper() == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
     return printer;
 }
 
@@ -92,8 +96,11 @@ std::unique_ptr<QPrinter> ChoosePrinter(QWidget* parent, const QString& document
 bool RenderPrintout(const std::vector<PrintPage>& pages, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int dpi = printer.resolution();
+    const QRectF area = printer.pageLayout().paintRectPixels(dpi);
+    const QRectF sheet = printer.pageLayout().fullRectPixels(dpi);
     const qreal height = area.height();
+    const int columns = WidestLine(pages);
     bool first = true;
     for (const PrintPage& page : pages) {
         if (!first && !printer.newPage()) break;
@@ -101,13 +108,27 @@ bool RenderPrintout(const std::vector<PrintPage>& pages, QPrinter& printer) {
         const QFont font = PrinterQFont(page.font);
         painter.setFont(font);
         const QFontMetricsF metrics(painter.font(), painter.device());
-        const qreal advance = metrics.horizontalAdvance(QLatin1Char('M'));
+        const qreal charWidth = metrics.horizontalAdvance(QLatin1Char('M'));
         const qreal lineHeight = std::min(metrics.lineSpacing(), height / kMostLinesPerPage);
+        // The text centred across the sheet; the painter starts at the printable area's corner.
+        const TextAcross across =
+            CentreAcross(sheet.width(), charWidth, columns, kLeastMargin * dpi / 72.0);
+        const qreal left = across.left - area.left();
+        const qreal narrowing = across.advance / charWidth;
         qreal baseline = metrics.ascent();
         for (const PrintLine& line : page.lines) {
             for (const PrintField& field : PlaceFields(line)) {
-                painter.drawText(QPointF((field.column - 1) * advance, baseline),
-                                 QString::fromStdString(field.text));
+                const QPointF at(left + (field.column - 1) * across.advance, baseline);
+                const QString text = QString::fromStdString(field.text);
+                if (narrowing < 1.0) {
+                    painter.save();
+                    painter.translate(at);
+                    painter.scale(narrowing, 1.0);
+                    painter.drawText(QPointF(0, 0), text);
+                    painter.restore();
+                } else {
+                    painter.drawText(at, text);
+                }
             }
             baseline += lineHeight;
         }

@@ -190,11 +190,29 @@ PrintLine TableResultsLine(const MMODULE& mm, const TableWindowTexts& texts) {
     return line;
 }
 
-PrintLine TableRowLine(const MMODULE& mm, int i) {
+namespace {
+
+std::string RowDate(const ScheduleRow& row) {
+    return ShortDateText(DateFromSerial(row[7].ticks() / Money::kScale));
+}
+
+}  // namespace
+
+int TableDateWidth(const MMODULE& mm, int rows) {
+    if (mm.DateMode != 1) return 0;
+    std::size_t longest = 0;
+    for (int i = 1; i <= rows; ++i) longest = std::max(longest, TextLength(RowDate(Row(mm, i))));
+    return static_cast<int>(longest) + 1;
+}
+
+PrintLine TableRowLine(const MMODULE& mm, int i, int dateWidth) {
     const ScheduleRow& row = Row(mm, i);
     PrintLine line;
     if (mm.DateMode == 1) {
-        line.fields.push_back({2, ShortDateText(DateFromSerial(row[7].ticks() / Money::kScale))});
+        std::string date = RowDate(row);
+        const auto length = static_cast<int>(TextLength(date));
+        if (length < dateWidth) date.append(static_cast<std::size_t>(dateWidth - length), ' ');
+        line.fields.push_back({2, date});
     } else if (mm.RowView == 1) {
         line.fields.push_back({2, Field(FormatNumber(row[1], "####"), 5)});
     } else {
@@ -250,9 +268,10 @@ void PrintTable(Printout& printer, MMODULE& mm, const TableWindowTexts& texts) {
     int lineCount = 24;
 
     const int rows = TablePrintRows(mm);
+    const int dateWidth = TableDateWidth(mm, rows);
     for (int i = 1; i <= rows; ++i) {
         ++lineCount;
-        printer.line(TableRowLine(mm, i));
+        printer.line(TableRowLine(mm, i, dateWidth));
         if (mm.LinesPerPage > 0 && lineCount % mm.LinesPerPage == 0)
             BreakPage(printer, mm, lineCount);
     }

@@ -50,7 +50,11 @@ void PrintTable(Printout& printer, MMODULE& mm, const TableWindowTexts& texts);
 // The inputs line, the results line and schedule row i as printed (the texts at their columns).
 PrintLine TableInputsLine(const MMODULE& mm, const TableWindowTexts& texts);
 PrintLine TableResultsLine(const MMODULE& mm, const TableWindowTexts& texts);
-PrintLine TableRowLine(const MMODULE& mm, int i);
+// In the date view every date is padded to `dateWidth` (TableDateWidth), so that a long date form
+// moves the amounts of all rows alike, never into the date.
+PrintLine TableRowLine(const MMODULE& mm, int i, int dateWidth = 0);
+// The longest payment date of rows 1 to `rows` as printed, and one blank; 0 outside the date view.
+int TableDateWidth(const MMODULE& mm, int rows);
 PrintLine TableTotalLine(const MMODULE& mm, int rows);
 
 }  // namespace bw

@@ -423,13 +423,15 @@ AmortizationResult CalculateSchedule(const AmortizationInput& in) {
         r.totalInterest = cumInterest;
 
         // The final payment is cut down to what was still owed.
+        // Before the first payment the whole principal is owed (row 0 holds no balance).
         if (B < 6.0) {
             ScheduleRow& last = table[static_cast<std::size_t>(L)];
             const ScheduleRow& before = table[static_cast<std::size_t>(L) - 1];
-            last[3] = before[4];
+            const Money owed = L == 1 ? Cur(P) : before[4];
+            last[3] = owed;
             last[5] = Add(before[5], last[2]);
             last[6] = Add(last[6], last[4]);
-            last[4] = Sub(last[3], before[4]);
+            last[4] = Sub(last[3], owed);
         }
 
         r.payments = L;

@@ -35,6 +35,10 @@ TEST(AffordCommand, FiguresAndBoxesAsJsonOrText) {
     EXPECT_NEAR(p["principal"].toDouble(), 100000.42, 0.005);
     const std::string out = std::get<1>(Afford({"--solve", "years", "--payment", "700"}));
     EXPECT_NE(out.find("Amortization period in years.             22.93"), std::string::npos);
+    // Whole years as the window's box shows them.
+    EXPECT_NE(std::get<1>(Afford({}))
+                  .find("Amortization period in years." + std::string(16, ' ') + "25\n"),
+              std::string::npos);
 }
 
 TEST(AffordCommand, FailuresAndBadOptions) {

@@ -50,9 +50,10 @@ TEST_F(CompareCliTest, RowsAndAdditionalPaymentsAsJson) {
 }
 
 TEST_F(CompareCliTest, LimitsGiveTheWindowsMessages) {
-    CliRun r = run({"--row", "--period 45", "--format", "json"});
+    // A period over 40 years stops the command: no row, no output.
+    CliRun r = run({"--row", "", "--row", "--period 45", "--format", "json"});
     EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.has("\"cells\": [\"01 Norm M 1m  \", \"40\""));
+    EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "Wrong entry, 40 Years limit.\n");
     std::vector<std::string> args;
     for (int i = 0; i < 13; ++i) args.insert(args.end(), {"--row", ""});
@@ -64,6 +65,16 @@ TEST_F(CompareCliTest, LimitsGiveTheWindowsMessages) {
     EXPECT_TRUE(r.has("\"payments\": 300, \"retired\": 25, \"total_interest\": 175258.1967"));
     EXPECT_EQ(run({}).code, 2);
     EXPECT_EQ(run({"--row", "--frequency yearly"}).code, 2);
+}
+
+// The headings wrap over lines that end where their columns end.
+TEST_F(CompareCliTest, TextHeadingsStandOverTheirColumns) {
+    const CliRun r = run({"--row", "--principal 400000 --period 40"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(
+        r.has("\n     Frequency   Period  of Year  Paymts     Mortgage      Rate    Payment"
+              "       Payments\n01 Norm M 1m         40    40.00      12  $400,000.00    "
+              "10.125  $3,435.89  $1,249,225.79\n"));
 }
 
 TEST_F(CompareCliTest, SaveOpenContinueAndSaveAgain) {
@@ -93,7 +104,7 @@ TEST_F(CompareCliTest, PrintoutAsTextAndAsPdf) {
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 15), "\n Smith family\n");
     EXPECT_TRUE(
-        r.has("\n 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  "
+        r.has("\n 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53    "
               "$175,258.20\n"));
     const std::string pdf = path("cmp.pdf");
     ASSERT_EQ(run({"--row", "", "--prepay", "1=100", "--print", pdf}).code, 0);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 
 #include "compare/comparison_engine.h"
 #include "shell/number_format.h"
@@ -168,24 +169,28 @@ TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
                                               "$100,000.00",    "10.125", "$917.53", "$175,258.20"};
     EXPECT_EQ(row.cells, cells);
     EXPECT_EQ(row.printLine,
-              " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
+              " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53    $175,258.20");
     EXPECT_EQ(row.graphLabel, "Row  1");
     EXPECT_NEAR(row.graphInterest, 175258.20, 0.005);
     EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
     EXPECT_EQ(row.periodicRateText, "0.0084375");
+}
 
-    // Figures longer than their printed field are printed whole: 200 times the defaults gives a
-    // principal of 14, a payment of 11 and a total interest of 14 characters.
-    ComparisonInput large = Defaults();
-    large.principal = 20000000;
-    const ComparisonRow big = CalculateComparisonRow(large);
-    EXPECT_EQ(big.cells[4], "$20,000,000.00");
-    EXPECT_EQ(big.cells[6].substr(0, 6), "$183,5");  // 200 x 917.53
-    EXPECT_EQ(big.cells[6].size(), 11u);
-    EXPECT_EQ(big.cells[7].substr(0, 6), "$35,05");  // 200 x 175,258.20
-    EXPECT_EQ(big.cells[7].size(), 14u);
-    EXPECT_EQ(big.printLine, " 01 Norm M 1m   25   25.00   12 $20,000,000.00  10.125 " +
-                                 big.cells[6] + big.cells[7]);
+// A figure longer than its field is printed whole, and no amount runs into the one before it: a
+// total interest up to $99,999,999.99 ends the line at column 79, a larger one lengthens it.
+TEST(ComparisonEngine, PrintLineAmountsNeverRunTogether) {
+    // The principal, the period, and the line from the blank before the principal on.
+    const std::tuple<double, double, std::string> cases[] = {
+        {570000, 25, "   $570,000.00  10.125  $5,229.91    $998,971.72"},
+        {400000, 40, "   $400,000.00  10.125  $3,435.89  $1,249,225.79"},
+        {20000000, 25, " $20,000,000.00  10.125 $183,505.46 $35,051,639.25"},
+        {99999999.99, 25, " $99,999,999.99  10.125 $917,527.32 $175,258,196.21"}};
+    for (const auto& [principal, period, tail] : cases) {
+        ComparisonInput in = Defaults();
+        in.principal = principal;
+        in.period = period;
+        EXPECT_EQ(CalculateComparisonRow(in).printLine.substr(31), tail);
+    }
 }
 
 // Each year's amount goes with the payment after the chosen month's slot (monthly: month 12 gives

@@ -45,7 +45,7 @@ TEST(ComparisonPrintout, OneRowWithoutAdditionalPayments) {
     ASSERT_EQ(pages.size(), 1u);
     std::vector<std::string> expected = TitleBlock();
     expected.push_back(
-        " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
+        " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53    $175,258.20");
     expected.push_back("");
     expected.push_back("");
     EXPECT_EQ(pages[0], expected);
@@ -71,7 +71,7 @@ TEST(ComparisonPrintout, SixRowsWithAdditionalPaymentsPrintTwoBlocks) {
     ASSERT_EQ(lines.size(), 11u + 12 + 1 + 3 + 4 * 3 + 4 * 3);
     // Row 2 pays 2,000 with payments 1, 13 and 25: 243 payments (figures from a separate loop).
     EXPECT_EQ(lines[13],
-              " 02 Norm M 1m   25  *20.25   12   $100,000.00  10.125    $917.53  $128,761.03");
+              " 02 Norm M 1m   25  *20.25   12   $100,000.00  10.125    $917.53    $128,761.03");
     // The section title, then every block line followed by a rule and an empty line. The
     // block of slots 0-4 starts with the headings and row numbers; the block of slot 5 has as
     // many lines as the largest count of all rows when it was added.
@@ -84,6 +84,33 @@ TEST(ComparisonPrintout, SixRowsWithAdditionalPaymentsPrintTwoBlocks) {
           " 1 1  6,000.00", "", ""})
         applied.insert(applied.end(), {line, kRule, ""});
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 24, lines.end()), applied);
+}
+
+// Additional payments of a million or more keep their cents and a blank before them, in the
+// lower grid and on paper, where the block's slots widen alike to keep a blank between slots.
+TEST(ComparisonPrintout, LargeAdditionalPaymentsKeepCentsAndTheirBlanks) {
+    const std::pair<double, std::string> amounts[] = {{99999.99, " 99,999.99"},
+                                                      {999999.99, " 999,999.99"},
+                                                      {1000000, " 1,000,000.00"},
+                                                      {99999999.99, " 99,999,999.99"},
+                                                      {100000000, " 100,000,000.00"}};
+    for (const auto& [amount, text] : amounts)
+        EXPECT_EQ(AddPayAmountText(Money::fromDouble(amount)), text);
+
+    MMODULE mm;
+    ComparisonSheet sheet;
+    ComparisonInput in;
+    in.principal = 5000000;
+    in.prePayTable = PrePay({{1, 1234567.89}});
+    in.prePayMonth = 11;  // paid with the twelfth payment
+    for (int r = 0; r < 2; ++r) {
+        in.rowCounter = sheet.rowCounter;
+        ASSERT_TRUE(sheet.addRow(CalculateComparisonRow(in)));
+    }
+    const auto lines = Print(sheet, mm)[0];
+    ASSERT_EQ(lines.size(), 25u);
+    EXPECT_EQ(lines[19], "Yr. Mth Row  1     Yr. Mth Row  2");
+    EXPECT_EQ(lines[22], " 1 12 1,234,567.89  1 12 1,234,567.89");
 }
 
 TEST(ComparisonPrintout, LowerSectionBreaksPagesByItsLineCount) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <sstream>
+#include <tuple>
 
 #include "cli/commands.h"
 
@@ -25,14 +26,24 @@ TEST(CliPrint, TextPagesSeparatedByFormFeedsOrAPdfFile) {
     EXPECT_NE(text.find("\n    1  1       843.75       73.78     99,926.22        843.75"),
               std::string::npos);
     EXPECT_NE(text.find(std::string(39, ' ') + "Page 6\n\f"), std::string::npos);
+    // The PDF in the printer font of the settings, centred on the paper asked for: 77 characters
+    // of 6 (6.6) points, (595.28 - 462) / 2 and (612 - 508.2) / 2 from the left edge.
     const std::string pdf = dir.filePath("table.pdf").toStdString();
-    ASSERT_EQ(
-        cli::RunTable({"--loan", "--print", pdf, "--folder", dir.path().toStdString()}, out, err),
-        0)
-        << err.str();
-    QFile file(QString::fromStdString(pdf));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.read(5) == "%PDF-");
+    const std::string folder = dir.path().toStdString();
+    for (const auto& [font, paper, expected] :
+         {std::tuple{"standard", "a4", "/F1 10 Tf 12 TL 100.00 Tz 66.64 801.89 Td"},
+          std::tuple{"courier", "letter", "/F2 11 Tf 12.5 TL 100.00 Tz 51.90 752.00 Td"}}) {
+        ASSERT_EQ(cli::RunSettings({"--font", font, "--folder", folder}, out, err), 0);
+        ASSERT_EQ(cli::RunTable({"--loan", "--print", pdf, "--paper", paper, "--folder", folder},
+                                out, err),
+                  0)
+            << err.str();
+        QFile file(QString::fromStdString(pdf));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF-"));
+        EXPECT_TRUE(bytes.contains(expected)) << bytes.left(900).toStdString();
+    }
 }
 
 }  // namespace

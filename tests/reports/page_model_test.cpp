@@ -19,9 +19,29 @@ TEST(PageModel, TextsLandAtTheirCharacterColumns) {
     EXPECT_EQ(RenderPageLines(pages[0]), (std::vector<std::string>{" ab      cd", "x"}));
 }
 
-TEST(PageModel, OverlappingTextMovesOnInsteadOfOverwriting) {
-    PrintLine line{{{2, "$1,234,567.89"}, {13, "10.125%"}}};
-    EXPECT_EQ(RenderLine(line), " $1,234,567.8910.125%");
+// A text that would overlap or touch the one before moves on, one blank after it.
+TEST(PageModel, TextsNeverOverwriteOrRunTogether) {
+    const std::pair<PrintLine, std::string> cases[] = {
+        {{{{2, "$1,234,567.89"}, {13, "10.125%"}}}, " $1,234,567.89 10.125%"},
+        {{{{2, "15 Jan 2027"}, {13, "10,082.74"}}}, " 15 Jan 2027 10,082.74"},
+        {{{{2, "15 Jan 2027 "}, {13, "10,082.74"}}}, " 15 Jan 2027 10,082.74"},
+        {{{{2, "5 Jan 2027"}, {13, " 9,984.34"}}}, " 5 Jan 2027  9,984.34"},
+        {{{{1, "ab"}, {3, ""}, {3, "cd"}}}, "ab cd"},
+    };
+    for (const auto& [line, text] : cases) EXPECT_EQ(RenderLine(line), text);
+}
+
+// The widest line sits in the middle of the sheet; one too wide for the least margins is narrowed.
+TEST(PageModel, TextCentredAcrossTheSheet) {
+    const std::tuple<Paper, double, int, double, double> cases[] = {
+        {Paper::A4, 6.6, 77, 43.5378, 6.6},     // Courier New 11: (595.2756 - 508.2) / 2
+        {Paper::Letter, 6.0, 77, 75.0, 6.0},    // Courier 10: (612 - 462) / 2
+        {Paper::Letter, 6.6, 100, 36.0, 5.4}};  // 660 points narrowed to 540
+    for (const auto& [paper, charWidth, columns, left, advance] : cases) {
+        const TextAcross a = CentreAcross(SizeOf(paper).width, charWidth, columns, 36.0);
+        EXPECT_NEAR(a.left, left, 1e-3);
+        EXPECT_NEAR(a.advance, advance, 1e-9);
+    }
 }
 
 TEST(PageModel, LineEndsInsideATextStartNewLinesAtColumnOne) {

@@ -28,25 +28,37 @@ QString Pdftotext(const QStringList& args) {
 
 class PrintTest : public ::testing::Test, protected test::PrintContext {};
 
-// Column 40 lies 38 characters right of column 2: 38 x 6.6 points in the 11 point face, whose
-// characters are 0.6 em wide; both fonts are fixed-pitch.
-TEST_F(PrintTest, ColumnsAreCharacterPositionsOfAFixedPitchFont) {
+// Columns are character positions of a fixed-pitch font (0.6 em: 6 points in the standard face
+// of 10 point, 6.6 in the 11 point face), and the widest line sits in the middle of the sheet,
+// on A4 and on US Letter.
+TEST_F(PrintTest, ColumnsOfAFixedPitchFontCentredOnTheSheet) {
     const QFontMetricsF standard(PrinterQFont(PrintFont::Standard));
     EXPECT_DOUBLE_EQ(standard.horizontalAdvance('i'), standard.horizontalAdvance('M'));
-    Printout printout;
-    mm.PrinterFontChoice = 1;
-    SetPrinterFont(printout, mm);
-    printout.line(2, "ABC at column 2").line(40, "column 40");
-    EndPrintout(printout);
-    ASSERT_TRUE(RenderPrintout(printout.pages(), *PdfPrinter(pdf)));
-    const QString boxes = Pdftotext({"-bbox", pdf, "-"});
-    auto xMin = [&boxes](const QString& word) {
-        const QRegularExpression re("<word xMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
-        double x = -1;
-        for (auto it = re.globalMatch(boxes); it.hasNext();) x = it.next().captured(1).toDouble();
-        return x;
-    };
-    EXPECT_NEAR(xMin("column") - xMin("ABC"), 38 * 6.6, 0.5) << boxes.toStdString();
+    for (const auto size : {QPageSize::A4, QPageSize::Letter}) {
+        for (const std::int16_t choice : {0, 1}) {
+            Printout printout;
+            mm.PrinterFontChoice = choice;
+            SetPrinterFont(printout, mm);
+            printout.at(1, "ABC").line(75, "XYZ");
+            EndPrintout(printout);
+            auto printer = PdfPrinter(pdf);
+            printer->setPageSize(QPageSize(size));
+            ASSERT_TRUE(RenderPrintout(printout.pages(), *printer));
+            const QString boxes = Pdftotext({"-bbox", pdf, "-"});
+            const double width =
+                QRegularExpression("<page width=\"([0-9.]+)\"").match(boxes).captured(1).toDouble();
+            const QRegularExpression word("<word xMin=\"([0-9.]+)\"[^>]*xMax=\"([0-9.]+)\"");
+            auto it = word.globalMatch(boxes);
+            ASSERT_TRUE(it.hasNext()) << boxes.toStdString();
+            const auto abc = it.next();
+            ASSERT_TRUE(it.hasNext()) << boxes.toStdString();
+            const auto xyz = it.next();
+            EXPECT_NEAR(width, size == QPageSize::A4 ? 595.3 : 612.0, 0.5);
+            EXPECT_NEAR(abc.captured(1).toDouble(), width - xyz.captured(2).toDouble(), 1.5);
+            EXPECT_NEAR(xyz.captured(1).toDouble() - abc.captured(1).toDouble(),
+                        74 * (choice == 1 ? 6.6 : 6.0), 1.5);
+        }
+    }
 }
 
 // A double quote never reaches the header; Enter moves to "Continue &Printout", which a second

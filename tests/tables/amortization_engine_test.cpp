@@ -71,6 +71,24 @@ TEST(PrePay, AnAmountTooLargeOrZeroIsNeitherAppliedNorCounted) {
     EXPECT_EQ(applied.payments, 13);
 }
 
+// Paid off by the first payment (a one-month loan; a lump sum of 99,990 with payment 1): its
+// principal part and the cumulative principal are the whole principal. Interest: 0.0084375 of it.
+TEST(FinalPayment, PaidOffByTheFirstPayment) {
+    AmortizationInput oneMonth = DefaultMortgage(), lumpSum = DefaultMortgage();
+    oneMonth.tableMode = 2;
+    oneMonth.principal = 20000;
+    oneMonth.period = 1.0 / 12;
+    SetPrePay(lumpSum, 1, 99990);
+    for (const AmortizationInput& in : {oneMonth, lumpSum}) {
+        const AmortizationResult r = CalculateSchedule(in);
+        const Money p = Money::fromDouble(in.principal),
+                    i = Money::fromDouble(in.principal * 0.0084375);
+        ASSERT_EQ(r.payments, 1);
+        const ScheduleRow& row = RowOf(r, 1);
+        EXPECT_EQ((std::array{row[3], row[4], row[5], row[6]}), (std::array{p, Money(), i, p}));
+    }
+}
+
 TEST(AnnualView, YearRowsSumThePaymentsUpToAPartialLastYear) {
     // 650 more in year 1 pays the loan off after 292 payments: 24.3 years.
     AmortizationInput all = DefaultMortgage();
