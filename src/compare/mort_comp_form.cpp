@@ -251,9 +251,13 @@ void MortComp::layOutLowerGrid() {
     const int labelWidth =
         std::max({Px(760), metrics.horizontalAdvance(QStringLiteral(" Yr. Mth")) + padding,
                   metrics.horizontalAdvance(QStringLiteral("40   12")) + padding});
-    const int amountWidth =
+    // An amount of a million or more widens the amount columns enough to show it whole.
+    int amountWidth =
         std::max({Px(1000), metrics.horizontalAdvance(QStringLiteral(" Row    12")) + padding,
                   metrics.horizontalAdvance(QStringLiteral("999,999.00")) + padding});
+    for (const auto& entry : sheet_.addPayAmounts)
+        for (const std::string& amount : entry)
+            amountWidth = std::max(amountWidth, metrics.horizontalAdvance(Q(amount)) + padding);
     for (int c = 0; c < sheet_.lowerCols; ++c) {
         MCGrid2->setColumnWidth(c, c % 2 == 0 ? labelWidth : amountWidth);
         MCGrid2->setColAlignment(c, 0);

@@ -119,11 +119,16 @@ TEST_F(MortCompTest, AdditionalPaymentsLastUntilThePeriodIsLeft) {
         d.PGrid->setRow(1);
         d.PGrid->setCol(1);
         d.PGrid->setFocus();
-        QTest::keyClicks(d.PGrid, "10000");
+        QTest::keyClicks(d.PGrid, "1234567.89");
         QTest::mouseClick(d.UsePrePay, Qt::LeftButton);
     });
+    TypeInto(window->InPrincipal, "5000000\n");
     calculate();
-    EXPECT_EQ(low(1, 1), " 10,000.00");
+    // A million or more keeps its cents, and its column is wide enough to show it whole.
+    EXPECT_EQ(low(1, 1), " 1,234,567.89");
+    EXPECT_GE(window->MCGrid2->columnWidth(1),
+              window->MCGrid2->fontMetrics().horizontalAdvance(" 1,234,567.89"));
+    window->MCGrid2->grab().save("/tmp/mort_comp_lower.png");
     TypeInto(window->InTerm, "25\n");
     calculate();
     EXPECT_EQ(up(2, 2), "25.00");
