@@ -15,6 +15,7 @@
 #include "files/table_file.h"
 #include "shell/dates.h"
 #include "support/file_bytes.h"
+#include "tables/schedule_mapping.h"
 
 namespace bw {
 namespace {
@@ -73,7 +74,7 @@ TEST(TableFileFormat, ReadsAndWritesTheExactBytes) {
     mm.LoanInputs = {0, 100000, 7.5, 25, 0, 0};
     mm.FirstPayDate = ShortDateText(QDate(2024, 6, 15));
     EXPECT_EQ(FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0])),
-              Line1({{6, "\"" + mm.FirstPayDate + "\""}}));
+              Line1({{6, "\"" + mm.FirstPayDate + "\""}, {15, "12"}}));
 }
 
 TEST(TableFileRead, AcceptsGoodFilesAndRefusesDamagedOnes) {
@@ -99,19 +100,19 @@ TEST(TableFileRead, AcceptsGoodFilesAndRefusesDamagedOnes) {
         {"frequency unknown", Line1({{5, "\"   Daily\""}}), false},
         {"frequency a number", Line1({{5, "12"}}), false},
         {"date unquoted", Line1({{6, "2024-06-15"}}), false},
-        {"date not a date", Line1({{6, "\"31/02/2024\""}}), false},
         {"date view 2", Line1({{7, "2"}}), false},
         {"days option 5", Line1({{8, "5"}}), false},
         {"row view 3", Line1({{9, "3"}}), false},
         {"year count negative", Line1({{10, "-1"}}), false},
         {"year count past 16 bits", Line1({{10, "40000"}}), false},
         {"46 year lines", WithYears(46), false},
-        {"payment count 46", Line1({{11, "46"}}), false},
         {"table mode 3", Line1({{12, "3"}}), false},
         {"days in year text", Line1({{13, "\"365\""}}), false},
         {"typed days negative", Line1({{8, "4"}, {13, "-2"}}), false},
         {"marker unquoted", Line1({{14, "O"}}), false},
         {"marker value quoted", Line1({{15, "\"0\""}}), false},
+        {"month code 13", Line1({{15, "13"}}), false},
+        {"month code negative", Line1({{15, "-1"}}), false},
         {"missing year line", WithYears(1, ""), false},
         {"missing last year line", WithYears(2, "1,0\r\n"), false},
         {"year line text", WithYears(1, "\"1\",0\r\n"), false},
@@ -193,7 +194,76 @@ TEST(TableFileRestore, ReCreatesTheAdditionalPaymentsAndReadsTheDate) {
     EXPECT_EQ(mm.PrePayTable[45][2], Money());
     EXPECT_EQ(mm.TableMode, 2);
     EXPECT_EQ(mm.LoanInputs[3] * 12, 30);  // a 30-month loan
-    EXPECT_EQ(mm.FirstPayDate, ShortDateText(QDate(2031, 5, 1)));
+    EXPECT_EQ(mm.FirstPayDate, "2031-05-01");
+}
+
+// A typed day count (option 4) must lie where the days dialog accepts one; the fixed options
+// replace whatever is stored.
+TEST(TableFileRead, TypedDayCountWithinTheDialogsRange) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"4", "363", true},     {"4", "365.25", true},  {"4", "364.5", true},
+        {"4", "362.99", false}, {"4", "365.26", false}, {"4", "364E5", false},
+        {"4", "0", false},      {"1", "364E5", true},   {"0", "-2", true}};
+    for (const auto& [option, days, good] : cases)
+        EXPECT_EQ(ParseTableFile(Line1({{8, option}, {13, days}})).has_value(), good)
+            << option << " " << days;
+}
+
+// The count of years with an amount comes from the year lines, not from field 11.
+TEST(TableFileRead, AdditionalPaymentCountFromTheYearLines) {
+    for (const char* stored : {"0", "2", "7", "46"}) {
+        const auto f = ParseTableFile(Line1({{10, "3"}, {11, stored}}) + "1,10\r\n2,0\r\n3,.5\r\n");
+        ASSERT_TRUE(f) << stored;
+        EXPECT_EQ(f->prePayCount, 2) << stored;
+    }
+}
+
+// A date in another locale's short form is kept as stored and written back unchanged; the
+// schedule reads it as this locale does, and one it cannot read counts as today.
+TEST(TableFileRestore, KeepsTheDateTextAsStored) {
+    for (const char* date : {"12/7/26", "31/02/26", "2031-05-01"}) {
+        const std::string bytes = Line1({{6, std::string("\"") + date + "\""}, {15, "12"}});
+        MMODULE mm;
+        RestoreTableFile(mm, ParseTableFile(bytes).value());
+        EXPECT_EQ(mm.FirstPayDate, date);
+        EXPECT_EQ(
+            FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0])),
+            bytes);
+    }
+    MMODULE mm;
+    mm.FirstPayDate = "31/02/26";
+    EXPECT_EQ(ScheduleInput(mm, "", "").firstPayDate, ShortDateText(Today()));
+    mm.FirstPayDate = "2031-05-01";
+    EXPECT_EQ(ScheduleInput(mm, "", "").firstPayDate, ShortDateText(QDate(2031, 5, 1)));
+}
+
+// The month of the additional payments travels in the last field of line 1; a file of the old
+// layout (0 there) leaves the current month alone.
+TEST(TableFileRestore, MonthOfTheAdditionalPaymentsBothWays) {
+    const std::tuple<std::int16_t, std::int16_t, std::int16_t> cases[] = {
+        // {month saved (0: an old file), month before opening, month after}
+        {4, 12, 4},
+        {11, 3, 11},
+        {12, 5, 12},
+        {0, 7, 7},
+        {0, 12, 12}};
+    for (const auto& [saved, before, after] : cases) {
+        std::string bytes = Line1({{15, std::to_string(saved)}});
+        if (saved != 0) {
+            MMODULE source;
+            source.LoanInputs = {0, 100000, 7.5, 25, 0, 0};
+            source.FirstPayDate = "2024-06-15";
+            source.PrePayMonth = saved;
+            bytes = FormatTableFile(
+                CaptureTableFile(source, lists::kCompounding[0], lists::kFrequency[0]));
+            // Everything but the last field as the old layout wrote it.
+            EXPECT_EQ(bytes, Line1({{15, std::to_string(saved)}}));
+        }
+        MMODULE mm;
+        mm.PrePayMonth = before;
+        RestoreTableFile(mm, ParseTableFile(bytes).value());
+        EXPECT_EQ(mm.PrePayMonth, after) << saved << " " << before;
+    }
 }
 
 class TableFileDisk : public ::testing::Test {
@@ -210,6 +280,7 @@ TEST_F(TableFileDisk, SavingReplacesTheFileWhole) {
     TableFile f;
     f.firstPayDate = "2024-06-15";
     f.prePayYears = 1;
+    f.prePayCount = 1;
     f.prePayTable[1] = {Money(), Money::fromDouble(1), Money::fromDouble(5000)};
     ASSERT_TRUE(WriteTableFile(path, f));
     EXPECT_EQ(test::ReadBytes(path), FormatTableFile(f));
