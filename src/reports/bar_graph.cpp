@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QOffscreenSurface>
@@ -36,6 +37,8 @@ const QColor kBarColour(31, 86, 168);
 // that space and the empty lower part stays out of sight.
 constexpr double kSurfaceHeight = 1.55;
 const QColor kBarGrey(96, 96, 96);
+// The smallest point size a bar's label is drawn at.
+constexpr qreal kSmallestLabel = 6.0;
 
 // The top of the value axis: a round number above the largest value.
 double AxisTop(const GraphData& data) {
@@ -67,6 +70,8 @@ BarGraph::BarGraph(QWidget* parent) : QStackedWidget(parent) {
     view2D_ = new QChartView(chart_, this);
     view2D_->setObjectName("Graph2D");
     view2D_->setRenderHint(QPainter::Antialiasing);
+    // The labels under the bars are fitted again whenever the plot area changes its size.
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { fitBarLabels(); });
     addWidget(view2D_);
 
     page3D_ = new QWidget(this);
@@ -157,12 +162,7 @@ void BarGraph::build2D() {
     axisX->setTruncateLabels(false);
     chart_->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
-    if (labels.size() > 12) {
-        // Many bars: smaller labels, so that every bar keeps its number.
-        QFont font = axisX->labelsFont();
-        font.setPointSizeF(labels.size() > 30 ? 6.0 : 7.0);
-        axisX->setLabelsFont(font);
-    }
+    labelFont_ = axisX->labelsFont();
     auto* axisY = new QValueAxis();
     const auto [top, step] = ValueScale(AxisTop(data_));
     axisY->setRange(0, top);
@@ -172,7 +172,37 @@ void BarGraph::build2D() {
         axisY->setTitleText(QString::fromStdString(data_.valueAxisTitle));
     chart_->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
+    fitBarLabels();
     applyStyle(true);
+}
+
+void BarGraph::fitBarLabels() {
+    const QList<QAbstractAxis*> axes = chart_->axes(Qt::Horizontal);
+    if (axes.isEmpty()) return;
+    auto* axis = static_cast<QBarCategoryAxis*>(axes.constFirst());
+    if (axis->count() == 0) return;
+    // The room of one bar: the plot area once the chart is laid out, else most of the view.
+    const qreal plot =
+        chart_->plotArea().width() > 0 ? chart_->plotArea().width() : view2D_->width() * 0.85;
+    const qreal slot = plot / axis->count();
+    // A label needs its width and a little space on either side.
+    constexpr qreal kGap = 6;
+    auto widest = [&](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        qreal width = 0;
+        for (const QString& label : axis->categories())
+            width = std::max(width, metrics.horizontalAdvance(label));
+        return width;
+    };
+    // The labels as large as fit, down to a small size.
+    QFont font = labelFont_;
+    qreal size = labelFont_.pointSizeF();
+    font.setPointSizeF(size);
+    while (size > kSmallestLabel && widest(font) + kGap > slot) {
+        size -= 0.5;
+        font.setPointSizeF(size);
+    }
+    if (axis->labelsFont() != font) axis->setLabelsFont(font);
 }
 
 void BarGraph::build3D() {

@@ -4,6 +4,7 @@
 // colour or in grey tones. The 3D view needs OpenGL; where it is missing the chart stays flat and
 // says why.
 
+#include <QFont>
 #include <QImage>
 #include <QStackedWidget>
 
@@ -47,11 +48,15 @@ class BarGraph : public QStackedWidget {
 
   private:
     void build2D();
+    // Sizes the labels under the bars so that each bar keeps its label and no two labels touch
+    // (as far as the smallest size allows).
+    void fitBarLabels();
     void place3D();
     void build3D();
     void applyStyle(bool colour);
 
     GraphData data_;
+    QFont labelFont_;  // the labels' own font, before any fitting
     QChart* chart_ = nullptr;
     QChartView* view2D_ = nullptr;
     QWidget* page3D_ = nullptr;
