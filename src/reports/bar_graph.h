@@ -53,6 +53,7 @@ class BarGraph : public QStackedWidget {
     void fitBarLabels();
     void place3D();
     void build3D();
+    void placeBarLabels(const QStringList& labels);
     void applyStyle(bool colour);
 
     GraphData data_;
@@ -64,6 +65,7 @@ class BarGraph : public QStackedWidget {
     QWidget* clip3D_ = nullptr;  // shows the upper part of the 3D surface
     QWidget* container3D_ = nullptr;
     Q3DBars* bars_ = nullptr;
+    double surfaceCut_ = 0;  // the share of the 3D view cut off at its top
 };
 
 }  // namespace bw
