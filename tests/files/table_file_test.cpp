@@ -231,6 +231,8 @@ TEST(TableFileRestore, KeepsTheDateTextAsStored) {
             bytes);
     }
     MMODULE mm;
+    mm.FirstPayDate = "";
+    EXPECT_EQ(CaptureTableFile(mm, "", "").firstPayDate, ShortDateText(Today()));
     mm.FirstPayDate = "31/02/26";
     EXPECT_EQ(ScheduleInput(mm, "", "").firstPayDate, ShortDateText(Today()));
     mm.FirstPayDate = "2031-05-01";
