@@ -108,7 +108,13 @@ TEST(TableFileRead, AcceptsGoodFilesAndRefusesDamagedOnes) {
         {"46 year lines", WithYears(46), false},
         {"table mode 3", Line1({{12, "3"}}), false},
         {"days in year text", Line1({{13, "\"365\""}}), false},
-        {"typed days negative", Line1({{8, "4"}, {13, "-2"}}), false},
+        {"typed days 363", Line1({{8, "4"}, {13, "363"}}), true},
+        {"typed days 365.25", Line1({{8, "4"}, {13, "365.25"}}), true},
+        {"typed days 362.99", Line1({{8, "4"}, {13, "362.99"}}), false},
+        {"typed days 365.26", Line1({{8, "4"}, {13, "365.26"}}), false},
+        {"typed days 364E5", Line1({{8, "4"}, {13, "364E5"}}), false},
+        {"fixed days option, any count", Line1({{8, "1"}, {13, "364E5"}}), true},
+        {"date of another locale", Line1({{6, "\"12/7/26\""}}), true},
         {"marker unquoted", Line1({{14, "O"}}), false},
         {"marker value quoted", Line1({{15, "\"0\""}}), false},
         {"month code 13", Line1({{15, "13"}}), false},
@@ -184,10 +190,12 @@ TEST(TableFileRestore, ReCreatesTheAdditionalPaymentsAndReadsTheDate) {
     MMODULE mm;
     for (auto& row : mm.PrePayTable) row = {Money::fromDouble(9), Money(), Money::fromDouble(9)};
     RestoreTableFile(
-        mm, ParseTableFile(Line1({{3, "2.5"}, {6, "\"2031-05-01\""}, {10, "2"}, {12, "2"}}) +
-                           "1,0\r\n2,750.25\r\n")
-                .value());
+        mm,
+        ParseTableFile(Line1({{3, "2.5"}, {6, "\"2031-05-01\""}, {10, "2"}, {11, "7"}, {12, "2"}}) +
+                       "1,0\r\n2,750.25\r\n")
+            .value());
     EXPECT_EQ(mm.PrePayYears, 2);
+    EXPECT_EQ(mm.PrePayCount, 1);  // counted from the year lines
     EXPECT_EQ(mm.PrePayTable[1], (std::array{Money(), Money::fromDouble(1), Money()}));
     EXPECT_EQ(mm.PrePayTable[2][2], Money::fromDouble(750.25));
     EXPECT_EQ(mm.PrePayTable[3][0], Money());
@@ -197,74 +205,34 @@ TEST(TableFileRestore, ReCreatesTheAdditionalPaymentsAndReadsTheDate) {
     EXPECT_EQ(mm.FirstPayDate, "2031-05-01");
 }
 
-// A typed day count (option 4) must lie where the days dialog accepts one; the fixed options
-// replace whatever is stored.
-TEST(TableFileRead, TypedDayCountWithinTheDialogsRange) {
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"4", "363", true},     {"4", "365.25", true},  {"4", "364.5", true},
-        {"4", "362.99", false}, {"4", "365.26", false}, {"4", "364E5", false},
-        {"4", "0", false},      {"1", "364E5", true},   {"0", "-2", true}};
-    for (const auto& [option, days, good] : cases)
-        EXPECT_EQ(ParseTableFile(Line1({{8, option}, {13, days}})).has_value(), good)
-            << option << " " << days;
-}
-
-// The count of years with an amount comes from the year lines, not from field 11.
-TEST(TableFileRead, AdditionalPaymentCountFromTheYearLines) {
-    for (const char* stored : {"0", "2", "7", "46"}) {
-        const auto f = ParseTableFile(Line1({{10, "3"}, {11, stored}}) + "1,10\r\n2,0\r\n3,.5\r\n");
-        ASSERT_TRUE(f) << stored;
-        EXPECT_EQ(f->prePayCount, 2) << stored;
-    }
-}
-
-// A date in another locale's short form is kept as stored and written back unchanged; the
-// schedule reads it as this locale does, and one it cannot read counts as today.
-TEST(TableFileRestore, KeepsTheDateTextAsStored) {
-    for (const char* date : {"12/7/26", "31/02/26", "2031-05-01"}) {
-        const std::string bytes = Line1({{6, std::string("\"") + date + "\""}, {15, "12"}});
-        MMODULE mm;
-        RestoreTableFile(mm, ParseTableFile(bytes).value());
-        EXPECT_EQ(mm.FirstPayDate, date);
-        EXPECT_EQ(
-            FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0])),
-            bytes);
-    }
+// A date this locale cannot read is kept as stored and saved back unchanged; the schedule counts
+// it as today, and reads one it can read as this locale does.
+TEST(TableFileRestore, KeepsADateOfAnotherLocaleAsStored) {
+    const std::string bytes = Line1({{6, "\"31/02/26\""}, {15, "12"}});
     MMODULE mm;
-    mm.FirstPayDate = "";
-    EXPECT_EQ(CaptureTableFile(mm, "", "").firstPayDate, ShortDateText(Today()));
-    mm.FirstPayDate = "31/02/26";
+    RestoreTableFile(mm, ParseTableFile(bytes).value());
+    EXPECT_EQ(FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0])),
+              bytes);
     EXPECT_EQ(ScheduleInput(mm, "", "").firstPayDate, ShortDateText(Today()));
     mm.FirstPayDate = "2031-05-01";
     EXPECT_EQ(ScheduleInput(mm, "", "").firstPayDate, ShortDateText(QDate(2031, 5, 1)));
 }
 
-// The month of the additional payments travels in the last field of line 1; a file of the old
-// layout (0 there) leaves the current month alone.
+// The month of the additional payments is saved in the last field of line 1 and comes back; a
+// file of the old layout (0 there) leaves the current month as it is.
 TEST(TableFileRestore, MonthOfTheAdditionalPaymentsBothWays) {
-    const std::tuple<std::int16_t, std::int16_t, std::int16_t> cases[] = {
-        // {month saved (0: an old file), month before opening, month after}
-        {4, 12, 4},
-        {11, 3, 11},
-        {12, 5, 12},
-        {0, 7, 7},
-        {0, 12, 12}};
-    for (const auto& [saved, before, after] : cases) {
-        std::string bytes = Line1({{15, std::to_string(saved)}});
-        if (saved != 0) {
-            MMODULE source;
-            source.LoanInputs = {0, 100000, 7.5, 25, 0, 0};
-            source.FirstPayDate = "2024-06-15";
-            source.PrePayMonth = saved;
-            bytes = FormatTableFile(
-                CaptureTableFile(source, lists::kCompounding[0], lists::kFrequency[0]));
-            // Everything but the last field as the old layout wrote it.
-            EXPECT_EQ(bytes, Line1({{15, std::to_string(saved)}}));
-        }
+    for (const std::int16_t month : {4, 11, 12}) {
         MMODULE mm;
-        mm.PrePayMonth = before;
+        mm.FirstPayDate = "2024-06-15";
+        mm.PrePayMonth = month;
+        const std::string bytes =
+            FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0]));
+        EXPECT_EQ(bytes.substr(bytes.rfind(',')), "," + std::to_string(month) + "\r\n");
+        mm.PrePayMonth = 7;
         RestoreTableFile(mm, ParseTableFile(bytes).value());
-        EXPECT_EQ(mm.PrePayMonth, after) << saved << " " << before;
+        EXPECT_EQ(mm.PrePayMonth, month);
+        RestoreTableFile(mm, ParseTableFile(Line1()).value());
+        EXPECT_EQ(mm.PrePayMonth, month);
     }
 }
 

@@ -19,19 +19,13 @@
 namespace bw {
 namespace {
 
-// The height of the blank band under the first line of ink (the title) of `image`.
+// The rows of blank under the first line of ink (the title) of `image`.
 int GapUnderTitle(const QImage& image) {
-    auto ink = [&](int y) {
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 200) return true;
-        return false;
-    };
-    int y = 0;
-    while (y < image.height() && !ink(y)) ++y;
-    while (y < image.height() && ink(y)) ++y;
-    const int start = y;
-    while (y < image.height() && !ink(y)) ++y;
-    return y - start;
+    std::vector<bool> ink(std::size_t(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() && !ink[y]; ++x) ink[y] = qGray(image.pixel(x, y)) < 200;
+    const auto gap = std::find(std::find(ink.begin(), ink.end(), true), ink.end(), false);
+    return int(std::find(gap, ink.end(), true) - gap);
 }
 
 TEST(Graphs3D, SwitchesToThreeDimensionsAndBack) {

@@ -115,9 +115,7 @@ TEST_F(Frame, WindowMayAskForNoTitleBar) {
     feature->setProperty(kNoTitleBar, true);
     frame.showChild(feature);
     Settle();
-    const QMargins m = frame.subWindowOf(feature)->contentsMargins();
-    EXPECT_EQ(m.top(), m.bottom());
-    EXPECT_GT(frame.subWindowOf(menu)->contentsMargins().top(), m.top());
+    EXPECT_EQ(frame.subWindowOf(feature)->contentsMargins(), QMargins());
 }
 
 TEST_F(Frame, ShowMainMenuDeletesTheFeatureWindowsLater) {
