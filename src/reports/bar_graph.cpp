@@ -210,10 +210,11 @@ void BarGraph::fitBarLabels() {
     if (axes.isEmpty()) return;
     auto* axis = static_cast<QBarCategoryAxis*>(axes.constFirst());
     if (axis->count() == 0) return;
-    // The room of one bar: the plot area once the chart is laid out, else most of the view.
-    const qreal plot =
-        chart_->plotArea().width() > 0 ? chart_->plotArea().width() : view2D_->width() * 0.85;
-    const qreal slot = plot / axis->count();
+    // Until the chart has been laid out at a real size the labels keep their own font (fitted
+    // to a passing small size, they would stay broken into lines).
+    constexpr qreal kSmallestPlot = 100;
+    if (chart_->plotArea().width() < kSmallestPlot) return;
+    const qreal slot = chart_->plotArea().width() / axis->count();
     // A label needs its width and a little space on either side.
     constexpr qreal kGap = 6;
     auto widest = [&](const QFont& font) {
