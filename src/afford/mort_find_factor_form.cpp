@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "afford/mort_find_factor.h"
+#include "shell/mdi_container.h"
 #include "shell/twips.h"
 #include "shell/window_kit.h"
 
@@ -24,6 +25,8 @@ void Place(QWidget* w, int left, int top, int width, int height) {
 void MortFindFactor::buildControls() {
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
     setAutoFillBackground(true);
+    // The caption stays empty and the frame shows no title bar over the window.
+    setProperty(kNoTitleBar, true);
     // The small sans-serif dialog font the layout was made for.
     QFont small = font();
     small.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),

@@ -13,6 +13,7 @@
 #include "shell/dates.h"
 #include "shell/record_file.h"
 #include "tables/days_in_year.h"
+#include "tables/pre_pay_rules.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -84,7 +85,8 @@ bool ParseInto(std::string_view bytes, TableFile& f, std::string* why) {
     if (!sameLine(13)) return false;
     if (!in.text()) return Fail(why, "field 14 is not a text");
     if (!sameLine(14)) return false;
-    if (!in.number()) return Fail(why, "field 15 is not a number");
+    auto month = in.int16();
+    if (!month) return Fail(why, "field 15 (month of the additional payments) is not whole");
     if (!lineEnds("line 1")) return false;
 
     f.principal = *principal;
@@ -100,6 +102,7 @@ bool ParseInto(std::string_view bytes, TableFile& f, std::string* why) {
     f.prePayCount = *ints[4];
     f.tableMode = *ints[5];
     f.daysInYear = *days;
+    f.prePayMonth = *month;
 
     if (!(f.principal >= 0 && f.principal <= kMaxPrincipal))
         return Fail(why, "principal out of range");
@@ -109,17 +112,18 @@ bool ParseInto(std::string_view bytes, TableFile& f, std::string* why) {
         return Fail(why, "unknown compounding \"" + f.compounding + "\"");
     if (!IsListText(lists::kFrequency, f.frequency))
         return Fail(why, "unknown payment frequency \"" + f.frequency + "\"");
-    if (!ParseDateText(f.firstPayDate)) return Fail(why, "first payment date is not a date");
     if (f.dateMode != 0 && f.dateMode != 1) return Fail(why, "date view out of range");
     if (f.daysOption < 0 || f.daysOption > 4) return Fail(why, "days option out of range");
     if (f.rowView != 1 && f.rowView != 2) return Fail(why, "row view out of range");
     if (f.prePayYears < 0 || f.prePayYears > kTableFileMaxYears)
         return Fail(why, "number of year lines out of range");
-    if (f.prePayCount < 0 || f.prePayCount > kTableFileMaxYears)
-        return Fail(why, "number of additional payments out of range");
     if (f.tableMode != 1 && f.tableMode != 2) return Fail(why, "table mode out of range");
-    // A typed day count (option 4) is used as it stands; the fixed options replace it.
-    if (f.daysOption == 4 && !(f.daysInYear >= 0)) return Fail(why, "days in year out of range");
+    // A typed day count (option 4) must be one the days dialog accepts; the fixed options
+    // replace it.
+    if (f.daysOption == 4 && !DaysInRange(f.daysInYear))
+        return Fail(why, "days in year out of range");
+    if (f.prePayMonth < 0 || f.prePayMonth > 12)
+        return Fail(why, "month of the additional payments out of range");
 
     f.prePayTable = PrePayTableData{};
     for (int y = 1; y <= f.prePayYears; ++y) {
@@ -140,6 +144,8 @@ bool ParseInto(std::string_view bytes, TableFile& f, std::string* why) {
         row[2] = *amount;
     }
     if (!in.atEnd()) return Fail(why, "more lines than the file declares");
+    // The count of years with an amount follows from the year lines, whatever the file says.
+    f.prePayCount = CountPrePayYears(f.prePayTable, f.prePayYears);
     return true;
 }
 
@@ -165,7 +171,7 @@ std::string FormatTableFile(const TableFile& f) {
         .integer(f.tableMode)
         .single(f.daysInYear)
         .text("O")
-        .integer(0)
+        .integer(f.prePayMonth)
         .endLine();
     const int years = std::clamp<int>(f.prePayYears, 0, kTableFileMaxYears);
     for (int y = 1; y <= years; ++y) {
@@ -257,8 +263,9 @@ TableFile CaptureTableFile(const MMODULE& mm, const std::string& compounding,
     f.period = mm.LoanInputs[3];
     f.compounding = compounding;
     f.frequency = frequency;
-    const auto date = ParseDateText(mm.FirstPayDate);
-    f.firstPayDate = ShortDateText(date ? *date : Today());
+    // The date text goes back as it came, whatever locale wrote it; only a missing one becomes
+    // today's date.
+    f.firstPayDate = mm.FirstPayDate.empty() ? ShortDateText(Today()) : mm.FirstPayDate;
     f.dateMode = mm.DateMode;
     f.daysOption = mm.DaysOption;
     f.rowView = mm.RowView;
@@ -268,6 +275,7 @@ TableFile CaptureTableFile(const MMODULE& mm, const std::string& compounding,
     f.tableMode = mm.TableMode;
     f.daysInYear = mm.DaysInYear;
     f.prePayTable = mm.PrePayTable;
+    f.prePayMonth = mm.PrePayMonth >= 1 && mm.PrePayMonth <= 12 ? mm.PrePayMonth : 12;
     return f;
 }
 
@@ -275,12 +283,12 @@ void RestoreTableFile(MMODULE& mm, const TableFile& f) {
     mm.LoanInputs[1] = f.principal;
     mm.LoanInputs[2] = f.rate;
     mm.LoanInputs[3] = f.period;
-    const auto date = ParseDateText(f.firstPayDate);
-    mm.FirstPayDate = date ? ShortDateText(*date) : f.firstPayDate;
+    mm.FirstPayDate = f.firstPayDate;
     mm.DateMode = f.dateMode;
     mm.RowView = f.rowView;
     mm.PrePayYears = f.prePayYears;
     mm.PrePayCount = f.prePayCount;
+    if (f.prePayMonth != 0) mm.PrePayMonth = f.prePayMonth;  // 0: a file of the old layout
     mm.TableMode = f.tableMode;
     const DaysSetting days = DaysForOption(f.daysOption, f.daysInYear);
     mm.DaysOption = days.option;

@@ -4,8 +4,11 @@
 //
 // Line 1 holds fifteen fields: principal, rate, period in years, the compounding text, the
 // payment frequency text, the first payment date text, DateMode, DaysOption, RowView,
-// PrePayYears, PrePayCount, TableMode, DaysInYear, "O", 0. Then one line per year 1..PrePayYears:
-// the year number and the additional amount of that year.
+// PrePayYears, PrePayCount, TableMode, DaysInYear, "O", PrePayMonth. Then one line per year
+// 1..PrePayYears: the year number and the additional amount of that year.
+//
+// The last field held 0 in files of an older layout, and readers of that layout skip it: a 0
+// there leaves the month of the additional payments as it is.
 //
 // A file is read and checked as a whole before anything is taken from it: a reader either
 // returns every value of the file or refuses it.
@@ -38,6 +41,7 @@ struct TableFile {
     std::int16_t prePayCount = 0;
     std::int16_t tableMode = 1;  // 1 mortgage, 2 personal loan
     float daysInYear = 365.0f;
+    std::int16_t prePayMonth = 0;   // the PrePayMonth code 1..12; 0 in files of the old layout
     PrePayTableData prePayTable{};  // rows 1..prePayYears: column 1 year, column 2 amount
 };
 
@@ -45,7 +49,9 @@ struct TableFile {
 std::string FormatTableFile(const TableFile& file);
 
 // Reads the bytes of a table file. Returns nothing when any part of it is missing, of the wrong
-// type or out of range; `why` (when given) then says what was wrong.
+// type or out of range (a typed day count outside 363..365.25 included); `why` (when given) then
+// says what was wrong. The first payment date is kept as the text stored, whatever locale wrote
+// it, and PrePayCount is counted again from the year lines.
 std::optional<TableFile> ParseTableFile(std::string_view bytes, std::string* why = nullptr);
 
 // Reads a table file from disk: nothing for a missing, unreadable, oversized or damaged file.
@@ -63,15 +69,15 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes,
 bool WriteTableFile(const std::string& path, const TableFile& file, std::string* why = nullptr);
 
 // What a table file holds of the shared state. The list texts come from the window's boxes.
-// A first payment date that cannot be read becomes today's date.
+// The first payment date text is kept as it stands (an empty one becomes today's date).
 TableFile CaptureTableFile(const MMODULE& mm, const std::string& compounding,
                            const std::string& frequency);
 
-// Takes what a table file holds into the shared state: LoanInputs 1 to 3, FirstPayDate (as the
-// system's short date text), DateMode, DaysOption, RowView, PrePayYears, PrePayCount,
-// TableMode, PrePayTable (re-created, then rows 1..PrePayYears), and the days in year re-derived
-// from the option: options 0 to 3 use their constants, option 4 keeps the stored day count and
-// divides it by 14 and 7.
+// Takes what a table file holds into the shared state: LoanInputs 1 to 3, FirstPayDate (the text
+// as stored), DateMode, DaysOption, RowView, PrePayYears, PrePayCount, PrePayMonth (unless the
+// file holds 0), TableMode, PrePayTable (re-created, then rows 1..PrePayYears), and the days in
+// year re-derived from the option: options 0 to 3 use their constants, option 4 keeps the stored
+// day count and divides it by 14 and 7.
 void RestoreTableFile(MMODULE& mm, const TableFile& file);
 
 }  // namespace bw

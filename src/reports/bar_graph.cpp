@@ -6,8 +6,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QPainter>
@@ -20,7 +22,9 @@
 #include <QtDataVisualization/QBar3DSeries>
 #include <QtDataVisualization/QBarDataProxy>
 #include <QtDataVisualization/QCategory3DAxis>
+#include <QtDataVisualization/QCustom3DLabel>
 #include <QtDataVisualization/QValue3DAxis>
+#include <QtDataVisualization/QValue3DAxisFormatter>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -32,10 +36,26 @@ namespace {
 const QColor kBarColour(31, 86, 168);
 
 // The 3D bars always look at the floor of the graph, which the view keeps in its middle; the
-// surface is made this much taller than the space it shows, so that the bars above the floor fill
-// that space and the empty lower part stays out of sight.
+// surface is made this much taller than the space it shows, and the top of it is cut off, so that
+// the bars fill the space from just under the title and the empty parts stay out of sight.
 constexpr double kSurfaceHeight = 1.55;
+// The 3D view is zoomed so that the floor and the value labels on either side of it fill the width
+// of the view: the width they take for each step of zoom, in pixels of the graph window.
+constexpr double kZoomLargest = 112;
+constexpr double kWidthToFill = 590;
+constexpr double kFloorPerZoom = 3.9;
+constexpr double kLabelCharacterPerZoom = 0.104;  // each character of a value label, each side
+constexpr double kAxisTitlePerZoom = 0.25;
+// The share of the view cut off at the top at the largest zoom, and what each step less adds.
+constexpr double kCutAtLargestZoom = 0.12;
+constexpr double kCutPerZoom = 0.006;
+// The labels under the 3D bars: their font, and the share of a bar's room a label may take.
+constexpr qreal kBarLabelPoints = 20;
+constexpr qreal kBarLabelRoom = 560;  // scaling = room / (bars x label width in pixels), at most
+constexpr qreal kBarLabelLargest = 0.7;
 const QColor kBarGrey(96, 96, 96);
+// The smallest point size a bar's label is drawn at.
+constexpr qreal kSmallestLabel = 6.0;
 
 // The top of the value axis: a round number above the largest value.
 double AxisTop(const GraphData& data) {
@@ -56,6 +76,17 @@ std::pair<double, double> ValueScale(double largest) {
     return {std::ceil(wanted / step) * step, step};
 }
 
+// Value-axis labels of the 3D view with the thousands separators of the 2D view.
+class GroupedValueFormatter : public QValue3DAxisFormatter {
+  protected:
+    QValue3DAxisFormatter* createNewInstance() const override {
+        return new GroupedValueFormatter();
+    }
+    QString stringForValue(qreal value, const QString&) const override {
+        return QLocale::system().toString(value, 'f', 0);
+    }
+};
+
 }  // namespace
 
 BarGraph::BarGraph(QWidget* parent) : QStackedWidget(parent) {
@@ -67,6 +98,8 @@ BarGraph::BarGraph(QWidget* parent) : QStackedWidget(parent) {
     view2D_ = new QChartView(chart_, this);
     view2D_->setObjectName("Graph2D");
     view2D_->setRenderHint(QPainter::Antialiasing);
+    // The labels under the bars are fitted again whenever the plot area changes its size.
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { fitBarLabels(); });
     addWidget(view2D_);
 
     page3D_ = new QWidget(this);
@@ -101,7 +134,8 @@ bool BarGraph::eventFilter(QObject* watched, QEvent* event) {
 
 void BarGraph::place3D() {
     if (!container3D_) return;
-    container3D_->setGeometry(0, 0, clip3D_->width(),
+    container3D_->setGeometry(0, -static_cast<int>(std::lround(clip3D_->height() * surfaceCut_)),
+                              clip3D_->width(),
                               static_cast<int>(std::lround(clip3D_->height() * kSurfaceHeight)));
 }
 
@@ -157,12 +191,7 @@ void BarGraph::build2D() {
     axisX->setTruncateLabels(false);
     chart_->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
-    if (labels.size() > 12) {
-        // Many bars: smaller labels, so that every bar keeps its number.
-        QFont font = axisX->labelsFont();
-        font.setPointSizeF(labels.size() > 30 ? 6.0 : 7.0);
-        axisX->setLabelsFont(font);
-    }
+    labelFont_ = axisX->labelsFont();
     auto* axisY = new QValueAxis();
     const auto [top, step] = ValueScale(AxisTop(data_));
     axisY->setRange(0, top);
@@ -172,14 +201,47 @@ void BarGraph::build2D() {
         axisY->setTitleText(QString::fromStdString(data_.valueAxisTitle));
     chart_->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
+    fitBarLabels();
     applyStyle(true);
+}
+
+void BarGraph::fitBarLabels() {
+    const QList<QAbstractAxis*> axes = chart_->axes(Qt::Horizontal);
+    if (axes.isEmpty()) return;
+    auto* axis = static_cast<QBarCategoryAxis*>(axes.constFirst());
+    if (axis->count() == 0) return;
+    // Until the chart has been laid out at a real size the labels keep their own font (fitted
+    // to a passing small size, they would stay broken into lines).
+    constexpr qreal kSmallestPlot = 100;
+    if (chart_->plotArea().width() < kSmallestPlot) return;
+    const qreal slot = chart_->plotArea().width() / axis->count();
+    // A label needs its width and a little space on either side.
+    constexpr qreal kGap = 6;
+    auto widest = [&](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        qreal width = 0;
+        for (const QString& label : axis->categories())
+            width = std::max(width, metrics.horizontalAdvance(label));
+        return width;
+    };
+    // The labels as large as fit, down to a small size.
+    QFont font = labelFont_;
+    qreal size = labelFont_.pointSizeF();
+    font.setPointSizeF(size);
+    while (size > kSmallestLabel && widest(font) + kGap > slot) {
+        size -= 0.5;
+        font.setPointSizeF(size);
+    }
+    if (axis->labelsFont() != font) axis->setLabelsFont(font);
 }
 
 void BarGraph::build3D() {
     if (!bars_) {
         bars_ = new Q3DBars();
         bars_->setShadowQuality(QAbstract3DGraph::ShadowQualityNone);
-        bars_->scene()->activeCamera()->setCameraPosition(-10, 15, 110);
+        bars_->scene()->activeCamera()->setCameraPosition(-8, 14, kZoomLargest);
+        // Without perspective the labels far to the right are as large as those on the left.
+        bars_->setOrthoProjection(true);
         bars_->setBarThickness(1.0f);
         bars_->setBarSpacing(QSizeF(0.4, 0.4));
         bars_->setAspectRatio(1.0);
@@ -208,6 +270,7 @@ void BarGraph::build3D() {
         series->setItemLabelFormat("@colLabel: @valueLabel");
         bars_->addSeries(series);
         bars_->valueAxis()->setLabelFormat("%.0f");
+        bars_->valueAxis()->setFormatter(new GroupedValueFormatter());
     }
     title3D_->setText(QString::fromStdString(data_.title));
     auto* row = new QBarDataRow();
@@ -220,12 +283,50 @@ void BarGraph::build3D() {
     array->append(row);
     QBar3DSeries* series = bars_->seriesList().constFirst();
     series->dataProxy()->resetArray(array, QStringList{QString()}, labels);
+    placeBarLabels(labels);
     const auto [top, step] = ValueScale(AxisTop(data_));
     bars_->valueAxis()->setRange(0, static_cast<float>(top));
     bars_->valueAxis()->setSegmentCount(static_cast<int>(std::lround(top / step)));
     bars_->valueAxis()->setTitle(QString::fromStdString(data_.valueAxisTitle));
     bars_->valueAxis()->setTitleVisible(!data_.valueAxisTitle.empty());
+    // Wider value labels (and an axis title) leave less of the width to the floor.
+    const auto characters = static_cast<double>(QLocale::system().toString(top, 'f', 0).size());
+    const double zoom = std::min(
+        kZoomLargest, kWidthToFill / (kFloorPerZoom + 2 * kLabelCharacterPerZoom * characters +
+                                      (data_.valueAxisTitle.empty() ? 0 : kAxisTitlePerZoom)));
+    bars_->scene()->activeCamera()->setZoomLevel(static_cast<float>(zoom));
+    surfaceCut_ = kCutAtLargestZoom + kCutPerZoom * (kZoomLargest - zoom);
+    place3D();
     applyStyle(true);
+}
+
+void BarGraph::placeBarLabels(const QStringList& labels) {
+    // The axis' own labels stand on end and crowd each other once there are many bars: each bar
+    // gets an upright label of its own instead, just under the floor in front of it, as large as
+    // the room of a bar allows.
+    bars_->removeCustomItems();
+    bars_->columnAxis()->setLabels(QStringList(labels.size(), QString()));
+    QFont font = bars_->activeTheme()->font();
+    font.setPointSizeF(kBarLabelPoints);
+    const QFontMetricsF metrics(font);
+    qreal widest = 1;
+    for (const QString& label : labels) widest = std::max(widest, metrics.horizontalAdvance(label));
+    const auto count = static_cast<qreal>(std::max<qsizetype>(labels.size(), 1));
+    const auto scale =
+        static_cast<float>(std::min(kBarLabelLargest, kBarLabelRoom / (count * widest)));
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        // The floor runs from -1 to 1 across the bars, at height -1, its front edge at -1.
+        const auto x = static_cast<float>(-1 + (2.0 * static_cast<qreal>(i) + 1) / count);
+        auto* label = new QCustom3DLabel(labels[i], font, QVector3D(x, -1.06f, -1),
+                                         QVector3D(scale, scale, 1), QQuaternion());
+        label->setObjectName(QStringLiteral("BarLabel"));
+        label->setPositionAbsolute(true);
+        label->setFacingCamera(true);
+        label->setBackgroundEnabled(false);
+        label->setBorderEnabled(false);
+        label->setTextColor(QColor(60, 60, 60));
+        bars_->addCustomItem(label);
+    }
 }
 
 void BarGraph::applyStyle(bool colour) {
@@ -268,7 +369,8 @@ QImage BarGraph::picture(bool colour, QSize size) {
         // the picture.
         const QImage surface = bars_->renderToImage(4);
         const int shown = static_cast<int>(std::lround(surface.height() / kSurfaceHeight));
-        const QImage bars = surface.copy(0, 0, surface.width(), shown);
+        const int cut = static_cast<int>(std::lround(shown * surfaceCut_));
+        const QImage bars = surface.copy(0, cut, surface.width(), shown);
         QSize barsSize = bars.size();
         barsSize.scale(size.width(), size.height() - titleRect.height(), Qt::KeepAspectRatio);
         const int left = (size.width() - barsSize.width()) / 2;

@@ -4,6 +4,7 @@
 // colour or in grey tones. The 3D view needs OpenGL; where it is missing the chart stays flat and
 // says why.
 
+#include <QFont>
 #include <QImage>
 #include <QStackedWidget>
 
@@ -47,11 +48,16 @@ class BarGraph : public QStackedWidget {
 
   private:
     void build2D();
+    // Sizes the labels under the bars so that each bar keeps its label and no two labels touch
+    // (as far as the smallest size allows).
+    void fitBarLabels();
     void place3D();
     void build3D();
+    void placeBarLabels(const QStringList& labels);
     void applyStyle(bool colour);
 
     GraphData data_;
+    QFont labelFont_;  // the labels' own font, before any fitting
     QChart* chart_ = nullptr;
     QChartView* view2D_ = nullptr;
     QWidget* page3D_ = nullptr;
@@ -59,6 +65,7 @@ class BarGraph : public QStackedWidget {
     QWidget* clip3D_ = nullptr;  // shows the upper part of the 3D surface
     QWidget* container3D_ = nullptr;
     Q3DBars* bars_ = nullptr;
+    double surfaceCut_ = 0;  // the share of the 3D view cut off at its top
 };
 
 }  // namespace bw

@@ -86,9 +86,11 @@ QMdiSubWindow* MDIContainer::subWindowOf(const QWidget* window) const {
 
 QMdiSubWindow* MDIContainer::wrap(QWidget* window) {
     // A title bar without buttons: windows are left through their own commands, never closed,
-    // minimized or maximized from the title bar.
-    auto* sub =
-        new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // minimized or maximized from the title bar. A window may ask to be shown without one.
+    const Qt::WindowFlags flags = window->property(kNoTitleBar).toBool()
+                                      ? Qt::FramelessWindowHint
+                                      : Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    auto* sub = new QMdiSubWindow(nullptr, Qt::SubWindow | flags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWidget(window);
     MDIArea->addSubWindow(sub);
@@ -137,8 +139,11 @@ void MDIContainer::fitChild(QMdiSubWindow* sub) {
     // The window's right and bottom borders may fall out of sight, as its top and left do.
     const QMargins m = sub->contentsMargins();
     const QSize area = MDIArea->size();
+    // Further in, the window keeps the same margin on the right and at the bottom as on the left
+    // and at the top.
     auto needed = [&](int frameClass) {
         const TwipPoint p = WindowPlacement(frameClass);
+        if (p.left >= 0) return QSize(2 * Px(p.left) + sub->width(), 2 * Px(p.top) + sub->height());
         return QSize(Px(p.left) + sub->width() - m.right(), Px(p.top) + sub->height() - m.bottom());
     };
     QSize grow = (needed(mm_.FrameClass) - area).expandedTo(QSize(0, 0));

@@ -12,6 +12,9 @@ class QMdiSubWindow;
 
 namespace bw {
 
+// A window with this property set to true is shown in a child window without a title bar.
+inline constexpr char kNoTitleBar[] = "noTitleBar";
+
 class MDIContainer : public QMainWindow, public AppFrame {
     Q_OBJECT
   public:

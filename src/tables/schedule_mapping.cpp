@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/dates.h"
+
 namespace bw {
 
 AmortizationInput ScheduleInput(const MMODULE& mm, const std::string& compounding,
@@ -20,7 +22,9 @@ AmortizationInput ScheduleInput(const MMODULE& mm, const std::string& compoundin
     in.prePayMonth = mm.PrePayMonth;
     in.displayTerm = mm.DisplayTerm;
     in.dateMode = mm.DateMode;
-    in.firstPayDate = mm.FirstPayDate;
+    // A date text kept from a file written under another locale is read as this locale reads
+    // it; one it cannot read counts as today, as the date dialog does.
+    in.firstPayDate = ShortDateText(ParseDateText(mm.FirstPayDate).value_or(Today()));
     in.rowView = mm.RowView;
     return in;
 }

@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "afford/mort_find_factor.h"
+#include "shell/mdi_container.h"
 #include "shell/messages.h"
 #include "shell/twips.h"
 #include "support/print_context.h"
@@ -77,6 +79,10 @@ TEST_F(MortFindFactorTest, ListsRefuseTypingAndRecalculateWhenLeft) {
 TEST_F(MortFindFactorTest, QuickHelpOpensAndTheNextCalculationClosesIt) {
     w->MFHelp->click();
     EXPECT_TRUE(w->MFTextBox->toPlainText().startsWith("Calculations are automatic"));
+    // At its place and size, its scroll bar reaching what the box cannot hold; no title bar.
+    EXPECT_EQ(w->MFTextBox->geometry(), QRect(0, Px(5040), Px(9450), Px(870)));
+    EXPECT_GT(w->MFTextBox->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(w->property(kNoTitleBar).toBool());
     w->MFCalc->click();
     EXPECT_FALSE(w->MFTextBox->isVisible());
     EXPECT_EQ(w->MFHelp->text(), "Quick &Help");

@@ -19,11 +19,11 @@ namespace {
 TEST(MCGraph3D, ThreeDimensionsPrintedAndBack) {
     if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
     test::PrintContext c("graph3d.pdf");
-    c.mm.ResultRowCount = 3;
+    c.mm.ResultRowCount = 12;
     c.mm.GraphValues.assign(46, Money());
     c.mm.GraphLabels.assign(46, std::string());
-    for (int r = 1; r <= 3; ++r) {
-        c.mm.GraphValues[r] = Money::fromDouble(1000.0 * r);
+    for (int r = 1; r <= 12; ++r) {
+        c.mm.GraphValues[r] = Money::fromDouble(1e6 * r);
         c.mm.GraphLabels[r] = "Row  " + std::to_string(r);
     }
     MCGraph w(c.ctx);
@@ -36,8 +36,8 @@ TEST(MCGraph3D, ThreeDimensionsPrintedAndBack) {
     EXPECT_EQ(w.viewCode(), 7);
     EXPECT_FALSE(w.ThreeDee->isEnabled());
     const QBarDataProxy* proxy = w.Graph1->bars3D()->seriesList().constFirst()->dataProxy();
-    EXPECT_FLOAT_EQ(proxy->itemAt(0, 1)->value(), 2000.0f);
-    EXPECT_EQ(proxy->columnLabels().back(), "Row  3");
+    EXPECT_FLOAT_EQ(proxy->itemAt(0, 1)->value(), 2e6f);
+    EXPECT_EQ(proxy->columnLabels().back(), "Row  12");
     QTest::qWait(300);
     w.Graph1->picture(true).save("/tmp/mc_graph_3d.png");
 

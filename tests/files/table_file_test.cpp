@@ -15,6 +15,7 @@
 #include "files/table_file.h"
 #include "shell/dates.h"
 #include "support/file_bytes.h"
+#include "tables/schedule_mapping.h"
 
 namespace bw {
 namespace {
@@ -73,7 +74,7 @@ TEST(TableFileFormat, ReadsAndWritesTheExactBytes) {
     mm.LoanInputs = {0, 100000, 7.5, 25, 0, 0};
     mm.FirstPayDate = ShortDateText(QDate(2024, 6, 15));
     EXPECT_EQ(FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0])),
-              Line1({{6, "\"" + mm.FirstPayDate + "\""}}));
+              Line1({{6, "\"" + mm.FirstPayDate + "\""}, {15, "12"}}));
 }
 
 TEST(TableFileRead, AcceptsGoodFilesAndRefusesDamagedOnes) {
@@ -99,19 +100,25 @@ TEST(TableFileRead, AcceptsGoodFilesAndRefusesDamagedOnes) {
         {"frequency unknown", Line1({{5, "\"   Daily\""}}), false},
         {"frequency a number", Line1({{5, "12"}}), false},
         {"date unquoted", Line1({{6, "2024-06-15"}}), false},
-        {"date not a date", Line1({{6, "\"31/02/2024\""}}), false},
         {"date view 2", Line1({{7, "2"}}), false},
         {"days option 5", Line1({{8, "5"}}), false},
         {"row view 3", Line1({{9, "3"}}), false},
         {"year count negative", Line1({{10, "-1"}}), false},
         {"year count past 16 bits", Line1({{10, "40000"}}), false},
         {"46 year lines", WithYears(46), false},
-        {"payment count 46", Line1({{11, "46"}}), false},
         {"table mode 3", Line1({{12, "3"}}), false},
         {"days in year text", Line1({{13, "\"365\""}}), false},
-        {"typed days negative", Line1({{8, "4"}, {13, "-2"}}), false},
+        {"typed days 363", Line1({{8, "4"}, {13, "363"}}), true},
+        {"typed days 365.25", Line1({{8, "4"}, {13, "365.25"}}), true},
+        {"typed days 362.99", Line1({{8, "4"}, {13, "362.99"}}), false},
+        {"typed days 365.26", Line1({{8, "4"}, {13, "365.26"}}), false},
+        {"typed days 364E5", Line1({{8, "4"}, {13, "364E5"}}), false},
+        {"fixed days option, any count", Line1({{8, "1"}, {13, "364E5"}}), true},
+        {"date of another locale", Line1({{6, "\"12/7/26\""}}), true},
         {"marker unquoted", Line1({{14, "O"}}), false},
         {"marker value quoted", Line1({{15, "\"0\""}}), false},
+        {"month code 13", Line1({{15, "13"}}), false},
+        {"month code negative", Line1({{15, "-1"}}), false},
         {"missing year line", WithYears(1, ""), false},
         {"missing last year line", WithYears(2, "1,0\r\n"), false},
         {"year line text", WithYears(1, "\"1\",0\r\n"), false},
@@ -183,17 +190,50 @@ TEST(TableFileRestore, ReCreatesTheAdditionalPaymentsAndReadsTheDate) {
     MMODULE mm;
     for (auto& row : mm.PrePayTable) row = {Money::fromDouble(9), Money(), Money::fromDouble(9)};
     RestoreTableFile(
-        mm, ParseTableFile(Line1({{3, "2.5"}, {6, "\"2031-05-01\""}, {10, "2"}, {12, "2"}}) +
-                           "1,0\r\n2,750.25\r\n")
-                .value());
+        mm,
+        ParseTableFile(Line1({{3, "2.5"}, {6, "\"2031-05-01\""}, {10, "2"}, {11, "7"}, {12, "2"}}) +
+                       "1,0\r\n2,750.25\r\n")
+            .value());
     EXPECT_EQ(mm.PrePayYears, 2);
+    EXPECT_EQ(mm.PrePayCount, 1);  // counted from the year lines
     EXPECT_EQ(mm.PrePayTable[1], (std::array{Money(), Money::fromDouble(1), Money()}));
     EXPECT_EQ(mm.PrePayTable[2][2], Money::fromDouble(750.25));
     EXPECT_EQ(mm.PrePayTable[3][0], Money());
     EXPECT_EQ(mm.PrePayTable[45][2], Money());
     EXPECT_EQ(mm.TableMode, 2);
     EXPECT_EQ(mm.LoanInputs[3] * 12, 30);  // a 30-month loan
-    EXPECT_EQ(mm.FirstPayDate, ShortDateText(QDate(2031, 5, 1)));
+    EXPECT_EQ(mm.FirstPayDate, "2031-05-01");
+}
+
+// A date this locale cannot read is kept as stored and saved back unchanged; the schedule counts
+// it as today, and reads one it can read as this locale does.
+TEST(TableFileRestore, KeepsADateOfAnotherLocaleAsStored) {
+    const std::string bytes = Line1({{6, "\"31/02/26\""}, {15, "12"}});
+    MMODULE mm;
+    RestoreTableFile(mm, ParseTableFile(bytes).value());
+    EXPECT_EQ(FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0])),
+              bytes);
+    EXPECT_EQ(ScheduleInput(mm, "", "").firstPayDate, ShortDateText(Today()));
+    mm.FirstPayDate = "2031-05-01";
+    EXPECT_EQ(ScheduleInput(mm, "", "").firstPayDate, ShortDateText(QDate(2031, 5, 1)));
+}
+
+// The month of the additional payments is saved in the last field of line 1 and comes back; a
+// file of the old layout (0 there) leaves the current month as it is.
+TEST(TableFileRestore, MonthOfTheAdditionalPaymentsBothWays) {
+    for (const std::int16_t month : {4, 11, 12}) {
+        MMODULE mm;
+        mm.FirstPayDate = "2024-06-15";
+        mm.PrePayMonth = month;
+        const std::string bytes =
+            FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0]));
+        EXPECT_EQ(bytes.substr(bytes.rfind(',')), "," + std::to_string(month) + "\r\n");
+        mm.PrePayMonth = 7;
+        RestoreTableFile(mm, ParseTableFile(bytes).value());
+        EXPECT_EQ(mm.PrePayMonth, month);
+        RestoreTableFile(mm, ParseTableFile(Line1()).value());
+        EXPECT_EQ(mm.PrePayMonth, month);
+    }
 }
 
 class TableFileDisk : public ::testing::Test {
@@ -210,6 +250,7 @@ TEST_F(TableFileDisk, SavingReplacesTheFileWhole) {
     TableFile f;
     f.firstPayDate = "2024-06-15";
     f.prePayYears = 1;
+    f.prePayCount = 1;
     f.prePayTable[1] = {Money(), Money::fromDouble(1), Money::fromDouble(5000)};
     ASSERT_TRUE(WriteTableFile(path, f));
     EXPECT_EQ(test::ReadBytes(path), FormatTableFile(f));

@@ -7,14 +7,19 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QtTest/QTest>
 
 #include "graph_fixture.h"
 #include "reports/bar_graph.h"
 #include "reports/graphs_all.h"
+#include "shell/twips.h"
 #include "support/print_context.h"
 #include "tables/mortgage_calc.h"
 
@@ -45,6 +50,28 @@ TEST_F(GraphsAllTest, OpensWithTheTwoDimensionalViewOfTheBalances) {
     EXPECT_DOUBLE_EQ(bars(w)->at(0), 100000.0);
     EXPECT_EQ(w.size(), QSize(637, 430));  // 9550 x 6450 twips
     w.grab().save("/tmp/graphs_all_2d.png");
+}
+
+// Twelve comparison rows: every bar keeps its label, and no two labels touch.
+TEST(BarGraphLabels, EveryBarLabelledWithoutOverlap) {
+    GraphData data{"Title", "Value $", {}};
+    for (int i = 1; i <= 12; ++i) data.points.push_back({"Row " + std::to_string(i), 1e6 * i});
+    BarGraph graph;
+    graph.resize(Px(9430), Px(5780));
+    graph.setData(data);
+    graph.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&graph));
+    graph.grab().save("/tmp/bar_graph_12_rows.png");
+    std::map<qreal, QRectF> labels;  // the texts of the labels, left to right
+    for (QGraphicsItem* item : graph.chartView()->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (text && text->isVisible() && text->toPlainText().startsWith("Row "))
+            labels[text->sceneBoundingRect().left()] = text->sceneBoundingRect().marginsRemoved(
+                QMarginsF(1, 1, 1, 1) * text->document()->documentMargin());
+    }
+    ASSERT_EQ(labels.size(), 12u);
+    for (auto a = labels.begin(), b = std::next(a); b != labels.end(); ++a, ++b)
+        EXPECT_LT(a->second.right(), b->second.left());
 }
 
 // Enter presses "Show Graph in &3D", which has the focus; without OpenGL the chart stays flat.

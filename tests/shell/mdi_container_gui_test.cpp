@@ -96,18 +96,26 @@ TEST_F(Frame, GrowsToShowALargerWindowWhole) {
 }
 
 TEST_F(Frame, GrowingPastTheBoundaryPlacesTheWindowFurtherIn) {
-    QWidget* feature = Window("feature", 700, 560);
+    QWidget* feature = Window("feature", 600, 560);
     frame.showChild(feature);
     Settle();
     QMdiSubWindow* sub = frame.subWindowOf(feature);
-    const QMargins m = sub->contentsMargins();
     const QSize screen = frame.screen()->availableGeometry().size();
-    const QSize wanted(67 + sub->width() - m.right(), 67 + sub->height() - m.bottom());
+    // The same 67-pixel margin on the right and at the bottom as on the left and at the top.
+    const QSize wanted(67 + sub->width() + 67, 67 + sub->height() + 67);
     EXPECT_EQ(frame.size(), wanted.boundedTo(screen));
     EXPECT_EQ(mm.FrameClass, 8670);
     EXPECT_EQ(sub->pos(), QPoint(67, 67));
     EXPECT_EQ(frame.area()->currentSubWindow(), sub);
-    EXPECT_EQ(feature->size(), QSize(700, 560));
+    EXPECT_EQ(feature->size(), QSize(600, 560));
+}
+
+TEST_F(Frame, WindowMayAskForNoTitleBar) {
+    QWidget* feature = Window("feature", 300, 200);
+    feature->setProperty(kNoTitleBar, true);
+    frame.showChild(feature);
+    Settle();
+    EXPECT_EQ(frame.subWindowOf(feature)->contentsMargins(), QMargins());
 }
 
 TEST_F(Frame, ShowMainMenuDeletesTheFeatureWindowsLater) {
