@@ -190,6 +190,7 @@ struct TableJob {
     DaysSetting days;
     std::int16_t prePayCount = 0;
     std::int16_t prePayYears = 0;
+    std::string storedDate;  // an opened file's date text, saved back unchanged
     std::string format;
 };
 
@@ -267,11 +268,16 @@ TableJob ReadTableJob(const Args& args, const Settings* settings = nullptr) {
         in.firstPayDate = ShortDateText(*date);
     } else if (file) {
         in.firstPayDate = ShortDateText(ParseDateText(file->firstPayDate).value_or(Today()));
+        job.storedDate = file->firstPayDate;
     } else {
         in.firstPayDate = ShortDateText(Today());
     }
 
-    in.prePayMonth = PrePayMonthOption(args);
+    // The month of the additional payments: the option, else an opened file's (0 in files of the
+    // old layout, which leave it as the program starts).
+    in.prePayMonth = !args.has("prepay-month") && file && file->prePayMonth != 0
+                         ? file->prePayMonth
+                         : PrePayMonthOption(args);
 
     // Additional payments, as the additional-payments dialog stores and counts them.
     if (args.has("prepay")) {
@@ -413,7 +419,8 @@ int RunTable(const std::vector<std::string>& argv, std::istream& input, std::ost
             f.period = in.period;
             f.compounding = in.compounding;
             f.frequency = in.frequency;
-            f.firstPayDate = in.firstPayDate;
+            f.firstPayDate = job.storedDate.empty() ? in.firstPayDate : job.storedDate;
+            f.prePayMonth = in.prePayMonth;
             f.dateMode = in.dateMode;
             f.daysOption = job.days.option;
             f.rowView = in.rowView;
