@@ -56,12 +56,12 @@ void FillTexts(ComparisonRow& row, const ComparisonInput& in) {
 
     // Each field right-aligned in its width; a figure longer than its field (a mortgage of ten
     // million or more) is printed whole rather than cut to its first characters. The total
-    // interest, the last field, has room for $99,999,999.99 and the blank before it; a larger
-    // one lengthens the line, always a blank apart from the payment.
+    // interest, the last field, has no blank of its own before it: a total of a million or more
+    // widens it by the character it needs, so that it never runs into the payment.
     const auto fit = [](const std::string& text, int width) {
         return static_cast<int>(TextLength(text)) > width ? text : RightAlign(text, width);
     };
-    const int interestWidth = std::max(15, static_cast<int>(TextLength(interest)) + 1);
+    const int interestWidth = std::max(13, static_cast<int>(TextLength(interest)) + 1);
     row.printLine = " " + rowLabel + fit(period, 3) + (marked ? "  *" : "   ") + fit(years, 5) +
                     " " + fit(perYear, 4) + " " + fit(principal, 13) + " " + fit(rate, 7) + " " +
                     fit(payment, 10) + RightAlign(interest, interestWidth);

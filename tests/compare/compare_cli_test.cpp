@@ -104,7 +104,7 @@ TEST_F(CompareCliTest, PrintoutAsTextAndAsPdf) {
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 15), "\n Smith family\n");
     EXPECT_TRUE(
-        r.has("\n 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53    "
+        r.has("\n 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  "
               "$175,258.20\n"));
     const std::string pdf = path("cmp.pdf");
     ASSERT_EQ(run({"--row", "", "--prepay", "1=100", "--print", pdf}).code, 0);

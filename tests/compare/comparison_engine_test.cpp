@@ -169,7 +169,7 @@ TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
                                               "$100,000.00",    "10.125", "$917.53", "$175,258.20"};
     EXPECT_EQ(row.cells, cells);
     EXPECT_EQ(row.printLine,
-              " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53    $175,258.20");
+              " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
     EXPECT_EQ(row.graphLabel, "Row  1");
     EXPECT_NEAR(row.graphInterest, 175258.20, 0.005);
     EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
@@ -177,12 +177,12 @@ TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
 }
 
 // A figure longer than its field is printed whole, and no amount runs into the one before it: a
-// total interest up to $99,999,999.99 ends the line at column 79, a larger one lengthens it.
+// total interest of a million or more lengthens the line by the character it needs.
 TEST(ComparisonEngine, PrintLineAmountsNeverRunTogether) {
     // The principal, the period, and the line from the blank before the principal on.
     const std::tuple<double, double, std::string> cases[] = {
-        {570000, 25, "   $570,000.00  10.125  $5,229.91    $998,971.72"},
-        {400000, 40, "   $400,000.00  10.125  $3,435.89  $1,249,225.79"},
+        {570000, 25, "   $570,000.00  10.125  $5,229.91  $998,971.72"},
+        {400000, 40, "   $400,000.00  10.125  $3,435.89 $1,249,225.79"},
         {20000000, 25, " $20,000,000.00  10.125 $183,505.46 $35,051,639.25"},
         {99999999.99, 25, " $99,999,999.99  10.125 $917,527.32 $175,258,196.21"}};
     for (const auto& [principal, period, tail] : cases) {

@@ -45,7 +45,7 @@ TEST(ComparisonPrintout, OneRowWithoutAdditionalPayments) {
     ASSERT_EQ(pages.size(), 1u);
     std::vector<std::string> expected = TitleBlock();
     expected.push_back(
-        " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53    $175,258.20");
+        " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
     expected.push_back("");
     expected.push_back("");
     EXPECT_EQ(pages[0], expected);
@@ -71,7 +71,7 @@ TEST(ComparisonPrintout, SixRowsWithAdditionalPaymentsPrintTwoBlocks) {
     ASSERT_EQ(lines.size(), 11u + 12 + 1 + 3 + 4 * 3 + 4 * 3);
     // Row 2 pays 2,000 with payments 1, 13 and 25: 243 payments (figures from a separate loop).
     EXPECT_EQ(lines[13],
-              " 02 Norm M 1m   25  *20.25   12   $100,000.00  10.125    $917.53    $128,761.03");
+              " 02 Norm M 1m   25  *20.25   12   $100,000.00  10.125    $917.53  $128,761.03");
     // The section title, then every block line followed by a rule and an empty line. The
     // block of slots 0-4 starts with the headings and row numbers; the block of slot 5 has as
     // many lines as the largest count of all rows when it was added.

@@ -58,7 +58,7 @@ TEST(ComparisonSheet, RowsWithAndWithoutAdditionalPayments) {
     ASSERT_EQ(sheet.graph.size(), 5u);
     EXPECT_EQ(sheet.graph[4].label, "Row  5");
     EXPECT_EQ(sheet.printText.substr(0, 4), " 01 ");
-    EXPECT_EQ(sheet.printText.find(" 05 "), sheet.printText.size() - 83);
+    EXPECT_EQ(sheet.printText.find(" 05 "), sheet.printText.size() - 81);
 }
 
 TEST(ComparisonSheet, BlockCopiesFollowTheSlots) {
