@@ -67,6 +67,9 @@ struct PlanInput {
     bool feeFinanced = false;  // added to the balance instead of paid upfront
 
     PlanView view = PlanView::All;
+
+    // A regular payment of the borrower's choosing in place of the first term's annuity.
+    std::optional<Cents> payment;
 };
 
 struct PlanRow {
