@@ -3,7 +3,8 @@
 // (.KCD) and plan files (.KPL). It only chooses a name.
 //
 // Calling sequence:
-//   1. set mm.FileKind (1 mortgage, 2 personal loan, 3 comparison, 4 plan) and mm.DialogFileName (the
+//   1. set mm.FileKind (1 mortgage, 2 personal loan, 3 comparison, 4 plan) and mm.DialogFileName
+//   (the
 //      name last used for that kind);
 //   2. create the dialog; for opening call PrepareForOpening(), for saving PrepareForSaving();
 //   3. exec() it;

@@ -60,9 +60,8 @@ void MortPlanner::Form_Load() {
     start.years = 25;
     const int compounding = ctx_.mm.DefaultCompounding;
     start.compounding = static_cast<plan::Compounding>(
-        compounding >= 0 && compounding < static_cast<int>(lists::kCompounding.size())
-            ? compounding
-            : 0);
+        compounding >= 0 && compounding < static_cast<int>(lists::kCompounding.size()) ? compounding
+                                                                                       : 0);
     start.rates = {{5, 5.0}};
     start.firstDate = ParseDateText(ctx_.mm.FirstPayDate).value_or(Today());
     showInput(start);
@@ -251,11 +250,14 @@ void MortPlanner::showMessage(const QString& text) {
 void MortPlanner::showResult() {
     const std::string& cur = ctx_.mm.CurrencySymbol;
     const plan::PlanBoxTexts b = plan::BoxTexts(input_, result_, cur);
-    const std::pair<QLabel*, const std::string*> boxes[] = {
-        {TermPayments, &b.termPayments}, {NumPayments, &b.payments},
-        {TotalInterest, &b.totalInterest}, {TotalPaid, &b.totalPaid},
-        {Apr, &b.apr},                     {EffectiveRates, &b.effectiveRates},
-        {InterestSaved, &b.interestSaved}, {TimeSaved, &b.timeSaved}};
+    const std::pair<QLabel*, const std::string*> boxes[] = {{TermPayments, &b.termPayments},
+                                                            {NumPayments, &b.payments},
+                                                            {TotalInterest, &b.totalInterest},
+                                                            {TotalPaid, &b.totalPaid},
+                                                            {Apr, &b.apr},
+                                                            {EffectiveRates, &b.effectiveRates},
+                                                            {InterestSaved, &b.interestSaved},
+                                                            {TimeSaved, &b.timeSaved}};
     for (const auto& [box, text] : boxes) {
         box->setText(Q(*text));
         box->setToolTip(Q(*text));

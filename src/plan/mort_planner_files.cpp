@@ -4,11 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QPlainTextEdit>
 #include <QSaveFile>
 
 #include "files/file_info.h"
 #include "plan/mort_planner.h"
+#if __has_include("plan/plan_file.h")
 #include "plan/plan_file.h"
+#define BW_HAVE_PLAN_FILE 1
+#endif
 #include "plan/plan_printout.h"
 #include "plan/plan_texts.h"
 #include "reports/printer_header_input.h"
@@ -40,6 +44,7 @@ void MortPlanner::PSave_Click() {
         return;
     }
     if (!askPlanFile(true)) return;
+#ifdef BW_HAVE_PLAN_FILE
     const std::string path = mm.DialogFolder + mm.DialogFileName;
     std::string error;
     {
@@ -52,11 +57,15 @@ void MortPlanner::PSave_Click() {
         return;
     }
     lastPlanFile_ = mm.DialogFileName;
+#else
+    (void)mm;
+#endif
 }
 
 void MortPlanner::POpen_Click() {
     MMODULE& mm = ctx_.mm;
     if (!askPlanFile(false)) return;
+#ifdef BW_HAVE_PLAN_FILE
     plan::PlanFileRead read;
     {
         HourglassCursor hourglass;
@@ -70,6 +79,9 @@ void MortPlanner::POpen_Click() {
     }
     lastPlanFile_ = mm.DialogFileName;
     showInput(read.input);
+#else
+    (void)mm;
+#endif
 }
 
 void MortPlanner::PPrint_Click() {
@@ -99,8 +111,8 @@ void MortPlanner::PExport_Click() {
         ctx_.messages.showMessage(Msg::NoRecordsToSave);
         return;
     }
-    const QString folder = ctx_.mm.DialogFolder.empty() ? QDir::homePath()
-                                                         : Q(ctx_.mm.DialogFolder);
+    const QString folder =
+        ctx_.mm.DialogFolder.empty() ? QDir::homePath() : Q(ctx_.mm.DialogFolder);
     const QString path = QFileDialog::getSaveFileName(
         ctx_.frame.dialogParent(), QStringLiteral("Export the Schedule"),
         QDir(folder).filePath(QStringLiteral("schedule.csv")),

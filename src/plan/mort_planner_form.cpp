@@ -170,8 +170,8 @@ void MortPlanner::buildControls() {
     number(InIncreaseLimit, IncreaseLimit, "InIncreaseLimit", QStringLiteral("at most (%)"),
            percent, 2);
     ++row;
-    number(InPrivilege, Privilege, "InPrivilege", QStringLiteral("Privilege (% a year)"),
-           percent, 0);
+    number(InPrivilege, Privilege, "InPrivilege", QStringLiteral("Privilege (% a year)"), percent,
+           0);
     list(PlanAfter, "PlanAfter", QStringLiteral("After a lump sum"), plan::AfterLumpChoices(), 2);
     ++row;
     number(InFee, Fee, "InFee", QStringLiteral("Fee"), money, 0);
@@ -185,7 +185,8 @@ void MortPlanner::buildControls() {
 
     // Renewals and lump sums.
     auto* middle = new QVBoxLayout;
-    auto* renewals = Group(QStringLiteral("Renewals: later terms (the last runs to the end)"), this);
+    auto* renewals =
+        Group(QStringLiteral("Renewals: later terms (the last runs to the end)"), this);
     auto* renewalsLayout = new QVBoxLayout(renewals);
     Renewals = NewInputTable(renewals, "Renewals", kRenewalRows,
                              {QStringLiteral("Years"), QStringLiteral("Rate (%)")});
@@ -243,8 +244,8 @@ void MortPlanner::buildControls() {
     right->addWidget(MsgText);
 
     auto* commands = new QGridLayout;
-    const auto button = [&](QPushButton*& member, const char* name, const QString& caption,
-                            int r, int c, void (MortPlanner::*handler)()) {
+    const auto button = [&](QPushButton*& member, const char* name, const QString& caption, int r,
+                            int c, void (MortPlanner::*handler)()) {
         member = new QPushButton(caption, this);
         member->setObjectName(QString::fromLatin1(name));
         commands->addWidget(member, r, c);
@@ -303,15 +304,17 @@ void MortPlanner::buildControls() {
     headings(Terms, plan::TermHeadings(), 1900);
 
     // Enter moves on from box to box.
-    const std::array<QWidget*, kBoxCount> next = {InYears,    InRate,     InTerm,
-                                                  InExtra,    InExtraFrom, InIncrease,
-                                                  InIncreaseLimit, InPrivilege, InFee, POpen};
-    for (int b = 0; b < kBoxCount; ++b) boxes_[static_cast<std::size_t>(b)]->setNext(next[static_cast<std::size_t>(b)]);
+    const std::array<QWidget*, kBoxCount> next = {
+        InYears,    InRate,          InTerm,      InExtra, InExtraFrom,
+        InIncrease, InIncreaseLimit, InPrivilege, InFee,   POpen};
+    for (int b = 0; b < kBoxCount; ++b)
+        boxes_[static_cast<std::size_t>(b)]->setNext(next[static_cast<std::size_t>(b)]);
     EnterPressesButtons(this);
-    ChainTabOrder({InPrincipal, InYears, InRate, InTerm, PlanCompounding, PlanFrequency, PlanDays,
-                   InFirstDate, InExtra, InExtraFrom, InIncrease, InIncreaseLimit, InPrivilege,
-                   PlanAfter, InFee, FeeFinanced, Renewals, LumpSums, POpen, PSave, PPrint,
-                   PExport, PExit, PlanView, Pages});
+    ChainTabOrder({InPrincipal,   InYears,         InRate,      InTerm,    PlanCompounding,
+                   PlanFrequency, PlanDays,        InFirstDate, InExtra,   InExtraFrom,
+                   InIncrease,    InIncreaseLimit, InPrivilege, PlanAfter, InFee,
+                   FeeFinanced,   Renewals,        LumpSums,    POpen,     PSave,
+                   PPrint,        PExport,         PExit,       PlanView,  Pages});
 }
 
 }  // namespace bw

@@ -21,7 +21,7 @@ class PlanChart : public QChartView {
 
     // What is drawn: one value a year.
     int years() const;
-    double interestOf(int year) const;   // 1-based year, in currency units
+    double interestOf(int year) const;  // 1-based year, in currency units
     double principalOf(int year) const;
     double balanceOf(int year) const;
 

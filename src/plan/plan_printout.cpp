@@ -23,8 +23,11 @@ std::string Trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
+// A rate or a day count with no more decimals than it has: 5, 6.5, 365.25.
 std::string Number(double value) {
-    return FormatNumber(value, "0.###");
+    std::string text = FormatNumber(value, "0.###");
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
 }
 
 // Columns and widths of the schedule and of the term summary.
@@ -34,7 +37,8 @@ struct Column {
 };
 constexpr Column kScheduleColumns[] = {{2, 5},   {8, 10},  {19, 10}, {30, 10},
                                        {41, 10}, {52, 10}, {63, 12}};
-constexpr Column kTermColumns[] = {{2, 4}, {7, 11}, {19, 7}, {27, 10}, {38, 12}, {51, 12}, {64, 12}};
+constexpr Column kTermColumns[] = {{2, 4},   {7, 11},  {19, 7}, {27, 10},
+                                   {38, 12}, {51, 12}, {64, 12}};
 
 template <std::size_t N>
 PrintLine Placed(const Column (&columns)[N], const std::vector<std::string>& texts) {
@@ -49,12 +53,15 @@ PrintLine ScheduleHeading(PlanView view) {
                                      "Interest", "Principal", "Lump sum", "Balance"});
 }
 
+std::string Amount(Cents c) {
+    return FormatNumber(static_cast<double>(c) / 100, "#,##0.00");
+}
+
 PrintLine ScheduleLine(const PlanRow& row) {
-    const auto amount = [](Cents c) { return FormatNumber(static_cast<double>(c) / 100, "#,##0.00"); };
     return Placed(kScheduleColumns,
                   {std::to_string(row.number), row.date.isValid() ? ShortDateText(row.date) : "",
-                   amount(row.regular + row.extra), amount(row.interest), amount(row.principal),
-                   amount(row.lump), amount(row.balance)});
+                   Amount(row.regular + row.extra), Amount(row.interest), Amount(row.principal),
+                   Amount(row.lump), Amount(row.balance)});
 }
 
 // The foot of a full page and the headings of the next, as the table printout breaks its pages.
@@ -82,7 +89,8 @@ std::vector<std::string> PlanInputLines(const PlanInput& in, const std::string& 
                           const std::string& bv) {
         lines.push_back(pad(pad(a, 19) + av, 38) + pad(b, 17) + bv);
     };
-    pair("Principal", MoneyText(in.principal, cur), "Amortization", std::to_string(in.years) + " years");
+    pair("Principal", MoneyText(in.principal, cur), "Amortization",
+         std::to_string(in.years) + " years");
     pair("Compounding", Trimmed(lists::kCompounding[static_cast<std::size_t>(in.compounding)]),
          "Payments", Trimmed(lists::kFrequency[static_cast<std::size_t>(in.frequency)]));
     pair("First payment", in.firstDate.isValid() ? ShortDateText(in.firstDate) : "-",
@@ -105,15 +113,15 @@ std::vector<std::string> PlanInputLines(const PlanInput& in, const std::string& 
                                                  : std::string()));
     for (const LumpSum& lump : in.lumps)
         lines.push_back(pad("Lump sum", 19) + MoneyText(lump.amount, cur) +
-                        (lump.onOrAfter.isValid() ? " on or after " + ShortDateText(lump.onOrAfter)
-                                                  : " after payment " +
-                                                        std::to_string(lump.afterPayment)));
+                        (lump.onOrAfter.isValid()
+                             ? " on or after " + ShortDateText(lump.onOrAfter)
+                             : " after payment " + std::to_string(lump.afterPayment)));
     if (!in.lumps.empty())
-        lines.push_back(pad("Privilege", 19) +
-                        (in.privilegePercent ? Number(*in.privilegePercent) + " % a year"
-                                             : std::string("none")) +
-                        "; after a lump sum: " +
-                        AfterLumpChoices()[in.after == AfterLump::Lower ? 1 : 0]);
+        lines.push_back(
+            pad("Privilege", 19) +
+            (in.privilegePercent ? Number(*in.privilegePercent) + " % a year"
+                                 : std::string("none")) +
+            "; after a lump sum: " + AfterLumpChoices()[in.after == AfterLump::Lower ? 1 : 0]);
     if (in.fee > 0)
         lines.push_back(pad("Fee", 19) + MoneyText(in.fee, cur) +
                         (in.feeFinanced ? " added to the balance" : " paid upfront"));
@@ -157,8 +165,6 @@ void PrintPlan(Printout& printer, MMODULE& mm, const PlanInput& input, const Pla
     }
     printer.line(2, kRule);
     printer.endLine();
-    PrintLine total;
-    total.fields.push_back({2, "Total:"});
     Cents paid = 0;
     Cents principal = 0;
     Cents lumps = 0;
@@ -167,12 +173,8 @@ void PrintPlan(Printout& printer, MMODULE& mm, const PlanInput& input, const Pla
         principal += row.principal;
         lumps += row.lump;
     }
-    const auto money = [&](Cents c) { return MoneyText(c, cur); };
-    total.fields.push_back({kScheduleColumns[2].at - 1, Field(money(paid), 11)});
-    total.fields.push_back({kScheduleColumns[3].at - 1, Field(money(result.totalInterest), 11)});
-    total.fields.push_back({kScheduleColumns[4].at - 1, Field(money(principal), 11)});
-    total.fields.push_back({kScheduleColumns[5].at - 1, Field(money(lumps), 11)});
-    printer.line(total);
+    printer.line(Placed(kScheduleColumns, {"Total:", "", Amount(paid), Amount(result.totalInterest),
+                                           Amount(principal), Amount(lumps)}));
     EndPrintout(printer);
 }
 

@@ -88,9 +88,9 @@ PlanBoxTexts BoxTexts(const PlanInput& input, const PlanResult& result,
 std::vector<std::string> CutLumpLines(const PlanResult& result, const std::string& currency) {
     std::vector<std::string> lines;
     for (const CutLump& cut : result.cut) {
-        const std::string when = cut.date.isValid() ? "on " + DateText(cut.date)
-                                                    : "after payment " +
-                                                          std::to_string(cut.afterPayment);
+        const std::string when = cut.date.isValid()
+                                     ? "on " + DateText(cut.date)
+                                     : "after payment " + std::to_string(cut.afterPayment);
         lines.push_back("Lump sum " + when + ": " + MoneyText(cut.paid, currency) + " of " +
                         MoneyText(cut.requested, currency) + " paid, " +
                         MoneyText(cut.cut, currency) + " over the privilege or the balance.");
@@ -112,10 +112,11 @@ std::vector<std::string> ScheduleHeadings(PlanView view) {
 }
 
 std::vector<std::string> ScheduleCells(const PlanRow& row, PlanView) {
-    return {std::to_string(row.number), DateText(row.date),   FormatNumber(row.ratePercent, "0.000"),
-            Amount(row.regular),        Amount(row.extra),    Amount(row.interest),
-            Amount(row.principal),      Amount(row.lump),     Amount(row.balance),
-            Amount(row.cumulativeInterest)};
+    return {
+        std::to_string(row.number),    DateText(row.date), FormatNumber(row.ratePercent, "0.000"),
+        Amount(row.regular),           Amount(row.extra),  Amount(row.interest),
+        Amount(row.principal),         Amount(row.lump),   Amount(row.balance),
+        Amount(row.cumulativeInterest)};
 }
 
 std::vector<std::string> TermHeadings() {

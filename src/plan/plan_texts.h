@@ -16,14 +16,14 @@ std::string MoneyText(Cents amount, const std::string& currency);
 std::string PercentText(double percent, int decimals = 4);
 
 // The list entries of the planner's own lists.
-const std::vector<std::string>& DaysChoices();        // "365.25", "365", "364", "363"
-const std::vector<std::string>& AfterLumpChoices();   // "Shorter mortgage", "Lower payment"
+const std::vector<std::string>& DaysChoices();          // "365.25", "365", "364", "363"
+const std::vector<std::string>& AfterLumpChoices();     // "Shorter mortgage", "Lower payment"
 const std::vector<std::string>& ScheduleViewChoices();  // "All payments", "Yearly"
 
 // The result boxes.
 struct PlanBoxTexts {
-    std::string termPayments;    // each term's first regular payment, "$1,744.81 / $1,966.19"
-    std::string payments;        // number of payments, "300"
+    std::string termPayments;  // each term's first regular payment, "$1,744.81 / $1,966.19"
+    std::string payments;      // number of payments, "300"
     std::string totalInterest;
     std::string totalPaid;
     std::string apr;             // "4.9487 %"
