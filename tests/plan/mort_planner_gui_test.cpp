@@ -51,7 +51,7 @@ TEST_F(MortPlannerTest, TypedRenewalExampleShowsEachTermsPaymentAndTheTotals) {
     EXPECT_EQ(w->Schedule->textAt(60, 8), "265,522.87");
     EXPECT_EQ(w->Terms->textAt(2, 3), "1,966.19");
     EXPECT_EQ(w->Chart->years(), 25);
-    EXPECT_EQ(w->frame.frameCaption(), " Mortgage Planner");
+    EXPECT_EQ(frame.frameCaption(), " Mortgage Planner");
     w->grab().save("/tmp/planner_window.png");
     w->Pages->setCurrentIndex(2);
     w->grab().save("/tmp/planner_chart.png");
