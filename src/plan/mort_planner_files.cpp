@@ -9,10 +9,7 @@
 
 #include "files/file_info.h"
 #include "plan/mort_planner.h"
-#if __has_include("plan/plan_file.h")
 #include "plan/plan_file.h"
-#define BW_HAVE_PLAN_FILE 1
-#endif
 #include "plan/plan_printout.h"
 #include "plan/plan_texts.h"
 #include "reports/printer_header_input.h"
@@ -44,44 +41,37 @@ void MortPlanner::PSave_Click() {
         return;
     }
     if (!askPlanFile(true)) return;
-#ifdef BW_HAVE_PLAN_FILE
-    const std::string path = mm.DialogFolder + mm.DialogFileName;
-    std::string error;
+    std::string why;
+    bool saved = false;
     {
         HourglassCursor hourglass;
-        error = plan::SavePlanFile(path, input_);
+        saved = plan::SavePlanFile(mm.DialogFolder + mm.DialogFileName, input_, &why);
     }
-    if (!error.empty()) {
+    if (!saved) {
         MsgText->clear();
-        showMessage(Q(error));
+        showMessage(QStringLiteral("The plan was not saved: %1").arg(Q(why)));
         return;
     }
     lastPlanFile_ = mm.DialogFileName;
-#else
-    (void)mm;
-#endif
 }
 
 void MortPlanner::POpen_Click() {
     MMODULE& mm = ctx_.mm;
     if (!askPlanFile(false)) return;
-#ifdef BW_HAVE_PLAN_FILE
-    plan::PlanFileRead read;
+    std::string why;
+    std::optional<plan::PlanInput> read;
     {
         HourglassCursor hourglass;
-        read = plan::LoadPlanFile(mm.DialogFolder + mm.DialogFileName);
+        read = plan::LoadPlanFile(mm.DialogFolder + mm.DialogFileName, &why);
     }
     // A file that is not whole and sound changes nothing.
-    if (!read.ok()) {
+    if (!read) {
         MsgText->clear();
-        showMessage(Q(read.error));
+        showMessage(QStringLiteral("The plan was not opened: %1").arg(Q(why)));
         return;
     }
     lastPlanFile_ = mm.DialogFileName;
-    showInput(read.input);
-#else
-    (void)mm;
-#endif
+    showInput(*read);
 }
 
 void MortPlanner::PPrint_Click() {

@@ -126,8 +126,8 @@ std::optional<Failure> Check(const PlanInput& in, std::vector<Lump>& lumps) {
     if (in.principal <= 0 || in.principal > kMaxPrincipal)
         return fail("principal", "must be more than 0 and at most 999999999.99");
     if (in.years < 1 || in.years > kMaxYears) return fail("period", "must be 1 to 40 years");
-    if (!(in.daysInYear >= 363.0 && in.daysInYear <= 366.0))
-        return fail("days", "days in year must be 363 to 366");
+    if (!(in.daysInYear >= 363.0 && in.daysInYear <= 365.25))
+        return fail("days", "days in year must be 363 to 365.25");
     if (in.rates.empty()) return fail("rate", "no rate period given");
     int yearsBefore = 0;
     for (std::size_t t = 0; t < in.rates.size(); ++t) {
