@@ -34,8 +34,8 @@ class PlanChart;
 class MortPlanner : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kClientWidth = 15000;  // twips
-    static constexpr int kClientHeight = 10500;
+    static constexpr int kClientWidth = 16200;  // twips
+    static constexpr int kClientHeight = 12000;
     static constexpr int kRenewalRows = 6;
     static constexpr int kLumpRows = 8;
 

@@ -59,6 +59,11 @@ QTableWidget* NewInputTable(QWidget* parent, const char* name, int rows,
     table->setObjectName(QString::fromLatin1(name));
     table->setHorizontalHeaderLabels(headings);
     table->verticalHeader()->setDefaultSectionSize(20);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + rows * 20 +
+                          2 * table->frameWidth());
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setEditTriggers(QAbstractItemView::AllEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -120,7 +125,7 @@ void MortPlanner::buildControls() {
     const auto number = [&](QLineEdit*& member, Box box, const char* name, const QString& caption,
                             NumberBoxRule rule, int column) {
         member = NewInputBox(inputs, name);
-        member->setMinimumWidth(90);
+        member->setFixedWidth(95);
         auto* label = Caption(caption, inputs);
         grid->addWidget(label, row, column);
         grid->addWidget(member, row, column + 1);
@@ -134,6 +139,7 @@ void MortPlanner::buildControls() {
     const auto list = [&](QComboBox*& member, const char* name, const QString& caption,
                           const std::vector<std::string>& entries, int column) {
         member = NewPickList(inputs, name);
+        member->setFixedWidth(120);
         for (const std::string& entry : entries) member->addItem(Q(entry));
         grid->addWidget(Caption(caption, inputs), row, column);
         grid->addWidget(member, row, column + 1);
@@ -146,10 +152,10 @@ void MortPlanner::buildControls() {
     const NumberBoxRule percent{NumberKind::Decimal, 3, FilterOrder::EmptyFirst};
     const NumberBoxRule whole{NumberKind::Digits, 0, FilterOrder::FilterFirst};
     number(InPrincipal, Principal, "InPrincipal", QStringLiteral("Principal"), money, 0);
-    number(InYears, Years, "InYears", QStringLiteral("Amortization (years)"), whole, 2);
+    number(InYears, Years, "InYears", QStringLiteral("Amortization (yrs)"), whole, 2);
     ++row;
     number(InRate, Rate, "InRate", QStringLiteral("Annual rate (%)"), percent, 0);
-    number(InTerm, Term, "InTerm", QStringLiteral("Term (years)"), whole, 2);
+    number(InTerm, Term, "InTerm", QStringLiteral("Term (yrs)"), whole, 2);
     ++row;
     list(PlanCompounding, "PlanCompounding", QStringLiteral("Compounding"),
          {lists::kCompounding.begin(), lists::kCompounding.end()}, 0);
@@ -158,21 +164,22 @@ void MortPlanner::buildControls() {
     ++row;
     list(PlanDays, "PlanDays", QStringLiteral("Days in year"), plan::DaysChoices(), 0);
     InFirstDate = NewInputBox(inputs, "InFirstDate");
+    InFirstDate->setFixedWidth(95);
     grid->addWidget(Caption(QStringLiteral("First payment"), inputs), row, 2);
     grid->addWidget(InFirstDate, row, 3);
     SetAccessibleCaption(InFirstDate, QStringLiteral("First payment"));
     connect(InFirstDate, &QLineEdit::editingFinished, this, [this] { InFirstDate_LostFocus(); });
     ++row;
-    number(InExtra, Extra, "InExtra", QStringLiteral("Extra each payment"), money, 0);
+    number(InExtra, Extra, "InExtra", QStringLiteral("Regular extra"), money, 0);
     number(InExtraFrom, ExtraFrom, "InExtraFrom", QStringLiteral("from payment"), whole, 2);
     ++row;
-    number(InIncrease, Increase, "InIncrease", QStringLiteral("Yearly increase (%)"), percent, 0);
-    number(InIncreaseLimit, IncreaseLimit, "InIncreaseLimit", QStringLiteral("at most (%)"),
-           percent, 2);
+    number(InIncrease, Increase, "InIncrease", QStringLiteral("Yearly increase %"), percent, 0);
+    number(InIncreaseLimit, IncreaseLimit, "InIncreaseLimit", QStringLiteral("at most %"), percent,
+           2);
     ++row;
-    number(InPrivilege, Privilege, "InPrivilege", QStringLiteral("Privilege (% a year)"), percent,
-           0);
-    list(PlanAfter, "PlanAfter", QStringLiteral("After a lump sum"), plan::AfterLumpChoices(), 2);
+    number(InPrivilege, Privilege, "InPrivilege", QStringLiteral("Privilege %/year"), percent, 0);
+    list(PlanAfter, "PlanAfter", QStringLiteral("After lump sums"), plan::AfterLumpChoices(), 2);
+    PlanAfter->setFixedWidth(145);
     ++row;
     number(InFee, Fee, "InFee", QStringLiteral("Fee"), money, 0);
     FeeFinanced = new QCheckBox(QStringLiteral("Added to the balance"), inputs);
@@ -181,12 +188,11 @@ void MortPlanner::buildControls() {
     connect(FeeFinanced, &QCheckBox::toggled, this, [this] {
         if (!filling_) Calculate();
     });
-    top->addWidget(inputs, 0);
+    top->addWidget(inputs, 1);
 
     // Renewals and lump sums.
     auto* middle = new QVBoxLayout;
-    auto* renewals =
-        Group(QStringLiteral("Renewals: later terms (the last runs to the end)"), this);
+    auto* renewals = Group(QStringLiteral("Renewals (the last runs to the end)"), this);
     auto* renewalsLayout = new QVBoxLayout(renewals);
     Renewals = NewInputTable(renewals, "Renewals", kRenewalRows,
                              {QStringLiteral("Years"), QStringLiteral("Rate (%)")});
@@ -194,10 +200,10 @@ void MortPlanner::buildControls() {
     Renewals->setItemDelegateForColumn(1, new CellDelegate(kDecimal, Renewals));
     SetAccessibleCaption(Renewals, QStringLiteral("Renewals"));
     renewalsLayout->addWidget(Renewals);
-    auto* lumps = Group(QStringLiteral("Lump sums"), this);
+    auto* lumps = Group(QStringLiteral("Lump sums (after payment or date)"), this);
     auto* lumpsLayout = new QVBoxLayout(lumps);
     LumpSums = NewInputTable(lumps, "LumpSums", kLumpRows,
-                             {QStringLiteral("After payment or date"), QStringLiteral("Amount")});
+                             {QStringLiteral("After"), QStringLiteral("Amount")});
     LumpSums->setItemDelegateForColumn(0, new CellDelegate(kPaymentOrDate, LumpSums));
     LumpSums->setItemDelegateForColumn(1, new CellDelegate(kAmount, LumpSums));
     SetAccessibleCaption(LumpSums, QStringLiteral("Lump sums"));
@@ -206,8 +212,11 @@ void MortPlanner::buildControls() {
         connect(table, &QTableWidget::cellChanged, this, [this] {
             if (!filling_) Calculate();
         });
-    middle->addWidget(renewals, 2);
-    middle->addWidget(lumps, 3);
+    renewals->setFixedWidth(235);
+    lumps->setFixedWidth(235);
+    middle->addWidget(renewals);
+    middle->addWidget(lumps);
+    middle->addStretch(1);
     top->addLayout(middle, 1);
 
     // Results and commands.
@@ -216,20 +225,23 @@ void MortPlanner::buildControls() {
     auto* resultGrid = new QGridLayout(results);
     resultGrid->setVerticalSpacing(3);
     int resultRow = 0;
-    const auto result = [&](QLabel*& member, const char* name, const QString& caption) {
+    // A box of several figures takes the whole width under its caption.
+    const auto result = [&](QLabel*& member, const char* name, const QString& caption,
+                            bool wide = false) {
         member = NewResultBox(results, name);
-        member->setMinimumWidth(150);
-        resultGrid->addWidget(Caption(caption, results), resultRow, 0);
-        resultGrid->addWidget(member, resultRow, 1);
+        member->setMinimumWidth(wide ? 280 : 150);
+        resultGrid->addWidget(Caption(caption, results), resultRow, 0, 1, wide ? 2 : 1);
+        if (wide) ++resultRow;
+        resultGrid->addWidget(member, resultRow, wide ? 0 : 1, 1, wide ? 2 : 1);
         SetAccessibleCaption(member, caption);
         ++resultRow;
     };
-    result(TermPayments, "TermPayments", QStringLiteral("Payment of each term"));
+    result(TermPayments, "TermPayments", QStringLiteral("Payment of each term"), true);
     result(NumPayments, "NumPayments", QStringLiteral("Number of payments"));
     result(TotalInterest, "TotalInterest", QStringLiteral("Total interest"));
     result(TotalPaid, "TotalPaid", QStringLiteral("Total paid"));
     result(Apr, "Apr", QStringLiteral("APR"));
-    result(EffectiveRates, "EffectiveRates", QStringLiteral("Effective rate of each term"));
+    result(EffectiveRates, "EffectiveRates", QStringLiteral("Effective rate of each term"), true);
     result(InterestSaved, "InterestSaved", QStringLiteral("Interest saved"));
     result(TimeSaved, "TimeSaved", QStringLiteral("Time saved"));
     right->addWidget(results);
@@ -289,6 +301,7 @@ void MortPlanner::buildControls() {
     Pages->addTab(Terms, QStringLiteral("Terms"));
     Pages->addTab(Chart, QStringLiteral("Chart"));
     outer->addWidget(Pages, 1);
+    for (MSGrid* g : {Schedule, Terms}) g->verticalHeader()->setDefaultSectionSize(20);
 
     const auto headings = [](MSGrid* g, const std::vector<std::string>& texts, int width) {
         g->setCols(static_cast<int>(texts.size()));

@@ -6,8 +6,10 @@
 
 #include "plan/plan_engine.h"
 
+class QBarCategoryAxis;
 class QBarSet;
 class QLineSeries;
+class QValueAxis;
 
 namespace bw::plan {
 
@@ -29,6 +31,9 @@ class PlanChart : public QChartView {
     QBarSet* interest_ = nullptr;
     QBarSet* principal_ = nullptr;
     QLineSeries* balance_ = nullptr;
+    QBarCategoryAxis* years_ = nullptr;
+    QValueAxis* paid_ = nullptr;
+    QValueAxis* owed_ = nullptr;
 };
 
 }  // namespace bw::plan

@@ -23,9 +23,10 @@ class MortPlannerTest : public ::testing::Test, public test::WindowContext {
     static void typeCell(QTableWidget* table, int row, int col, const QString& text) {
         table->setFocus(Qt::MouseFocusReason);
         table->setCurrentCell(row, col);
-        QTest::keyClick(table, text.at(0).toLatin1());
-        QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClicks(QApplication::focusWidget(), text);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
     }
     // The renewal example: 300,000 over 25 years, 5 % for 5 years, 6.5 % for 5, then 7 %.
     void typeRenewalExample(MortPlanner& w) {
