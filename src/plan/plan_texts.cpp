@@ -88,9 +88,9 @@ PlanBoxTexts BoxTexts(const PlanInput& input, const PlanResult& result,
 std::vector<std::string> CutLumpLines(const PlanResult& result, const std::string& currency) {
     std::vector<std::string> lines;
     for (const CutLump& cut : result.cut) {
-        const std::string when = cut.date.isValid()
-                                     ? "on " + DateText(cut.date)
-                                     : "after payment " + std::to_string(cut.afterPayment);
+        const std::string when =
+            "after payment " + std::to_string(cut.afterPayment) +
+            (cut.date.isValid() ? " (" + DateText(cut.date) + ")" : std::string());
         lines.push_back("Lump sum " + when + ": " + MoneyText(cut.paid, currency) + " of " +
                         MoneyText(cut.requested, currency) + " paid, " +
                         MoneyText(cut.cut, currency) + " over the privilege or the balance.");
