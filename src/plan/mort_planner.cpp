@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <cmath>
 

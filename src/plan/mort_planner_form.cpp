@@ -319,7 +319,7 @@ void MortPlanner::buildControls() {
     // Enter moves on from box to box.
     const std::array<QWidget*, kBoxCount> next = {
         InYears,    InRate,          InTerm,      InExtra, InExtraFrom,
-        InIncrease, InIncreaseLimit, InPrivilege, InFee,   POpen};
+        InIncrease, InIncreaseLimit, InPrivilege, InFee,   Renewals};
     for (int b = 0; b < kBoxCount; ++b)
         boxes_[static_cast<std::size_t>(b)]->setNext(next[static_cast<std::size_t>(b)]);
     EnterPressesButtons(this);
