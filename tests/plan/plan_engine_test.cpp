@@ -197,6 +197,7 @@ TEST(PlanEngine, BadInputNamesTheField) {
         {"fee", [](PlanInput& in) { in.fee = 300'000'00; }},
         {"extra", [](PlanInput& in) { in.extraFrom = 301; }},
         {"days", [](PlanInput& in) { in.daysInYear = 400; }},
+        {"payment", [](PlanInput& in) { in.payment = 1237'17; }},  // the first interest
     };
     for (const auto& [field, set] : cases) {
         PlanInput in = Base();
