@@ -10,35 +10,13 @@
 namespace bw::plan {
 
 int CompoundingsPerYear(Compounding compounding) {
-    switch (compounding) {
-        case Compounding::Monthly:
-            return 12;
-        case Compounding::Bimonthly:
-            return 6;
-        case Compounding::Quarterly:
-            return 4;
-        case Compounding::Semiannual:
-            return 2;
-        case Compounding::Annual:
-            return 1;
-    }
-    return 2;
+    constexpr int kPerYear[] = {12, 6, 4, 2, 1};
+    return kPerYear[static_cast<std::size_t>(compounding)];
 }
 
 int PaymentsPerYear(Frequency frequency) {
-    switch (frequency) {
-        case Frequency::Monthly:
-            return 12;
-        case Frequency::Semimonthly:
-            return 24;
-        case Frequency::TwoWeeks:
-        case Frequency::BiweeklyAcc:
-            return 26;
-        case Frequency::OneWeek:
-        case Frequency::WeeklyAcc:
-            return 52;
-    }
-    return 12;
+    constexpr int kPerYear[] = {12, 24, 26, 52, 26, 52};
+    return kPerYear[static_cast<std::size_t>(frequency)];
 }
 
 double RatePeriodsPerYear(Frequency frequency, double daysInYear) {
