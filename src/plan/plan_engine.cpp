@@ -10,35 +10,13 @@
 namespace bw::plan {
 
 int CompoundingsPerYear(Compounding compounding) {
-    switch (compounding) {
-        case Compounding::Monthly:
-            return 12;
-        case Compounding::Bimonthly:
-            return 6;
-        case Compounding::Quarterly:
-            return 4;
-        case Compounding::Semiannual:
-            return 2;
-        case Compounding::Annual:
-            return 1;
-    }
-    return 2;
+    constexpr int kPerYear[] = {12, 6, 4, 2, 1};
+    return kPerYear[static_cast<std::size_t>(compounding)];
 }
 
 int PaymentsPerYear(Frequency frequency) {
-    switch (frequency) {
-        case Frequency::Monthly:
-            return 12;
-        case Frequency::Semimonthly:
-            return 24;
-        case Frequency::TwoWeeks:
-        case Frequency::BiweeklyAcc:
-            return 26;
-        case Frequency::OneWeek:
-        case Frequency::WeeklyAcc:
-            return 52;
-    }
-    return 12;
+    constexpr int kPerYear[] = {12, 24, 26, 52, 26, 52};
+    return kPerYear[static_cast<std::size_t>(frequency)];
 }
 
 double RatePeriodsPerYear(Frequency frequency, double daysInYear) {
@@ -145,7 +123,6 @@ std::optional<Failure> Check(const PlanInput& in, std::vector<Lump>& lumps) {
         }
     }
     const int n = in.years * PaymentsPerYear(in.frequency);
-    if (in.payment && *in.payment <= 0) return fail("payment", "must be more than 0");
     if (in.extra < 0 || in.extra > kMaxPrincipal) return fail("extra", "must not be negative");
     if (in.extraFrom < 1 || in.extraFrom > n)
         return fail("extra", "must start at a payment from 1 to " + std::to_string(n));
@@ -158,6 +135,15 @@ std::optional<Failure> Check(const PlanInput& in, std::vector<Lump>& lumps) {
         return fail("after", "\"lower\" cannot be combined with a yearly increase");
     if (in.fee < 0 || in.fee >= in.principal)
         return fail("fee", "must be 0 or more and less than the principal");
+    if (in.payment) {
+        // A payment at or below the first interest would never repay anything.
+        const Cents opening = in.principal + (in.feeFinanced ? in.fee : 0);
+        const double i =
+            RatePerPayment(in.rates[0].ratePercent, CompoundingsPerYear(in.compounding),
+                           RatePeriodsPerYear(in.frequency, in.daysInYear));
+        if (*in.payment > kMaxPrincipal || *in.payment <= RoundCents(Dollars(opening) * i))
+            return fail("payment", "must be more than the first payment's interest");
+    }
 
     const QDate lastDate = PaymentDate(in.firstDate, in.frequency, n);
     for (const LumpSum& l : in.lumps) {
@@ -342,6 +328,7 @@ double PeriodicApr(const std::vector<PlanRow>& rows, Cents received) {
     };
     const double target = Dollars(received);
     double lo = 0.0, hi = 1.0;
+    while (presentValue(hi) > target && hi < 1e9) hi *= 2.0;
     for (int step = 0; step < 200 && hi - lo > 1e-15; ++step) {
         const double mid = (lo + hi) / 2.0;
         if (presentValue(mid) > target)

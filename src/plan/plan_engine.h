@@ -110,8 +110,8 @@ enum class PlanError { None, BadInput };
 struct PlanResult {
     PlanError error = PlanError::None;
     // On an error: the input named ("principal", "period", "rate", "days", "extra", "increase",
-    // "increase-limit", "lump", "privilege", "after", "fee") and one line saying what is wrong,
-    // beginning with the field name. Nothing else is filled in.
+    // "increase-limit", "lump", "privilege", "after", "fee", "payment") and one line saying what is
+    // wrong, beginning with the field name. Nothing else is filled in.
     std::string errorField;
     std::string errorText;
     bool ok() const { return error == PlanError::None; }

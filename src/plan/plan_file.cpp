@@ -16,9 +16,7 @@ namespace {
 
 template <class E, std::size_t N>
 const char* NameOf(const std::array<std::pair<E, const char*>, N>& names, E value) {
-    for (const auto& [e, name] : names)
-        if (e == value) return name;
-    return names[0].second;
+    return names[static_cast<std::size_t>(value)].second;  // listed in the order of the enum
 }
 
 template <class E, std::size_t N>

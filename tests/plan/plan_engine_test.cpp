@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "plan/plan_engine.h"
 
@@ -54,10 +55,8 @@ TEST(PlanEngine, WorkedFigures) {
                  EXPECT_EQ(r.terms[t].interest, interest[t]);
                  EXPECT_EQ(r.terms[t].balance, end[t]);
              }
-             EXPECT_EQ(r.terms[1].firstPayment, 61);
              EXPECT_EQ(r.terms[1].lastPayment, 120);
              EXPECT_EQ(r.terms[0].principal, 300'000'00 - 265'522'87);
-             EXPECT_EQ(Row(r, 61).regular, 1966'19);
          }},
         {"extra 200", [](PlanInput& in) { in.extra = 200'00; }, 1744'81, 246, 177'759'47,
          [](const PlanResult& r) {
@@ -78,7 +77,6 @@ TEST(PlanEngine, WorkedFigures) {
              EXPECT_EQ(r.cut[0].paid, 30'000'00);
              EXPECT_EQ(r.cut[0].cut, 10'000'00);
              EXPECT_EQ(Row(r, 12).lump, 30'000'00);
-             EXPECT_EQ(Row(r, 12).regular, 1744'81);
              EXPECT_EQ(Row(r, 13).regular, 1566'63);
          }},
         {"biweekly acc", [](PlanInput& in) { in.frequency = Frequency::BiweeklyAcc; }, 872'41, 558,
@@ -99,11 +97,46 @@ TEST(PlanEngine, WorkedFigures) {
         ASSERT_TRUE(r.ok()) << r.errorText;
         EXPECT_EQ(r.firstPayment, c.payment);
         EXPECT_EQ(r.payments, c.payments);
-        if (c.totalInterest >= 0) {
-            EXPECT_EQ(r.totalInterest, c.totalInterest);
-        }
+        EXPECT_TRUE(c.totalInterest < 0 || r.totalInterest == c.totalInterest) << r.totalInterest;
         if (c.more) c.more(r);
     }
+}
+
+TEST(PlanEngine, PaymentDatesAndLumpTiming) {
+    // Payment k's date from a first date of 31 January 2027.
+    const std::tuple<Frequency, int, QDate> dates[] = {
+        {Frequency::Monthly, 2, QDate(2027, 2, 28)},
+        {Frequency::Monthly, 13, QDate(2028, 1, 31)},
+        {Frequency::Semimonthly, 2, QDate(2027, 2, 14)},
+        {Frequency::Semimonthly, 3, QDate(2027, 2, 28)},
+        {Frequency::TwoWeeks, 3, QDate(2027, 2, 28)},
+        {Frequency::WeeklyAcc, 5, QDate(2027, 2, 28)},
+    };
+    for (const auto& [frequency, k, date] : dates) {
+        PlanInput in = Base();
+        in.frequency = frequency;
+        in.firstDate = QDate(2027, 1, 31);
+        EXPECT_EQ(Row(ComputePlan(in), k).date, date) << static_cast<int>(frequency) << " " << k;
+    }
+
+    // A lump by date follows the first payment on or after it; lumps left after the payoff are
+    // listed as cut whole; a limited increase grows by at most 1 % of the term's first payment.
+    PlanInput in = Base();
+    in.firstDate = QDate(2027, 1, 31);
+    in.frequency = Frequency::OneWeek;
+    in.compounding = Compounding::Annual;
+    in.lumps = {{0, QDate(2027, 2, 8), 1000'00}, {1000, {}, 290'000'00}, {1200, {}, 5'00}};
+    in.increasePercent = 2;
+    in.increaseLimitPercent = 1;
+    const PlanResult r = ComputePlan(in);
+    EXPECT_EQ(Row(r, 3).lump, 1000'00);  // 14 February
+    EXPECT_EQ(Row(r, 53).regular, r.firstPayment + RoundCents(r.firstPayment / 100.0 * 0.01));
+    ASSERT_EQ(r.cut.size(), 2u);
+    EXPECT_EQ(r.payments, 1000);  // the first lump repays what is left
+    EXPECT_EQ(Row(r, 1000).balance, 0);
+    EXPECT_EQ(r.cut[0].paid, Row(r, 1000).lump);
+    EXPECT_EQ(r.cut[0].cut, 290'000'00 - Row(r, 1000).lump);
+    EXPECT_EQ(r.cut[1].paid, 0);
 }
 
 TEST(PlanEngine, RoundsHalfCentUpOnTheDecimalValue) {
@@ -186,6 +219,15 @@ TEST(PlanEngine, BadInputNamesTheField) {
          [](PlanInput& in) {
              in.lumps = {{1, QDate(2030, 1, 1), 100}};
          }},
+        {"lump",
+         [](PlanInput& in) {
+             in.firstDate = QDate(2027, 1, 1);
+             in.lumps = {{1, QDate(2051, 12, 2), 100}};
+         }},
+        {"lump",
+         [](PlanInput& in) {
+             in.lumps = {{1, {}, 0}};
+         }},
         {"privilege", [](PlanInput& in) { in.privilegePercent = 100.5; }},
         {"increase", [](PlanInput& in) { in.increasePercent = -1; }},
         {"increase-limit", [](PlanInput& in) { in.increaseLimitPercent = 101; }},
@@ -197,6 +239,7 @@ TEST(PlanEngine, BadInputNamesTheField) {
         {"fee", [](PlanInput& in) { in.fee = 300'000'00; }},
         {"extra", [](PlanInput& in) { in.extraFrom = 301; }},
         {"days", [](PlanInput& in) { in.daysInYear = 400; }},
+        {"payment", [](PlanInput& in) { in.payment = 1237'17; }},  // the first interest
     };
     for (const auto& [field, set] : cases) {
         PlanInput in = Base();
