@@ -12,8 +12,9 @@
 #include "files/file_info.h"
 #include "plan/mort_planner.h"
 #include "plan/plan_chart.h"
+#include "reports/printer_header_input.h"
 #include "shell/ms_grid.h"
-#include "support/window_context.h"
+#include "support/print_context.h"
 
 namespace bw {
 namespace {
@@ -91,6 +92,18 @@ TEST_F(MortPlannerTest, PlanSavedAndOpenedThroughTheFileDialog) {
     EXPECT_EQ(other->TermPayments->text(), w->TermPayments->text());
     EXPECT_EQ(other->Renewals->item(0, 1)->text(), "6.5");
     EXPECT_EQ(mm.FileKind, 0);
+}
+
+TEST_F(MortPlannerTest, PrintAsksForTheHeaderThenPrints) {
+    test::PrintToPdf printer;
+    test::ModalDriver<PrinterHeaderInput> header([](PrinterHeaderInput& d) {
+        d.InFName->setText("Renewal at 6.5 %");
+        d.Acept->click();
+    });
+    w->PPrint->click();
+    EXPECT_TRUE(header.ran());
+    EXPECT_EQ(mm.PrintHeader, "Renewal at 6.5 %");
+    EXPECT_GT(QFileInfo(printer.pdf).size(), 1000);
 }
 
 }  // namespace
