@@ -216,7 +216,7 @@ void MortPlanner::Calculate() {
     HourglassCursor hourglass;
     result_ = plan::ComputePlan(input_);
     if (!result_.ok()) {
-        const std::string text = result_.errorText;
+        const std::string text = plan::WindowErrorText(result_);
         clearResults();
         showMessage(Q(text));
         return;

@@ -85,6 +85,32 @@ PlanBoxTexts BoxTexts(const PlanInput& input, const PlanResult& result,
     return boxes;
 }
 
+std::string WindowErrorText(const PlanResult& result) {
+    static const std::pair<const char*, const char*> kCaptions[] = {
+        {"principal", "Principal"},      {"period", "Amortization"},
+        {"days", "Days in year"},        {"rate", "Rates and terms"},
+        {"extra", "Regular extra"},      {"increase-limit", "Yearly increase at most"},
+        {"increase", "Yearly increase"}, {"privilege", "Privilege"},
+        {"after", "After lump sums"},    {"fee", "Fee"},
+        {"payment", "Payment"},          {"lump", "Lump sums"}};
+    std::string text = result.errorText;
+    const std::string prefix = result.errorField + ": ";
+    if (text.rfind(prefix, 0) == 0) text.erase(0, prefix.size());
+    for (const auto& [field, caption] : kCaptions) {
+        if (result.errorField == field) {
+            text = std::string(caption) + ": " + text;
+            break;
+        }
+    }
+    for (const auto& [option, shown] :
+         {std::pair<std::string, std::string>{"\"lower\"", "\"Lower payment\""},
+          {"\"shorter\"", "\"Shorter mortgage\""}}) {
+        for (auto at = text.find(option); at != std::string::npos; at = text.find(option, at))
+            text.replace(at, option.size(), shown);
+    }
+    return text;
+}
+
 std::vector<std::string> CutLumpLines(const PlanResult& result, const std::string& currency) {
     std::vector<std::string> lines;
     for (const CutLump& cut : result.cut) {

@@ -34,6 +34,10 @@ struct PlanBoxTexts {
 PlanBoxTexts BoxTexts(const PlanInput& input, const PlanResult& result,
                       const std::string& currency);
 
+// An input error as the planner window words it: the caption of the control named instead of
+// the option name ("After lump sums: ..."), the window's list texts for the option values.
+std::string WindowErrorText(const PlanResult& result);
+
 // One line a lump sum cut down by the yearly privilege (or the balance left).
 std::vector<std::string> CutLumpLines(const PlanResult& result, const std::string& currency);
 
