@@ -7,6 +7,7 @@
 #include "plan/plan_printout.h"
 #include "plan/plan_texts.h"
 #include "reports/text_backend.h"
+#include "shell/dates.h"
 #include "shell/mmodule.h"
 
 namespace bw::plan {
@@ -54,6 +55,45 @@ TEST(PlanPrintout, HeaderTermsAndScheduleRowsInTheirColumns) {
     for (const PrintPage& page : pages) EXPECT_LE(page.lines.size(), 56u);
 }
 
+// The result boxes of the worked plans: plain, and with 200 extra on every payment.
+TEST(PlanTexts, ResultBoxesOfTheWorkedPlans) {
+    PlanInput in = RenewalExample();
+    in.rates = {{0, 5.0}};
+    PlanBoxTexts plain = BoxTexts(in, ComputePlan(in), "$");
+    EXPECT_EQ(plain.termPayments, "$1,744.81");
+    EXPECT_EQ(plain.totalInterest, "$223,445.97");
+    EXPECT_EQ(plain.apr, "4.9487 %");
+    EXPECT_EQ(plain.effectiveRates, "5.0625 %");
+    EXPECT_EQ(plain.timeSaved, "0 payments (0.0 years)");
+    in.extra = 200'00;
+    const PlanBoxTexts extra = BoxTexts(in, ComputePlan(in), "$");
+    EXPECT_EQ(extra.payments, "246");
+    EXPECT_EQ(extra.interestSaved, "$45,686.50");
+    EXPECT_EQ(extra.timeSaved, "54 payments (4.5 years)");
+}
+
+// Prepayments and a fee in the printed inputs, the cut lump sum, and an input error as the
+// window words it.
+TEST(PlanTexts, PrepaymentsCutLumpAndErrors) {
+    PlanInput in = RenewalExample();
+    in.rates = {{0, 5.0}};
+    in.lumps = {{12, QDate(), 40000'00}};
+    in.privilegePercent = 10;
+    in.after = AfterLump::Lower;
+    in.fee = 3000'00;
+    const std::vector<std::string> lines = PlanInputLines(in, "$");
+    EXPECT_TRUE(Has(lines, "Lump sum           $40,000.00 after payment 12"));
+    EXPECT_TRUE(Has(lines, "Privilege          10 % a year; after a lump sum: Lower payment"));
+    EXPECT_TRUE(Has(lines, "Fee                $3,000.00 paid upfront"));
+    const std::vector<std::string> cut = CutLumpLines(ComputePlan(in), "$");
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].substr(0, 26), "Lump sum after payment 12 ");
+    EXPECT_NE(cut[0].find("$30,000.00 of $40,000.00 paid, $10,000.00 over"), std::string::npos);
+    in.increasePercent = 2;
+    EXPECT_EQ(WindowErrorText(ComputePlan(in)),
+              "After lump sums: \"Lower payment\" cannot be combined with a yearly increase");
+}
+
 TEST(PlanCsv, OneLineARowInPlainNumbers) {
     const PlanResult result = ComputePlan(RenewalExample());
     const std::string csv = ScheduleCsv(result, PlanView::All);
@@ -62,6 +102,11 @@ TEST(PlanCsv, OneLineARowInPlainNumbers) {
               "cumulative_interest\n"
               "1,2027-01-01,5,1744.81,0.00,1237.17,507.64,0.00,299492.36,1237.17\n");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 301);
+    // The grid shows the same row with grouped amounts.
+    EXPECT_EQ(
+        ScheduleCells(result.rows[0], PlanView::All),
+        (std::vector<std::string>{"1", ShortDateText(QDate(2027, 1, 1)), "5.000", "1,744.81",
+                                  "0.00", "1,237.17", "507.64", "0.00", "299,492.36", "1,237.17"}));
 }
 
 }  // namespace
