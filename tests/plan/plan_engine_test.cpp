@@ -66,6 +66,7 @@ TEST(PlanEngine, WorkedFigures) {
          [](const PlanResult& r) {
              EXPECT_EQ(r.savedInterest, 45'686'50);
              EXPECT_EQ(r.savedPayments, 54);
+             EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);  // prepaid without fees
          }},
         {"upfront fee", [](PlanInput& in) { in.fee = 3000'00; }, 1744'81, 300, 223'445'97,
          [](const PlanResult& r) { EXPECT_NEAR(r.aprPercent, 5.0495, 0.00005); }},
