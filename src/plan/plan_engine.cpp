@@ -81,6 +81,11 @@ QDate PaymentDate(const QDate& first, Frequency frequency, int k) {
     }
 }
 
+// The balance owed at the start: the principal, plus a fee added to it.
+Cents OpeningBalance(const PlanInput& in) {
+    return in.principal + (in.feeFinanced ? in.fee : 0);
+}
+
 bool InPercentRange(double value) {
     return std::isfinite(value) && value >= 0.0 && value <= 100.0;
 }
@@ -137,7 +142,7 @@ std::optional<Failure> Check(const PlanInput& in, std::vector<Lump>& lumps) {
         return fail("fee", "must be 0 or more and less than the principal");
     if (in.payment) {
         // A payment at or below the first interest would never repay anything.
-        const Cents opening = in.principal + (in.feeFinanced ? in.fee : 0);
+        const Cents opening = OpeningBalance(in);
         const double i =
             RatePerPayment(in.rates[0].ratePercent, CompoundingsPerYear(in.compounding),
                            RatePeriodsPerYear(in.frequency, in.daysInYear));
@@ -372,7 +377,7 @@ PlanResult ComputePlan(const PlanInput& input) {
         result.errorText = failure->text;
         return result;
     }
-    const Cents opening = input.principal + (input.feeFinanced ? input.fee : 0);
+    const Cents opening = OpeningBalance(input);
     Schedule s = Run(input, lumps, opening);
 
     result.openingBalance = opening;

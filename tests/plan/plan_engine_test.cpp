@@ -19,6 +19,14 @@ PlanInput Base() {
     return in;
 }
 
+using Change = std::function<void(PlanInput&)>;
+Change Rates(std::vector<RatePeriod> rates) {
+    return [rates](PlanInput& in) { in.rates = rates; };
+}
+Change Lumps(std::vector<LumpSum> lumps, QDate first = {}) {
+    return [lumps, first](PlanInput& in) { in.lumps = lumps, in.firstDate = first; };
+}
+
 const PlanRow& Row(const PlanResult& r, int k) {
     return r.rows.at(static_cast<std::size_t>(k - 1));
 }
@@ -26,7 +34,7 @@ const PlanRow& Row(const PlanResult& r, int k) {
 TEST(PlanEngine, WorkedFigures) {
     struct Case {
         const char* name;
-        std::function<void(PlanInput&)> set;
+        Change set;
         Cents payment;
         int payments;
         Cents totalInterest;
@@ -40,11 +48,7 @@ TEST(PlanEngine, WorkedFigures) {
              EXPECT_NEAR(r.effectiveRatePercents.at(0), 5.0625, 1e-9);
              EXPECT_EQ(r.totalPaid, 300'000'00 + 223'445'97);
          }},
-        {"renewals",
-         [](PlanInput& in) {
-             in.rates = {{5, 5.0}, {5, 6.5}, {0, 7.0}};
-         },
-         1744'81, 300, 287'559'20,
+        {"renewals", Rates({{5, 5.0}, {5, 6.5}, {0, 7.0}}), 1744'81, 300, 287'559'20,
          [](const PlanResult& r) {
              ASSERT_EQ(r.terms.size(), 3u);
              const Cents pay[] = {1744'81, 1966'19, 2027'19};
@@ -62,6 +66,7 @@ TEST(PlanEngine, WorkedFigures) {
          [](const PlanResult& r) {
              EXPECT_EQ(r.savedInterest, 45'686'50);
              EXPECT_EQ(r.savedPayments, 54);
+             EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);  // prepaid without fees
          }},
         {"upfront fee", [](PlanInput& in) { in.fee = 3000'00; }, 1744'81, 300, 223'445'97,
          [](const PlanResult& r) { EXPECT_NEAR(r.aprPercent, 5.0495, 0.00005); }},
@@ -128,7 +133,10 @@ TEST(PlanEngine, PaymentDatesAndLumpTiming) {
     in.lumps = {{0, QDate(2027, 2, 8), 1000'00}, {1000, {}, 290'000'00}, {1200, {}, 5'00}};
     in.increasePercent = 2;
     in.increaseLimitPercent = 1;
+    in.extra = 10'00;
+    in.extraFrom = 53;
     const PlanResult r = ComputePlan(in);
+    EXPECT_EQ(Row(r, 52).extra + Row(r, 53).extra, 10'00);
     EXPECT_EQ(Row(r, 3).lump, 1000'00);  // 14 February
     EXPECT_EQ(Row(r, 53).regular, r.firstPayment + RoundCents(r.firstPayment / 100.0 * 0.01));
     ASSERT_EQ(r.cut.size(), 2u);
@@ -171,7 +179,8 @@ TEST(PlanEngine, Invariants) {
 
     // "lower": from the next anniversary, the annuity of the balance left over the payments left.
     PlanInput lower = Base();
-    lower.lumps = {{30, {}, 20'000'00}};
+    lower.lumps = {{30, {}, 20'000'00}, {31, {}, 20'000'00}};  // the second cut to 10,000
+    lower.privilegePercent = 10;
     lower.after = AfterLump::Lower;
     const PlanResult l = ComputePlan(lower);
     const double i = std::pow(1.025, 1.0 / 6) - 1;
@@ -179,13 +188,23 @@ TEST(PlanEngine, Invariants) {
     EXPECT_EQ(Row(l, 36).regular, 1744'81);
     EXPECT_EQ(Row(l, 37).regular, RoundCents(left * i / (1 - std::pow(1 + i, -264))));
     EXPECT_EQ(l.payments, 300);
+    EXPECT_EQ(l.totalLumps, 30'000'00);
+
+    // A financed fee is owed: the payment repays principal and fee.
+    PlanInput financed = Base();
+    financed.fee = 3000'00;
+    financed.feeFinanced = true;
+    EXPECT_EQ(ComputePlan(financed).firstPayment,
+              RoundCents(303'000 * i / (1 - std::pow(1 + i, -300))));
 
     // Without fees the APR of a monthly plan is 12 x the monthly rate.
-    for (const auto& [principal, rate, comp] : {std::tuple{100'000'00, 3.0, Compounding::Monthly},
-                                                {250'000'00, 7.25, Compounding::Quarterly},
-                                                {900'000'00, 5.0, Compounding::Semiannual}}) {
+    for (const auto& [principal, years, rate, comp] :
+         {std::tuple{100'000'00, 1, 3.0, Compounding::Monthly},
+          {250'000'00, 25, 7.25, Compounding::Quarterly},
+          {900'000'00, 40, 5.0, Compounding::Semiannual}}) {
         PlanInput in = Base();
         in.principal = principal;
+        in.years = years;
         in.rates = {{0, rate}};
         in.compounding = comp;
         const int m = CompoundingsPerYear(comp);
@@ -195,39 +214,17 @@ TEST(PlanEngine, Invariants) {
 }
 
 TEST(PlanEngine, BadInputNamesTheField) {
-    const std::pair<const char*, std::function<void(PlanInput&)>> cases[] = {
+    const std::pair<const char*, Change> cases[] = {
         {"principal", [](PlanInput& in) { in.principal = 0; }},
         {"period", [](PlanInput& in) { in.years = 0; }},
         {"rate", [](PlanInput& in) { in.rates.clear(); }},
-        {"rate",
-         [](PlanInput& in) {
-             in.rates = {{0, 0.0}};
-         }},
-        {"rate",
-         [](PlanInput& in) {
-             in.rates = {{0, 5.0}, {0, 6.0}};
-         }},
-        {"rate",
-         [](PlanInput& in) {
-             in.rates = {{25, 5.0}, {0, 6.0}};
-         }},
-        {"lump",
-         [](PlanInput& in) {
-             in.lumps = {{301, {}, 100}};
-         }},
-        {"lump",
-         [](PlanInput& in) {
-             in.lumps = {{1, QDate(2030, 1, 1), 100}};
-         }},
-        {"lump",
-         [](PlanInput& in) {
-             in.firstDate = QDate(2027, 1, 1);
-             in.lumps = {{1, QDate(2051, 12, 2), 100}};
-         }},
-        {"lump",
-         [](PlanInput& in) {
-             in.lumps = {{1, {}, 0}};
-         }},
+        {"rate", Rates({{0, 0.0}})},
+        {"rate", Rates({{0, 5.0}, {0, 6.0}})},
+        {"rate", Rates({{25, 5.0}, {0, 6.0}})},
+        {"lump", Lumps({{301, {}, 100}})},
+        {"lump", Lumps({{1, QDate(2030, 1, 1), 100}})},
+        {"lump", Lumps({{1, QDate(2051, 12, 2), 100}}, QDate(2027, 1, 1))},
+        {"lump", Lumps({{1, {}, 0}})},
         {"privilege", [](PlanInput& in) { in.privilegePercent = 100.5; }},
         {"increase", [](PlanInput& in) { in.increasePercent = -1; }},
         {"increase-limit", [](PlanInput& in) { in.increaseLimitPercent = 101; }},
@@ -249,6 +246,9 @@ TEST(PlanEngine, BadInputNamesTheField) {
         EXPECT_EQ(r.errorText.rfind(std::string(field) + ": ", 0), 0u) << r.errorText;
         EXPECT_TRUE(r.rows.empty() && r.payments == 0);
     }
+    PlanInput in = Base();
+    Rates({{5, 5.0}, {0, 6.0}, {0, 7.0}})(in);
+    EXPECT_EQ(ComputePlan(in).errorText, "rate: the term of rate period 2 must be 1 year or more");
 }
 
 }  // namespace
