@@ -5,7 +5,7 @@ _brindlewood_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local program=${COMP_WORDS[0]}
     if [[ $COMP_CWORD -eq 1 ]]; then
-        mapfile -t COMPREPLY < <(compgen -W 'table afford compare settings --help --version' -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W 'table afford compare plan settings --help --version' -- "$cur")
         return
     fi
     local usage

@@ -20,6 +20,10 @@
 #include "compare/mort_comp.h"
 #define BW_HAS_COMPARISON_WINDOW 1
 #endif
+#if __has_include("plan/mort_planner.h")
+#include "plan/mort_planner.h"
+#define BW_HAS_PLANNER_WINDOW 1
+#endif
 #if __has_include("afford/mort_find_factor.h")
 #include "afford/mort_find_factor.h"
 #define BW_HAS_AFFORDABILITY_WINDOW 1
@@ -83,6 +87,9 @@ DesktopProgram::DesktopProgram(const QString& folder) {
 #ifdef BW_HAS_AFFORDABILITY_WINDOW
     factories.affordability = [](AppContext& ctx) -> QWidget* { return new MortFindFactor(ctx); };
 #endif
+#ifdef BW_HAS_PLANNER_WINDOW
+    factories.planner = [](AppContext& ctx) -> QWidget* { return new MortPlanner(ctx); };
+#endif
     menu_->setWindowFactories(std::move(factories));
     frame_->load(menu_);
 }
@@ -117,6 +124,14 @@ bool DesktopProgram::HasTablesWindow() {
 
 bool DesktopProgram::HasComparisonWindow() {
 #ifdef BW_HAS_COMPARISON_WINDOW
+    return true;
+#else
+    return false;
+#endif
+}
+
+bool DesktopProgram::HasPlannerWindow() {
+#ifdef BW_HAS_PLANNER_WINDOW
     return true;
 #else
     return false;

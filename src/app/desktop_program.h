@@ -51,6 +51,7 @@ class DesktopProgram {
     static bool HasTablesWindow();
     static bool HasComparisonWindow();
     static bool HasAffordabilityWindow();
+    static bool HasPlannerWindow();
 
   private:
     MMODULE mm_;

@@ -14,6 +14,7 @@ int RunTable(const std::vector<std::string>& args, std::istream& in, std::ostrea
              std::ostream& err);
 int RunAfford(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunPlan(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSettings(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace bw::cli

@@ -17,12 +17,14 @@ namespace {
 
 const char* kUsage =
     "Usage: brindlewood-cli COMMAND [OPTIONS]\n"
-    "Brindlewood's mortgage and loan tables, comparisons and affordability from a shell.\n"
+    "Brindlewood's mortgage and loan tables, comparisons, affordability and plans from a shell.\n"
     "\n"
     "Commands:\n"
     "  table     a mortgage or personal loan schedule (brindlewood-cli table --help)\n"
     "  afford    payment, principal or years a mortgage allows (brindlewood-cli afford --help)\n"
     "  compare   up to 12 mortgages side by side (brindlewood-cli compare --help)\n"
+    "  plan      a mortgage's whole life: renewals, prepayments, fees and the APR\n"
+    "            (brindlewood-cli plan --help)\n"
     "  settings  the personal settings: name, currency symbol, printer font, compounding\n"
     "            (brindlewood-cli settings --help)\n"
     "\n"
@@ -71,6 +73,7 @@ int main(int argc, char** argv) {
     if (command == "table") return bw::cli::RunTable(args, std::cout, std::cerr);
     if (command == "afford") return bw::cli::RunAfford(args, std::cout, std::cerr);
     if (command == "compare") return bw::cli::RunCompare(args, std::cout, std::cerr);
+    if (command == "plan") return bw::cli::RunPlan(args, std::cout, std::cerr);
     if (command == "settings") return bw::cli::RunSettings(args, std::cout, std::cerr);
     std::cerr << "brindlewood-cli: unknown command '" << command << "'\n" << kUsage;
     return 2;

@@ -1,9 +1,10 @@
 #pragma once
-// FileInfo: the program's own open/save dialog for table files (.KMD, .KLD) and comparison files
-// (.KCD). It only chooses a name.
+// FileInfo: the program's own open/save dialog for table files (.KMD, .KLD), comparison files
+// (.KCD) and plan files (.KPL). It only chooses a name.
 //
 // Calling sequence:
-//   1. set mm.FileKind (1 mortgage, 2 personal loan, 3 comparison) and mm.DialogFileName (the
+//   1. set mm.FileKind (1 mortgage, 2 personal loan, 3 comparison, 4 plan) and mm.DialogFileName
+//   (the
 //      name last used for that kind);
 //   2. create the dialog; for opening call PrepareForOpening(), for saving PrepareForSaving();
 //   3. exec() it;

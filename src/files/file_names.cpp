@@ -6,16 +6,17 @@
 namespace bw {
 namespace {
 
-const FileKindInfo kKinds[3] = {
+const FileKindInfo kKinds[4] = {
     {"*.kmd", "Mortgage Database (*.kmd)", ".KMD", "Must use .KMD"},
     {"*.kld", "Loan Database (*.kld)", ".KLD", "Must use .KLD"},
     {"*.kcd", "Compare Database (*.kcd)", ".KCD", "Must use .KCD"},
+    {"*.kpl", "Plan Database (*.kpl)", ".KPL", "Must use .KPL"},
 };
 
 }  // namespace
 
 const FileKindInfo& FileKindOf(int fileKind) {
-    return (fileKind >= 1 && fileKind <= 3) ? kKinds[fileKind - 1] : kKinds[0];
+    return (fileKind >= 1 && fileKind <= 4) ? kKinds[fileKind - 1] : kKinds[0];
 }
 
 QString TypedExtension(const QString& text) {

@@ -6,8 +6,8 @@
 
 namespace bw {
 
-// FileKind 1 mortgage tables, 2 personal loan tables, 3 comparison tables (any other number is
-// taken as 1).
+// FileKind 1 mortgage tables, 2 personal loan tables, 3 comparison tables, 4 mortgage plans (any
+// other number is taken as 1).
 struct FileKindInfo {
     const char* pattern;    // "*.kmd"
     const char* typeText;   // "Mortgage Database (*.kmd)"
@@ -15,6 +15,9 @@ struct FileKindInfo {
     const char* missing;    // "Must use .KMD"
 };
 const FileKindInfo& FileKindOf(int fileKind);
+
+// FileKind of the planner's plan files (.KPL).
+constexpr int kPlanFileKind = 4;
 
 // FileKind left by a cancelled dialog.
 constexpr int kFileDialogCancelled = 6;

@@ -83,6 +83,8 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
                              kFirstRow + 3 * kRowStep);
     PtrFnt = MenuButton(this, "PtrFnt", "&Personalize Settings", kRightCol, kFirstRow);
     HowUse = MenuButton(this, "HowUse", "&How to Use the Program", kRightCol, kFirstRow + kRowStep);
+    MPlanner =
+        MenuButton(this, "MPlanner", "Mortgage Pla&nner", kRightCol, kFirstRow + 2 * kRowStep);
     EndMort = MenuButton(this, "EndMort", "E&xit Program", kRightCol, kFirstRow + 3 * kRowStep);
 
     // The focus in the menu is on its first button, so that the access keys work at once.
@@ -92,6 +94,7 @@ MenuMain::MenuMain(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     connect(PersonalLoan, &QPushButton::clicked, this, &MenuMain::PersonalLoan_Click);
     connect(CompMort, &QPushButton::clicked, this, &MenuMain::CompMort_Click);
     connect(MFindFactor, &QPushButton::clicked, this, &MenuMain::MFindFactor_Click);
+    connect(MPlanner, &QPushButton::clicked, this, &MenuMain::MPlanner_Click);
     connect(PtrFnt, &QPushButton::clicked, this, &MenuMain::PtrFnt_Click);
     connect(HowUse, &QPushButton::clicked, this, &MenuMain::HowUse_Click);
     connect(EndMort, &QPushButton::clicked, this, &MenuMain::EndMort_Click);
@@ -171,6 +174,10 @@ void MenuMain::CompMort_Click() {
 
 void MenuMain::MFindFactor_Click() {
     openFeature(factories_.affordability);
+}
+
+void MenuMain::MPlanner_Click() {
+    openFeature(factories_.planner);
 }
 
 void MenuMain::PtrFnt_Click() {

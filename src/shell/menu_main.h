@@ -23,6 +23,7 @@ struct WindowFactories {
     WindowFactory tables;         // MortgageCalc, in the mode TableMode names
     WindowFactory comparison;     // MortComp
     WindowFactory affordability;  // MortFindFactor
+    WindowFactory planner;        // MortPlanner
 };
 
 inline constexpr const char* kHelpFileName = "Bwluse.hlp";
@@ -51,6 +52,7 @@ class MenuMain : public QWidget {
     QPushButton* MFindFactor;
     QPushButton* PtrFnt;
     QPushButton* HowUse;
+    QPushButton* MPlanner;
     QPushButton* EndMort;
 
     // Shows UserName in MyName, or hides MyName when it is empty.
@@ -69,6 +71,7 @@ class MenuMain : public QWidget {
     void PersonalLoan_Click();
     void CompMort_Click();
     void MFindFactor_Click();
+    void MPlanner_Click();
     void PtrFnt_Click();
     void HowUse_Click();
     void EndMort_Click();

@@ -147,6 +147,7 @@ TEST_F(Program, FeatureWindowsOpenFromTheMenuAndReturnToIt) {
          0},
         {DesktopProgram::HasAffordabilityWindow(), "MFindFactor", " Mortgage Affordability",
          "MFExit", 0},
+        {DesktopProgram::HasPlannerWindow(), "MPlanner", " Mortgage Planner", "PExit", 0},
     };
     DesktopProgram& p = start();
     for (const Case& c : cases) {

@@ -12,7 +12,9 @@ TEST(FileNames, KindsAndExtensions) {
     EXPECT_STREQ(FileKindOf(2).typeText, "Loan Database (*.kld)");
     EXPECT_STREQ(FileKindOf(3).missing, "Must use .KCD");
     EXPECT_STREQ(FileKindOf(0).pattern, "*.kmd");
-    EXPECT_STREQ(FileKindOf(4).extension, ".KMD");
+    EXPECT_STREQ(FileKindOf(4).typeText, "Plan Database (*.kpl)");
+    EXPECT_STREQ(FileKindOf(4).missing, "Must use .KPL");
+    EXPECT_STREQ(FileKindOf(5).extension, ".KMD");
     // The extension starts at the first point of the name: loan1.old.kmd is refused.
     const std::pair<const char*, const char*> extensions[] = {
         {"loan1", ""},     {"loan1.kmd", ".KMD"},        {"loan1.old.kmd", ".OLD.KMD"},

@@ -38,10 +38,10 @@ TEST_F(MainMenu, HasItsTitleAndEveryButtonWithItsAccessKey) {
         {menu->MortCalc, "Mortgage &Tables"},      {menu->PersonalLoan, "Personal &Loan Tables"},
         {menu->CompMort, "Mortgage &Comparisons"}, {menu->MFindFactor, "&Mortgage Affordability"},
         {menu->PtrFnt, "&Personalize Settings"},   {menu->HowUse, "&How to Use the Program"},
-        {menu->EndMort, "E&xit Program"},
+        {menu->EndMort, "E&xit Program"},          {menu->MPlanner, "Mortgage Pla&nner"},
     };
     for (const auto& [button, caption] : buttons) EXPECT_EQ(button->text(), caption);
-    EXPECT_EQ(menu->findChildren<QPushButton*>().size(), 7);
+    EXPECT_EQ(menu->findChildren<QPushButton*>().size(), 8);
     EXPECT_EQ(menu->Label2->text(), "Brindlewood Win9");
     const QString family = QFontInfo(menu->Label2->font()).family();
     EXPECT_TRUE(family.contains("Serif") && !family.contains("Sans")) << family.toStdString();
@@ -83,8 +83,10 @@ TEST_F(MainMenu, FeatureButtonsSetTheModeHideTheMenuAndShowTheWindow) {
             return new QLabel(what);
         };
     };
-    menu->setWindowFactories({make("tables"), make("comparison"), make("affordability")});
-    for (QPushButton* b : {menu->MortCalc, menu->PersonalLoan, menu->CompMort, menu->MFindFactor}) {
+    menu->setWindowFactories(
+        {make("tables"), make("comparison"), make("affordability"), make("planner")});
+    for (QPushButton* b :
+         {menu->MortCalc, menu->PersonalLoan, menu->CompMort, menu->MFindFactor, menu->MPlanner}) {
         b->click();
         EXPECT_TRUE(menu->isHidden());
         EXPECT_EQ(menu->featureWindow(), frame.children.back());
@@ -92,8 +94,8 @@ TEST_F(MainMenu, FeatureButtonsSetTheModeHideTheMenuAndShowTheWindow) {
         menu->show();             // as its "E&xit to Menu" does
         delete frame.children.back();
     }
-    EXPECT_EQ(opened,
-              (std::vector<std::string>{"tables1", "tables2", "comparison2", "affordability2"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"tables1", "tables2", "comparison2",
+                                                "affordability2", "planner2"}));
 }
 
 TEST_F(MainMenu, EnterOnAButtonPressesIt) {

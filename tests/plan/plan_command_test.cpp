@@ -1,0 +1,57 @@
+// brindlewood-cli plan, run in-process.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "cli/commands.h"
+
+namespace bw::cli {
+namespace {
+
+std::tuple<int, std::string, std::string> Plan(std::vector<std::string> args) {
+    static QTemporaryDir folder;
+    args.insert(args.end(), {"--folder", folder.path().toStdString()});
+    std::ostringstream out, err;
+    const int code = RunPlan(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(PlanCommand, RenewalExampleAsJsonThroughAPlanFile) {
+    QTemporaryDir dir;
+    const std::string file = QDir(dir.path()).filePath("renewal.KPL").toStdString();
+    const auto [code, out, err] = Plan(
+        {"--principal", "300000", "--compounding", "semiannual", "--rate", "5=5", "--rate", "5=6.5",
+         "--rate", "7", "--first-date", "2027-01-15", "--format", "json", "--save", file});
+    ASSERT_EQ(code, 0) << err;
+    const QJsonObject r = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
+    EXPECT_EQ(r["payment"].toDouble(), 1744.81);
+    EXPECT_EQ(r["payments"].toInt(), 300);
+    EXPECT_EQ(r["total_interest"].toDouble(), 287559.20);
+    EXPECT_EQ(r["terms"][1]["payment"].toDouble(), 1966.19);
+    EXPECT_EQ(r["terms"][0]["balance"].toDouble(), 265522.87);
+    EXPECT_EQ(r["effective_rates"][0].toDouble(), 5.0625);
+    EXPECT_EQ(r["rows"][60]["date"].toString(), "2032-01-15");
+    EXPECT_EQ(r["rows"][60]["payment"].toDouble(), 1966.19);  // payment 61 opens term 2
+    // The saved inputs give the same plan, here as yearly rows.
+    const auto [again, text, none] = Plan({"--open", file, "--view", "annual", "--format", "csv"});
+    EXPECT_EQ(again, 0);
+    EXPECT_NE(text.find("\r\n5,2031-12-15,5,20937.72,"), std::string::npos) << text.substr(0, 300);
+}
+
+TEST(PlanCommand, BadInputIsOneLineNamingTheField) {
+    const auto [code, out, err] = Plan({"--rate", "5", "--lump", "301=1000"});
+    EXPECT_EQ(code, 2);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(err,
+              "brindlewood-cli plan: lump: payment 301 is not one of payments 1 to 300 (see "
+              "brindlewood-cli plan --help)\n");
+}
+
+}  // namespace
+}  // namespace bw::cli

@@ -1,0 +1,84 @@
+// Plan files: every input survives a save and a load; damaged files are refused with the problem.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "plan/plan_file.h"
+
+namespace bw::plan {
+namespace {
+
+TEST(PlanFile, RoundTripKeepsEveryInput) {
+    PlanInput in;
+    in.principal = 412'345'67;
+    in.years = 30;
+    in.compounding = Compounding::Quarterly;
+    in.frequency = Frequency::WeeklyAcc;
+    in.daysInYear = 365.25;
+    in.firstDate = QDate(2027, 3, 31);
+    in.rates = {{5, 4.79}, {0, 6.125}};
+    in.payment = 999'99;
+    in.extra = 25'05;
+    in.extraFrom = 7;
+    in.increasePercent = 1.5;
+    in.increaseLimitPercent = 3;
+    in.lumps = {{12, {}, 1000'01}, {0, QDate(2029, 2, 1), 5000'00}};
+    in.privilegePercent = 15;
+    in.after = AfterLump::Lower;
+    in.fee = 1234'56;
+    in.feeFinanced = true;
+    in.view = PlanView::Annual;
+
+    QTemporaryDir dir;
+    const std::string path = QDir(dir.path()).filePath("home.KPL").toStdString();
+    ASSERT_TRUE(SavePlanFile(path, in));
+    std::string why;
+    const auto back = LoadPlanFile(path, &why);
+    ASSERT_TRUE(back) << why;
+    EXPECT_EQ(FormatPlanFile(*back), FormatPlanFile(in));
+    EXPECT_EQ(back->principal, in.principal);
+    EXPECT_EQ(back->lumps[1].onOrAfter, in.lumps[1].onOrAfter);
+    EXPECT_EQ(back->rates[1].ratePercent, 6.125);
+    EXPECT_EQ(back->increaseLimitPercent, 3);
+    EXPECT_TRUE(back->feeFinanced);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    EXPECT_FALSE(SavePlanFile(QDir(dir.path()).filePath("no/such.KPL").toStdString(), in, &why));
+    EXPECT_FALSE(LoadPlanFile(QDir(dir.path()).filePath("none.KPL").toStdString(), &why));
+    EXPECT_EQ(why, "no such file");
+}
+
+TEST(PlanFile, DamagedFilesAreRefusedNamingTheProblem) {
+    const std::string head = R"({"format": "brindlewood-plan", "version": 1, )";
+    const std::string ok = R"("principal": 1000, "years": 5, "rates": [{"rate": 5}])";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "damaged plan file"},
+        {head + ok, "damaged plan file"},  // cut short
+        {"[1, 2]", "not a plan file"},
+        {R"({"format": "other", "version": 1})", "not a plan file"},
+        {R"({"format": "brindlewood-plan", "version": 2})", "version 2 is not known"},
+        {R"({"format": "brindlewood-plan"})", "version (none) is not known"},
+        {head + R"("years": 5, "rates": [{"rate": 5}]})", "\"principal\" is missing"},
+        {head + R"("principal": "1000", "years": 5, "rates": []})",
+         "\"principal\" is not a number"},
+        {head + R"("principal": 1000, "years": 5})", "\"rates\" is missing"},
+        {head + R"("principal": 1000, "years": 5.5, "rates": []})", "\"years\" is not a whole"},
+        {head + ok + R"(, "compounding": "daily"})", "\"compounding\" has the unknown value"},
+        {head + ok + R"(, "first_date": "2027-02-30"})", "\"first_date\" is not a date"},
+        {head + ok + R"(, "lumps": [{"after_payment": 3}]})", "\"amount\" is missing"},
+        {head + ok + R"(, "lumps": [7]})", "an entry of \"lumps\" is not an object"},
+        {head + ok + R"(, "fee_financed": 1})", "\"fee_financed\" is not true or false"},
+        {head + ok + std::string(kPlanFileMaxBytes, ' ') + "}", "too large"},
+    };
+    for (const auto& [bytes, problem] : cases) {
+        std::string why;
+        EXPECT_FALSE(ParsePlanFile(bytes, &why)) << bytes.substr(0, 80);
+        EXPECT_NE(why.find(problem), std::string::npos) << why;
+    }
+    EXPECT_TRUE(ParsePlanFile(head + ok + "}"));
+}
+
+}  // namespace
+}  // namespace bw::plan
