@@ -132,15 +132,15 @@ void ReadOptions(const Args& args, PlanInput& in) {
     const auto rates = args.all("rate");
     if (!rates.empty()) in.rates.clear();
     for (std::size_t k = 0; k < rates.size(); ++k) {
-        const std::string& spec = rates[k];
-        const auto eq = spec.find('=');
+        const std::string& given = rates[k];
+        const auto eq = given.find('=');
         plan::RatePeriod r;
         if (eq == std::string::npos) {
             if (k + 1 < rates.size()) Bad("rate", "only the last --rate may leave out YEARS");
         } else {
-            r.years = Whole("rate", spec.substr(0, eq));
+            r.years = Whole("rate", given.substr(0, eq));
         }
-        r.ratePercent = Number("rate", eq == std::string::npos ? spec : spec.substr(eq + 1));
+        r.ratePercent = Number("rate", eq == std::string::npos ? given : given.substr(eq + 1));
         in.rates.push_back(r);
     }
     if (auto v = args.get("extra")) {
@@ -152,13 +152,13 @@ void ReadOptions(const Args& args, PlanInput& in) {
     if (auto v = args.get("increase-limit")) in.increaseLimitPercent = Number("increase-limit", *v);
     const auto lumps = args.all("lump");
     if (!lumps.empty()) in.lumps.clear();
-    for (const std::string& spec : lumps) {
-        const auto eq = spec.find('=');
+    for (const std::string& given : lumps) {
+        const auto eq = given.find('=');
         if (eq == std::string::npos)
-            Bad("lump", "'" + spec + "' is not PAYMENT=AMOUNT or DATE=AMOUNT");
-        const std::string when = spec.substr(0, eq);
+            Bad("lump", "'" + given + "' is not PAYMENT=AMOUNT or DATE=AMOUNT");
+        const std::string when = given.substr(0, eq);
         plan::LumpSum l;
-        l.amount = Amount("lump", spec.substr(eq + 1));
+        l.amount = Amount("lump", given.substr(eq + 1));
         if (when.find_first_not_of("0123456789") == std::string::npos && !when.empty()) {
             l.afterPayment = Whole("lump", when);
         } else {
