@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <cmath>
+#include <memory>
 
 #include "plan/plan_chart.h"
 #include "plan/plan_texts.h"
@@ -267,11 +268,16 @@ void MortPlanner::showResult() {
 
     Schedule->setUpdatesEnabled(false);
     Schedule->setTextAt(0, 0, plan::ScheduleHeadings(input_.view).front());
-    Schedule->setRows(static_cast<int>(result_.rows.size()) + 1);
-    for (std::size_t r = 0; r < result_.rows.size(); ++r) {
-        const std::vector<std::string> cells = plan::ScheduleCells(result_.rows[r], input_.view);
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            Schedule->setTextAt(static_cast<int>(r) + 1, static_cast<int>(c), cells[c]);
+    // The rows are formatted as the grid shows or reads them, from a copy of the plan's rows.
+    const int rows = static_cast<int>(result_.rows.size());
+    Schedule->setRows(rows + 1);
+    if (rows > 0) {
+        Schedule->setRowSource(
+            1, rows,
+            [shown = std::make_shared<const std::vector<plan::PlanRow>>(result_.rows),
+             view = input_.view](int row) {
+                return plan::ScheduleCells((*shown)[static_cast<std::size_t>(row - 1)], view);
+            });
     }
     Schedule->setUpdatesEnabled(true);
     Terms->setRows(static_cast<int>(result_.terms.size()) + 1);
