@@ -59,6 +59,7 @@ TEST(PageModel, EndPrintoutLeavesNoBlankPageAndCountsPages) {
     p.newPage();
     EXPECT_EQ(p.page(), 2);
     p.line(1, "second");
+    EXPECT_EQ(p.pages().size(), 2u);  // a page with lines is never dropped
     EndPrintout(p);
     ASSERT_TRUE(p.ended());
     const auto pages = p.pages();

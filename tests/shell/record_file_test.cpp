@@ -62,7 +62,7 @@ TEST(RecordFile, RoundTripKeepsEveryValue) {
 }
 
 TEST(RecordReader, AcceptsTheNumberFormsOfOtherWriters) {
-    RecordReader r(" .5 , -.25,1E-07,2.5e+3,+4,12.,7 \n\"x\"\r\n");
+    RecordReader r(" .5 ,\t-.25,1E-07,2.5e+3,+4,12.,7 \n\"x\"\r\n");
     EXPECT_EQ(r.number(), 0.5);
     EXPECT_EQ(r.number(), -0.25);
     EXPECT_EQ(r.number(), 1e-7);

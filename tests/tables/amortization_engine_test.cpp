@@ -196,6 +196,8 @@ TEST(Dates, StepsOfEachFrequencyAndView) {
          QDate(2024, 12, 20),
          {{2, QDate(2025, 1, 3)}, {27, QDate(2024, 12, 20).addDays(26 * 14)}}},
         {kBiweeklyAcc, 1, QDate(2024, 2, 29), {{2, QDate(2025, 2, 28)}, {5, QDate(2028, 2, 29)}}},
+        {kOneWeek, 2, QDate(2024, 12, 27), {{1, QDate(2024, 12, 27)}, {2, QDate(2025, 1, 3)}}},
+        {kWeeklyAcc, 2, QDate(2024, 12, 27), {{1, QDate(2024, 12, 27)}, {3, QDate(2025, 1, 10)}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frequency);

@@ -21,7 +21,7 @@ TEST(PrePayRules, MonthOptionsAndTheirCodes) {
     const std::pair<int, int> stored[] = {{0, 12}, {1, 1}, {11, 11}};
     for (auto [option, code] : stored) EXPECT_EQ(PrePayMonthForOption(option), code) << option;
     // Codes 12 and 0 select " 1", as do codes a damaged file might hold.
-    const std::pair<int, int> shown[] = {{12, 0}, {0, 0}, {4, 4}, {11, 11}, {13, 0}, {-1, 0}};
+    const std::pair<int, int> shown[] = {{12, 0}, {0, 0}, {1, 1}, {11, 11}, {13, 0}, {-1, 0}};
     for (auto [code, option] : shown)
         EXPECT_EQ(PrePayOptionForMonth(static_cast<std::int16_t>(code)), option) << code;
 }
@@ -43,6 +43,10 @@ TEST(PrePayRules, YearRowsRoundHalvesToEvenAndTheGridHasAtLeastTwenty) {
 TEST(PrePayRules, NumberCountAndEraseTouchOnlyThePeriodsYears) {
     PrePayTableData table{};
     EXPECT_TRUE(NoPrePayAmounts(table, 25));
+    table[25][2] = Money::fromDouble(1);  // the period's last year counts
+    EXPECT_FALSE(NoPrePayAmounts(table, 25));
+    EXPECT_EQ(CountPrePayYears(table, 25), 1);
+    table[25][2] = Money();
     NumberPrePayYears(table, 25);
     EXPECT_EQ(table[25][1], Money::fromDouble(25));
     EXPECT_EQ(table[26][1], Money());
@@ -92,7 +96,7 @@ TEST(DaysChoice, CaptionsTheOptionShownAndTheTypedCount) {
     std::string captions;
     for (int i = 0; i < kDaysOptions; ++i) captions += DaysOptionCaption(i) + "|";
     EXPECT_EQ(captions, "365.25|365|364|363|Type in year|");
-    const std::pair<int, int> shown[] = {{0, 0}, {4, 4}, {7, 1}, {-1, 1}};
+    const std::pair<int, int> shown[] = {{0, 0}, {4, 4}, {5, 1}, {-1, 1}};
     for (auto [stored, index] : shown)
         EXPECT_EQ(DaysOptionIndex(static_cast<std::int16_t>(stored)), index) << stored;
     EXPECT_FLOAT_EQ(TypedDaysValue("364.5"), 364.5f);

@@ -88,10 +88,10 @@ TEST(ResultBoxes, CurrencySymbolAndSavingsBelowTen) {
     EXPECT_EQ(MakeScheduleTexts(r, ViewOf(semi)).boxes.TotSavd, "        $.00");
 }
 
-TEST(AppliedList, YearsTwoAndFourInMonthOne) {
+TEST(AppliedList, YearsOneAndFourInMonthOne) {
     AmortizationInput in = DefaultMortgage();
     in.rowView = 1;
-    SetPrePay(in, 2, 5000);
+    SetPrePay(in, 1, 5000);
     SetPrePay(in, 4, 3000);
     const AmortizationResult r = CalculateSchedule(in);
     const ScheduleTexts t = MakeScheduleTexts(r, ViewOf(in));
@@ -100,14 +100,14 @@ TEST(AppliedList, YearsTwoAndFourInMonthOne) {
     EXPECT_EQ(t.gridRowCount, T + 4 + 2 + 4);  // room for the totals and the list of two
     const std::vector<std::tuple<int, int, std::string>> expected = {
         {T + 4, 0, "Additional "}, {T + 4, 1, "Payments  "}, {T + 4, 2, "Applied  "},
-        {T + 6, 0, "Year    2"},   {T + 6, 1, " Month   1"}, {T + 6, 2, "5,000.00"},
+        {T + 6, 0, "Year    1"},   {T + 6, 1, " Month   1"}, {T + 6, 2, "5,000.00"},
         {T + 7, 0, "Year    4"},   {T + 7, 1, " Month   1"}, {T + 7, 2, "3,000.00"}};
     std::vector<std::tuple<int, int, std::string>> cells;
     for (const GridCell& c : t.listCells) cells.emplace_back(c.row, c.column, c.text);
     EXPECT_EQ(cells, expected);
     EXPECT_EQ(t.printText,
               "Additional  Payments     Applied\r\n\r\n"
-              " Year   2    Month  1    5,000.00\r\n"
+              " Year   1    Month  1    5,000.00\r\n"
               " Year   4    Month  1    3,000.00\r\n");
     ASSERT_EQ(t.applied.size(), 2u);
     EXPECT_EQ(t.applied[1].amount, Money::fromDouble(3000));
