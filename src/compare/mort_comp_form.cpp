@@ -42,31 +42,17 @@ void MortComp::buildControls() {
     ComPeriod = NewPickList(this, "ComPeriod");
     FreqPmt = NewPickList(this, "FreqPmt");
 
-    auto makeResult = [&](QLabel*& label, const char* name) {
-        label = new QLabel(this);
-        named(label, name);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMargin(2);
-        SetBackground(label, colours::kResult);
-    };
-    makeResult(InDays, "InDays");
-    makeResult(PeriodicR, "PeriodicR");
+    InDays = NewResultBox(this, "InDays");
+    PeriodicR = NewResultBox(this, "PeriodicR");
 
-    auto makeLabel = [&](QLabel*& label, const char* name, const char* caption) {
-        label = new QLabel(QString::fromLatin1(caption), this);
-        named(label, name);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    };
-    makeLabel(Label1, "Label1", "");
-    makeLabel(Label3, "Label3", "");
-    makeLabel(Label4, "Label4", "");
-    makeLabel(Label5, "Label5", "Interest compound periods per year.");
-    makeLabel(Label6, "Label6", "Frequency and type of each payment.");
-    makeLabel(Label8, "Label8", "* Additional Payments Applied");
-    makeLabel(Label9, "Label9", "Interest rate factor.");
-    makeLabel(Label10, "Label10", "Days in year.");
+    Label1 = NewCaption(this, "Label1", "");
+    Label3 = NewCaption(this, "Label3", "");
+    Label4 = NewCaption(this, "Label4", "");
+    Label5 = NewCaption(this, "Label5", "Interest compound periods per year.");
+    Label6 = NewCaption(this, "Label6", "Frequency and type of each payment.");
+    Label8 = NewCaption(this, "Label8", "* Additional Payments Applied");
+    Label9 = NewCaption(this, "Label9", "Interest rate factor.");
+    Label10 = NewCaption(this, "Label10", "Days in year.");
     Label8->setWordWrap(false);
     Label1->setBuddy(InPrincipal);
     Label3->setBuddy(InRate);

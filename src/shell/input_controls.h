@@ -1,8 +1,10 @@
 #pragma once
-// The yellow input controls of the calculator windows: a right-aligned number box, an editable
-// list whose text is typed like a number box, and a right-aligned list to pick from.
+// The controls of the calculator windows: the yellow inputs (a right-aligned number box, an
+// editable list whose text is typed like a number box, a right-aligned list to pick from), the
+// white result boxes and the captions beside them.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QString>
 
@@ -39,6 +41,25 @@ inline QComboBox* NewPickList(QWidget* parent, const char* name) {
     list->setMaxVisibleItems(10);
     SetBackground(list, colours::kInput);
     return list;
+}
+
+inline QLabel* NewResultBox(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    label->setMargin(2);
+    SetBackground(label, colours::kResult);
+    return label;
+}
+
+inline QLabel* NewCaption(QWidget* parent, const char* name, const char* caption) {
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
 }
 
 }  // namespace bw

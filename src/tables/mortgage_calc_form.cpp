@@ -107,43 +107,28 @@ void MortgageCalc::buildControls() {
     MGrid->horizontalHeader()->setFont(QFont(windowFont.family(), windowFont.pointSize()));
 
     // Result boxes (white).
-    auto makeResult = [&](QLabel*& label, const char* name) {
-        label = new QLabel(this);
-        named(label, name);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setTextInteractionFlags(Qt::NoTextInteraction);
-        label->setMargin(2);
-        SetBackground(label, colours::kResult);
-    };
-    makeResult(InDays, "InDays");
-    makeResult(PeriodicR, "PeriodicR");
-    makeResult(NumPmtsYear, "NumPmtsYear");
-    makeResult(InMonthPI, "InMonthPI");
-    makeResult(EndMortYear, "EndMortYear");
-    makeResult(AllPayments, "AllPayments");
-    makeResult(TotSavd, "TotSavd");
+    InDays = NewResultBox(this, "InDays");
+    PeriodicR = NewResultBox(this, "PeriodicR");
+    NumPmtsYear = NewResultBox(this, "NumPmtsYear");
+    InMonthPI = NewResultBox(this, "InMonthPI");
+    EndMortYear = NewResultBox(this, "EndMortYear");
+    AllPayments = NewResultBox(this, "AllPayments");
+    TotSavd = NewResultBox(this, "TotSavd");
 
     // Captions.
-    auto makeLabel = [&](QLabel*& label, const char* name, const char* caption) {
-        label = new QLabel(QString::fromLatin1(caption), this);
-        named(label, name);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    };
-    makeLabel(Label1, "Label1", "");
-    makeLabel(Label2, "Label2", "");
-    makeLabel(Label3, "Label3", "");
-    makeLabel(Label4, "Label4", " Interest compound     periods per year.");
-    makeLabel(Label5, "Label5", " Frequency and type   of each payment.");
-    makeLabel(Label6, "Label6", " Show payments.");
-    makeLabel(Label7, "Label7", " Days      in year.");
-    makeLabel(Label8, "Label8", "");
-    makeLabel(Label9, "Label9", " Interest rate  factor.");
-    makeLabel(Label10, "Label10", " No. of payments  each year.");
-    makeLabel(Label11, "Label11", "");
-    makeLabel(Label12, "Label12", " Principal+Interest  payment.");
-    makeLabel(Label13, "Label13", " Total interest    savings.");
+    Label1 = NewCaption(this, "Label1", "");
+    Label2 = NewCaption(this, "Label2", "");
+    Label3 = NewCaption(this, "Label3", "");
+    Label4 = NewCaption(this, "Label4", " Interest compound     periods per year.");
+    Label5 = NewCaption(this, "Label5", " Frequency and type   of each payment.");
+    Label6 = NewCaption(this, "Label6", " Show payments.");
+    Label7 = NewCaption(this, "Label7", " Days      in year.");
+    Label8 = NewCaption(this, "Label8", "");
+    Label9 = NewCaption(this, "Label9", " Interest rate  factor.");
+    Label10 = NewCaption(this, "Label10", " No. of payments  each year.");
+    Label11 = NewCaption(this, "Label11", "");
+    Label12 = NewCaption(this, "Label12", " Principal+Interest  payment.");
+    Label13 = NewCaption(this, "Label13", " Total interest    savings.");
     Label1->setBuddy(InPrincipal);
     Label2->setBuddy(InRate);
     Label3->setBuddy(InTerm);
