@@ -78,15 +78,12 @@ QTableWidget* NewInputTable(QWidget* parent, const char* name, int rows,
     return table;
 }
 
-QLabel* NewResultBox(QWidget* parent, const char* name) {
-    auto* box = new QLabel(parent);
-    box->setObjectName(QString::fromLatin1(name));
+// The kit's white result box, drawn flat and with its figures free to select and copy.
+QLabel* NewPlanResultBox(QWidget* parent, const char* name) {
+    QLabel* box = NewResultBox(parent, name);
     box->setTextFormat(Qt::PlainText);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMargin(2);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    SetBackground(box, colours::kResult);
     return box;
 }
 
@@ -228,7 +225,7 @@ void MortPlanner::buildControls() {
     // A box of several figures takes the whole width under its caption.
     const auto result = [&](QLabel*& member, const char* name, const QString& caption,
                             bool wide = false) {
-        member = NewResultBox(results, name);
+        member = NewPlanResultBox(results, name);
         member->setMinimumWidth(wide ? 280 : 150);
         resultGrid->addWidget(Caption(caption, results), resultRow, 0, 1, wide ? 2 : 1);
         if (wide) ++resultRow;
