@@ -1,24 +1,54 @@
-// The comparison graph's 3D view, under a virtual X server with Mesa's OpenGL.
+// The 3D view of both graph windows, the comparison's and the balance graph, under a virtual X
+// server with Mesa's OpenGL: every bar valued and labelled, printed as shown, and back to 2D.
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPushButton>
 #include <QtDataVisualization/Q3DBars>
 #include <QtDataVisualization/QBar3DSeries>
 #include <QtDataVisualization/QBarDataProxy>
+#include <QtDataVisualization/QCustom3DLabel>
 #include <QtTest/QTest>
 
 #include "compare/mc_graph.h"
 #include "reports/bar_graph.h"
+#include "reports/graph_fixture.h"
+#include "reports/graphs_all.h"
 #include "support/print_context.h"
 
-namespace bw {
+namespace bw::test {
 namespace {
 
-TEST(MCGraph3D, ThreeDimensionsPrintedAndBack) {
+void ThreeDimensionsPrintedAndBack(PrintContext& c, GraphWindow& w, float first, QString last) {
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.ThreeDee, Qt::LeftButton);
+    ASSERT_TRUE(w.Graph1->is3D());
+    EXPECT_EQ(w.focusWidget(), w.Sav2D);
+    EXPECT_FALSE(w.ThreeDee->isEnabled());
+    const QBarDataProxy* proxy = w.Graph1->bars3D()->seriesList().constFirst()->dataProxy();
+    EXPECT_FLOAT_EQ(proxy->itemAt(0, 0)->value(), first);
+    EXPECT_EQ(proxy->columnLabels().back(), last);
+    QStringList labels;
+    for (QCustom3DItem* item : w.Graph1->bars3D()->customItems())
+        labels << static_cast<QCustom3DLabel*>(item)->text();
+    EXPECT_EQ(labels, proxy->columnLabels());
+    QTest::qWait(300);
+    w.Graph1->picture(true).save("/tmp/" + w.objectName() + "_3d.png");
+
+    c.port.answers = {true, true};  // printed in colour, still in 3D
+    QTest::mouseClick(w.Ptr, Qt::LeftButton);
+    EXPECT_EQ(c.port.questions, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(w.Graph1->is3D());
+    EXPECT_GT(InkShare(w.lastPrintedImage()), 0.03);
+    QTest::mouseClick(w.Sav2D, Qt::LeftButton);
+    EXPECT_FALSE(w.Graph1->is3D());
+    EXPECT_TRUE(w.ThreeDee->isEnabled());
+}
+
+TEST(Graphs3D, TwelveComparisonRows) {
     if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
-    test::PrintContext c("graph3d.pdf");
+    PrintContext c;
     c.mm.ResultRowCount = 12;
     c.mm.GraphValues.assign(46, Money());
     c.mm.GraphLabels.assign(46, std::string());
@@ -28,30 +58,19 @@ TEST(MCGraph3D, ThreeDimensionsPrintedAndBack) {
     }
     MCGraph w(c.ctx);
     w.setAttribute(Qt::WA_DeleteOnClose, false);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ThreeDimensionsPrintedAndBack(c, w, 1e6f, "Row  12");
+}
 
-    QTest::mouseClick(w.ThreeDee, Qt::LeftButton);
-    ASSERT_TRUE(w.Graph1->is3D());
-    EXPECT_EQ(w.viewCode(), 7);
-    EXPECT_FALSE(w.ThreeDee->isEnabled());
-    const QBarDataProxy* proxy = w.Graph1->bars3D()->seriesList().constFirst()->dataProxy();
-    EXPECT_FLOAT_EQ(proxy->itemAt(0, 1)->value(), 2e6f);
-    EXPECT_EQ(proxy->columnLabels().back(), "Row  12");
-    QTest::qWait(300);
-    w.Graph1->picture(true).save("/tmp/mc_graph_3d.png");
-
-    // Printing asks both questions and puts the 3D picture on paper.
-    c.port.answers = {true, false};
-    QTest::mouseClick(w.Ptr, Qt::LeftButton);
-    EXPECT_EQ(c.port.questions, (std::vector<int>{1, 2}));
-    EXPECT_TRUE(w.Graph1->is3D());
-    EXPECT_GT(test::InkShare(w.lastPrintedImage()), 0.03);
-
-    QTest::mouseClick(w.Sav2D, Qt::LeftButton);
-    EXPECT_EQ(w.viewCode(), 6);
-    EXPECT_TRUE(w.ThreeDee->isEnabled());
+TEST(Graphs3D, BalancesOfFortyYears) {
+    if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
+    PrintContext c;
+    AmortizationInput in;
+    in.period = 40;
+    FillFromCalculation(c.mm, in);
+    GraphsAll w(c.ctx);
+    w.setAttribute(Qt::WA_DeleteOnClose, false);
+    ThreeDimensionsPrintedAndBack(c, w, 100000.0f, "40");
 }
 
 }  // namespace
-}  // namespace bw
+}  // namespace bw::test
