@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
+#include <tuple>
 
 #include "app/desktop_program.h"
 #include "shell/mdi_container.h"
@@ -17,37 +18,26 @@ namespace bw {
 namespace {
 
 TEST(FeatureWindowsInTheFrame, EveryControlLiesInsideItsWindow) {
-    struct Case {
-        bool present;
-        const char* button;
-        const char* exitButton;
-        const char* picture;
-    };
-    const Case cases[] = {
-        {DesktopProgram::HasComparisonWindow(), "CompMort", "MCExit", "frame-with-comparison"},
-        {DesktopProgram::HasAffordabilityWindow(), "MFindFactor", "MFExit",
-         "frame-with-affordability"},
-    };
     QTemporaryDir dir;
     DesktopProgram program(dir.path());
     program.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.frame()));
     const QString out = qEnvironmentVariable("BW_SCREENSHOTS");
-    for (const Case& c : cases) {
-        if (!c.present) continue;
-        SCOPED_TRACE(c.button);
-        program.menu().findChild<QPushButton*>(c.button)->click();
+    for (const auto& [present, button, exit, picture] :
+         {std::tuple{DesktopProgram::HasComparisonWindow(), "CompMort", "MCExit", "comparison"},
+          std::tuple{DesktopProgram::HasAffordabilityWindow(), "MFindFactor", "MFExit",
+                     "affordability"}}) {
+        if (!present) continue;
+        program.menu().findChild<QPushButton*>(button)->click();
         QApplication::processEvents();
         QWidget* feature = program.menu().featureWindow();
-        ASSERT_NE(feature, nullptr);
-        for (QWidget* child : feature->findChildren<QWidget*>()) {
-            if (!child->isVisible() || child->parentWidget() != feature) continue;
-            EXPECT_TRUE(feature->rect().contains(child->geometry()))
-                << child->objectName().toStdString();
-        }
+        ASSERT_NE(feature, nullptr) << button;
+        for (QWidget* child : feature->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(!child->isVisible() || feature->rect().contains(child->geometry()))
+                << button << " " << child->objectName().toStdString();
         if (!out.isEmpty() && QDir().mkpath(out))
-            program.frame().grab().save(out + "/" + c.picture + ".png");
-        feature->findChild<QPushButton*>(c.exitButton)->click();
+            program.frame().grab().save(out + "/frame-with-" + picture + ".png");
+        feature->findChild<QPushButton*>(exit)->click();
         QApplication::processEvents();
     }
 }
