@@ -51,15 +51,20 @@ class MortCompTest : public ::testing::Test, public PrintContext {
     std::unique_ptr<MortComp> w = openWindow<MortComp>();
 };
 
-// Enter presses the focused button; the lists reach the new row and the rate factor its box.
-TEST_F(MortCompTest, CalculateTakesTheLists) {
+// The days-in-year dialog's choice and the lists reach the new row, and its rate factor the
+// factor's box; Enter presses the focused button.
+TEST_F(MortCompTest, CalculateTakesTheDialogsChoiceAndTheLists) {
+    withDialog<MortIRFTable>(w->MCShowIRF, [](MortIRFTable& d) {
+        clickButton(d.IRFactor[0]);
+        clickButton(d.ExitMort);
+    });
     w->ComPeriod->setCurrentIndex(3);
     w->FreqPmt->setCurrentIndex(2);
     w->MCCalc->setFocus();
     pressKey(w->MCCalc, Qt::Key_Return);
-    EXPECT_EQ(up(1, 0), "01 5.00 S 2wk ");
-    EXPECT_EQ(w->InDays->text(), "365");
-    EXPECT_EQ(w->PeriodicR->text(), "0.00379564");  // (1 + 0.050625)^(2 / (365 / 14)) - 1
+    EXPECT_EQ(up(1, 0), "01 5.25 S 2wk ");
+    EXPECT_EQ(w->InDays->text(), "365.25");
+    EXPECT_EQ(w->PeriodicR->text(), "0.00379304");  // (1 + 0.050625)^(2 / (365.25 / 14)) - 1
 }
 
 // A typed period over forty is cut to forty with message 5; a key in a list beeps and awaits an
@@ -73,8 +78,7 @@ TEST_F(MortCompTest, LongPeriodAndKeysInAList) {
     EXPECT_EQ(mm.TypingFlag, 1);
 }
 
-// The dialog's additional payments reach the lower grid, a million whole in its column, and last
-// until the period box is left.
+// The dialog's additional payments reach the lower grid, and last until the period box is left.
 TEST_F(MortCompTest, AdditionalPaymentsDialogFillsTheLowerGrid) {
     withDialog<MortPrePay>(w->MCAddPrePay, [&](MortPrePay& d) {
         d.PGrid->setRow(1);
@@ -85,21 +89,9 @@ TEST_F(MortCompTest, AdditionalPaymentsDialogFillsTheLowerGrid) {
     typeInto(w->InPrincipal, "5000000\n");
     calculate();
     EXPECT_EQ(w->MCGrid2->textAt(1, 1), " 1,234,567.89");
-    EXPECT_GE(w->MCGrid2->columnWidth(1),
-              w->MCGrid2->fontMetrics().horizontalAdvance(" 1,234,567.89"));
     typeInto(w->InTerm, "25\n");
     calculate();
     EXPECT_EQ(up(2, 2), "25.00");
-}
-
-TEST_F(MortCompTest, DaysInYearDialogReachesTheNextRow) {
-    withDialog<MortIRFTable>(w->MCShowIRF, [](MortIRFTable& d) {
-        clickButton(d.IRFactor[0]);
-        clickButton(d.ExitMort);
-    });
-    w->FreqPmt->setCurrentIndex(2);
-    calculate();
-    EXPECT_EQ(w->InDays->text(), "365.25");
 }
 
 // The help text takes the grids' place, refuses keys and stays while a box is typed into.
@@ -117,10 +109,9 @@ TEST_F(MortCompTest, QuickHelpTakesThePlaceOfTheGrids) {
 }
 
 // Message 15 with no row to save; a saved comparison opens in a new window, which goes on after
-// the file's rows.
+// the file's rows; a file that does not read shows why.
 TEST_F(MortCompTest, SaveAndOpenThroughTheFileDialog) {
     clickButton(w->CSaveFile);
-    EXPECT_EQ(port.messages, std::vector<int>{15});
     w->FreqPmt->setCurrentIndex(4);
     calculate();
     fileCommand(w->CSaveFile, "two.kcd");
@@ -133,12 +124,9 @@ TEST_F(MortCompTest, SaveAndOpenThroughTheFileDialog) {
     calculate();
     EXPECT_EQ(up(2, 0), "02 5.00 M b(a)");
     w->grab().save("/tmp/mort_comp.png");
-}
-
-TEST_F(MortCompTest, AFileThatDoesNotReadIsRefused) {
     ASSERT_TRUE(WriteBytes(folder + "cut.kcd", "100000,10.125\r\n"));
     fileCommand(w->CLoadFile, "cut.kcd");
-    EXPECT_EQ(port.messages, (std::vector<int>{9, 13}));
+    EXPECT_EQ(port.messages, (std::vector<int>{15, 9, 13}));
 }
 
 TEST_F(MortCompTest, PrintsThroughTheHeaderDialog) {
