@@ -1,14 +1,22 @@
-// Printing on paper through the Qt printer back end (into PDF files), the header dialog, and the
-// tables window's "&Print" command from the button to the printed page.
+// Printing on paper through the Qt printer back end (into PDF files) and the header dialog; the
+// balance graph window on a display without OpenGL (its 3D view: compare's mc_graph_3d_test, its
+// bars: balance_graph_test); the tables window's "&Print" and "&Show Graph" commands.
 
 #include <gtest/gtest.h>
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest/QTest>
 
+#include "graph_fixture.h"
+#include "reports/bar_graph.h"
+#include "reports/graphs_all.h"
 #include "reports/printer_header_input.h"
 #include "reports/qt_printer_backend.h"
 #include "support/print_context.h"
@@ -72,13 +80,46 @@ TEST_F(PrintTest, HeaderDialogTakesOneLineWithoutQuotes) {
     EXPECT_EQ(mm.PrintHeader, "1");
 }
 
-// Message 1 before a calculation; a header of "1" prints nothing; a header heads the printed
-// table (its lines: table_printout_test).
-TEST_F(PrintTest, TablesWindowPrintsThroughTheHeaderDialog) {
+// Opens flat with the balances and the 3D button focused; Enter on it says why the view stays
+// flat. Printing asks first, then whether in colour: the window at 9530 x 5900 twips drawn at
+// twice the size, in grey tones or colour.
+TEST_F(PrintTest, BalanceGraphOpensFlatAndPrintsAsAnswered) {
+    FillFromCalculation(mm, {});
+    std::unique_ptr<GraphsAll> owned;
+    GraphsAll& w = ShowOwned(owned, new GraphsAll(ctx));
+    const QBarSet* bars =
+        static_cast<QBarSeries*>(w.Graph1->chart()->series().constFirst())->barSets()[0];
+    ASSERT_EQ(bars->count(), 25);
+    EXPECT_DOUBLE_EQ(bars->at(0), 100000.0);
+    w.grab().save("/tmp/graphs_all_2d.png");
+    ASSERT_FALSE(BarGraph::OpenGLAvailable());
+    ASSERT_TRUE(w.ThreeDee->hasFocus());
+    pressKey(w.ThreeDee, Qt::Key_Return);
+    EXPECT_FALSE(w.Graph1->is3D());
+    EXPECT_TRUE(w.MsgText->text().contains("OpenGL"));
+
+    port.answers = {false};
+    w.Ptr->click();
+    EXPECT_FALSE(QFile::exists(pdf));
+    for (bool colour : {false, true}) {
+        port.answers = {true, colour};
+        w.Ptr->click();
+        EXPECT_TRUE(QFile::exists(pdf));
+        EXPECT_EQ(w.lastPrintedImage().size(), QSize(2 * 635, 2 * 393));
+        EXPECT_EQ(w.lastPrintedImage().format() == QImage::Format_Grayscale8, !colour);
+    }
+    EXPECT_EQ(port.questions, (std::vector<int>{1, 1, 2, 1, 2}));
+}
+
+// Before a calculation, messages 1 and 7. After one, a header of "1" prints nothing, another
+// heads the printed table (its lines: table_printout_test); the graph hides the window until its
+// exit.
+TEST_F(PrintTest, TablesWindowPrintsAndShowsTheGraph) {
     std::unique_ptr<MortgageCalc> window;
     MortgageCalc& w = ShowOwned(window, new MortgageCalc(ctx));
     w.MPrinter->click();
-    EXPECT_EQ(port.messages, std::vector<int>{1});
+    w.MGraphs->click();
+    EXPECT_EQ(port.messages, (std::vector<int>{1, 7}));
     w.MCalc->click();
     for (const QString header : {"1", "Smith residence"}) {
         ModalDriver<PrinterHeaderInput> driver([&](PrinterHeaderInput& d) {
@@ -91,6 +132,13 @@ TEST_F(PrintTest, TablesWindowPrintsThroughTheHeaderDialog) {
     const QString page = Pdftotext({"-layout", "-f", "1", "-l", "1", pdf, "-"});
     EXPECT_TRUE(page.trimmed().startsWith("Smith residence")) << page.toStdString();
     EXPECT_TRUE(page.contains("$917.53")) << page.toStdString();
+    w.MGraphs->click();
+    ASSERT_EQ(frame.children.size(), 1u);
+    auto* graph = qobject_cast<GraphsAll*>(frame.children[0]);
+    ASSERT_NE(graph, nullptr);
+    EXPECT_FALSE(w.isVisible());
+    graph->ExitBut->click();
+    EXPECT_TRUE(w.isVisible());
 }
 
 }  // namespace
