@@ -1,10 +1,9 @@
 // The comparison and affordability windows opened from the menu of the real program: nothing of
-// the window is cut off. Pictures are written when BW_SCREENSHOTS names a folder.
+// the window is cut off.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
@@ -22,11 +21,9 @@ TEST(FeatureWindowsInTheFrame, EveryControlLiesInsideItsWindow) {
     DesktopProgram program(dir.path());
     program.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.frame()));
-    const QString out = qEnvironmentVariable("BW_SCREENSHOTS");
-    for (const auto& [present, button, exit, picture] :
-         {std::tuple{DesktopProgram::HasComparisonWindow(), "CompMort", "MCExit", "comparison"},
-          std::tuple{DesktopProgram::HasAffordabilityWindow(), "MFindFactor", "MFExit",
-                     "affordability"}}) {
+    for (const auto& [present, button, exit] :
+         {std::tuple{DesktopProgram::HasComparisonWindow(), "CompMort", "MCExit"},
+          std::tuple{DesktopProgram::HasAffordabilityWindow(), "MFindFactor", "MFExit"}}) {
         if (!present) continue;
         program.menu().findChild<QPushButton*>(button)->click();
         QApplication::processEvents();
@@ -35,8 +32,6 @@ TEST(FeatureWindowsInTheFrame, EveryControlLiesInsideItsWindow) {
         for (QWidget* child : feature->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             EXPECT_TRUE(!child->isVisible() || feature->rect().contains(child->geometry()))
                 << button << " " << child->objectName().toStdString();
-        if (!out.isEmpty() && QDir().mkpath(out))
-            program.frame().grab().save(out + "/frame-with-" + picture + ".png");
         feature->findChild<QPushButton*>(exit)->click();
         QApplication::processEvents();
     }
