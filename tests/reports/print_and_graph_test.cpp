@@ -17,7 +17,6 @@
 #include "reports/bar_graph.h"
 #include "reports/graphs_all.h"
 #include "reports/printer_header_input.h"
-#include "reports/qt_printer_backend.h"
 #include "support/print_context.h"
 #include "tables/mortgage_calc.h"
 
@@ -32,34 +31,6 @@ QString Pdftotext(const QStringList& args) {
 }
 
 class PrintTest : public ::testing::Test, protected PrintContext {};
-
-// Columns are character positions of a fixed-pitch font (6 points in the standard face of 10
-// point, 6.6 in the 11 point face), and the widest line sits in the middle of the sheet, on A4
-// and on US Letter.
-TEST_F(PrintTest, ColumnsOfAFixedPitchFontCentredOnTheSheet) {
-    for (const auto size : {QPageSize::A4, QPageSize::Letter}) {
-        for (const std::int16_t choice : {0, 1}) {
-            Printout printout;
-            mm.PrinterFontChoice = choice;
-            SetPrinterFont(printout, mm);
-            printout.at(1, "ABC").line(75, "XYZ");
-            EndPrintout(printout);
-            auto printer = PdfPrinter(pdf);
-            printer->setPageSize(QPageSize(size));
-            ASSERT_TRUE(RenderPrintout(printout.pages(), *printer));
-            const QString boxes = Pdftotext({"-bbox", pdf, "-"});
-            // The page's width, where "ABC" starts, where "XYZ" starts and ends.
-            const QRegularExpression re(R"x(<page width="([0-9.]+)"[\s\S]*?<word xMin="([0-9.]+)")x"
-                                        R"x([\s\S]*?<word xMin="([0-9.]+)"[^>]*xMax="([0-9.]+)")x");
-            const auto m = re.match(boxes);
-            ASSERT_TRUE(m.hasMatch()) << boxes.toStdString();
-            const auto at = [&](int i) { return m.captured(i).toDouble(); };
-            EXPECT_NEAR(at(1), size == QPageSize::A4 ? 595.3 : 612.0, 0.5);
-            EXPECT_NEAR(at(2), at(1) - at(4), 1.5);
-            EXPECT_NEAR(at(3) - at(2), 74 * (choice == 1 ? 6.6 : 6.0), 1.5);
-        }
-    }
-}
 
 // Opens flat with the balances and the 3D button focused; Enter on it says why the view stays
 // flat. Printing asks first, then whether in colour: the window at 9530 x 5900 twips drawn at
@@ -120,6 +91,14 @@ TEST_F(PrintTest, TablesWindowPrintsAndShowsTheGraph) {
     const QString page = Pdftotext({"-layout", "-f", "1", "-l", "1", pdf, "-"});
     EXPECT_TRUE(page.trimmed().startsWith("Smith residence")) << page.toStdString();
     EXPECT_TRUE(page.contains("$917.53")) << page.toStdString();
+    // The widest line, a rule of 75, centred on the sheet in the columns of a 6 point pitch.
+    const QRegularExpression rule(R"x(<page width="([0-9.]+)"[\s\S]*?<word xMin="([0-9.]+)")x"
+                                  R"x( yMin="[0-9.]+" xMax="([0-9.]+)"[^>]*>_{75}<)x");
+    const auto m = rule.match(Pdftotext({"-bbox", "-f", "1", "-l", "1", pdf, "-"}));
+    ASSERT_TRUE(m.hasMatch());
+    const auto at = [&](int i) { return m.captured(i).toDouble(); };
+    EXPECT_NEAR(at(2), at(1) - at(3), 1.5);
+    EXPECT_NEAR(at(3) - at(2), 75 * 6.0, 1.5);
     w.MGraphs->click();
     ASSERT_EQ(frame.children.size(), 1u);
     auto* graph = qobject_cast<GraphsAll*>(frame.children[0]);
