@@ -12,7 +12,6 @@
 #include "compare/mc_graph.h"
 #include "compare/mort_comp.h"
 #include "files/file_info.h"
-#include "reports/bar_graph.h"
 #include "reports/printer_header_input.h"
 #include "shell/ms_grid.h"
 #include "support/file_bytes.h"
@@ -123,7 +122,10 @@ TEST_F(MortCompTest, SaveAndOpenThroughTheFileDialog) {
     EXPECT_EQ(w->InPrincipal->text(), "     $100,000.00");
     calculate();
     EXPECT_EQ(up(2, 0), "02 5.00 M b(a)");
-    w->grab().save("/tmp/mort_comp.png");
+    w->grab().save("/tmp/mort_comp.png");  // nothing of the window cut off:
+    for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(!child->isVisible() || w->rect().contains(child->geometry()))
+            << child->objectName().toStdString();
     ASSERT_TRUE(WriteBytes(folder + "cut.kcd", "100000,10.125\r\n"));
     fileCommand(w->CLoadFile, "cut.kcd");
     EXPECT_EQ(port.messages, (std::vector<int>{15, 9, 13}));
@@ -148,7 +150,6 @@ TEST_F(MortCompTest, GraphWindowTakesItsPlaceAndExitShowsTheMenu) {
     auto* graph = qobject_cast<MCGraph*>(frame.children[0]);
     ASSERT_NE(graph, nullptr);
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(graph->Graph1->data().points[0].label, "Row  1");
     clickButton(graph->ExitBut);
     EXPECT_TRUE(w->isVisible());
     clickButton(w->MCExit);
