@@ -26,13 +26,10 @@ class ComparisonStateTest : public ::testing::Test {
 
 TEST_F(ComparisonStateTest, LoadingSetsTheStartValues) {
     EXPECT_EQ(mm.LoanInputs, (std::array<double, 6>{0, 100000, 10.125, 25, 0, 0}));
-    EXPECT_EQ(mm.DaysInYear, 365.0f);
-    EXPECT_DOUBLE_EQ(mm.BiWeeklyPeriods, 26.071428571428573);
-    EXPECT_DOUBLE_EQ(mm.WeeklyPeriods, 52.142857142857146);
-    EXPECT_EQ(mm.RowView, 2);
-    EXPECT_EQ(mm.GridRows, 13);
-    EXPECT_EQ(mm.ScheduleTable.size(), 2101u);
-    EXPECT_EQ(mm.PrintLines.size(), 4u);
+    EXPECT_EQ(std::tuple(mm.DaysInYear, mm.BiWeeklyPeriods, mm.WeeklyPeriods),
+              std::tuple(365.0f, 365.0 / 14, 365.0 / 7));
+    EXPECT_EQ(std::tuple(mm.RowView, mm.GridRows, mm.ScheduleTable.size(), mm.PrintLines.size()),
+              std::tuple(2, 13, 2101u, 4u));
     const std::pair<int, int> compounding[] = {{-1, 0}, {0, 0}, {1, 1}, {4, 4}, {5, 0}};
     for (const auto& [setting, index] : compounding)
         EXPECT_EQ(StartCompoundingIndex(setting), index) << setting;
@@ -145,15 +142,10 @@ TEST_F(ComparisonStateTest, LeavingDiscardsTheTables) {
     mm.PrePayMonth = 3;
     mm.PrePayTable = test::PrePay({{1, 100}});
     LeaveComparison(mm, sheet);
-    EXPECT_EQ(mm.RowView, 0);
-    EXPECT_EQ(mm.ResultRowCount, 0);
-    EXPECT_EQ(mm.GraphCaller, 0);
-    EXPECT_EQ(mm.PrePayMonth, 12);
-    EXPECT_TRUE(mm.ScheduleTable.empty());
-    EXPECT_TRUE(mm.PrintLines.empty());
-    EXPECT_TRUE(mm.GraphValues.empty());
-    EXPECT_EQ(mm.PrePayTable[1][2], Money());
-    EXPECT_EQ(mm.LoanInputs[1], 0);
+    EXPECT_EQ(std::tuple(mm.RowView, mm.ResultRowCount, mm.GraphCaller, mm.PrePayMonth),
+              std::tuple(0, 0, 0, 12));
+    EXPECT_TRUE(mm.ScheduleTable.empty() && mm.PrintLines.empty() && mm.GraphValues.empty());
+    EXPECT_EQ(std::tuple(mm.PrePayTable[1][2], mm.LoanInputs[1]), std::tuple(Money(), 0.0));
     EXPECT_EQ(sheet.rowCounter, 0);
 }
 

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QtDataVisualization/Q3DBars>
 #include <QtDataVisualization/QBar3DSeries>
 #include <QtDataVisualization/QBarDataProxy>
-#include <QtDataVisualization/QCustom3DItem>
+#include <QtDataVisualization/QCustom3DLabel>
 
 #include "compare/mc_graph.h"
 #include "reports/bar_graph.h"
@@ -17,6 +19,15 @@
 
 namespace bw::test {
 namespace {
+
+// The rows of blank under the first line of ink (the title) of `image`.
+int GapUnderTitle(const QImage& image) {
+    std::vector<bool> ink(std::size_t(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() && !ink[y]; ++x) ink[y] = qGray(image.pixel(x, y)) < 200;
+    const auto gap = std::find(std::find(ink.begin(), ink.end(), true), ink.end(), false);
+    return int(std::find(gap, ink.end(), true) - gap);
+}
 
 void ThreeDimensionsPrintedAndBack(PrintContext& c, GraphWindow& w, float first, QString last) {
     w.show();
@@ -28,8 +39,18 @@ void ThreeDimensionsPrintedAndBack(PrintContext& c, GraphWindow& w, float first,
     const QBarDataProxy* proxy = w.Graph1->bars3D()->seriesList().constFirst()->dataProxy();
     EXPECT_FLOAT_EQ(proxy->itemAt(0, 0)->value(), first);
     EXPECT_EQ(proxy->columnLabels().back(), last);
-    EXPECT_EQ(w.Graph1->bars3D()->customItems().size(), proxy->columnLabels().size());
+    // Every bar labelled, the values with thousands separators, the graph right under its title.
+    QStringList labels;
+    for (QCustom3DItem* item : w.Graph1->bars3D()->customItems())
+        labels << static_cast<QCustom3DLabel*>(item)->text();
+    EXPECT_EQ(labels, proxy->columnLabels());
     QTest::qWait(300);
+    EXPECT_TRUE(w.Graph1->bars3D()->valueAxis()->labels().join('|').contains(
+        QLocale::system().groupSeparator()));
+    const QPoint at = w.Graph1->mapToGlobal(QPoint(0, 0));
+    const QImage shown =
+        w.screen()->grabWindow(0, at.x(), at.y(), w.Graph1->width(), w.Graph1->height()).toImage();
+    EXPECT_LT(GapUnderTitle(shown), shown.height() / 20);
     w.Graph1->picture(true).save("/tmp/" + w.objectName() + "_3d.png");
 
     c.port.answers = {true, true};  // printed in colour, still in 3D

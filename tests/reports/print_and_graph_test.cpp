@@ -7,16 +7,22 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTextDocument>
+#include <map>
 
 #include "graph_fixture.h"
 #include "reports/bar_graph.h"
 #include "reports/graphs_all.h"
 #include "reports/printer_header_input.h"
+#include "shell/twips.h"
 #include "support/print_context.h"
 #include "tables/mortgage_calc.h"
 
@@ -61,6 +67,27 @@ TEST_F(PrintTest, BalanceGraphOpensFlatAndPrintsAsAnswered) {
         EXPECT_EQ(w.lastPrintedImage().format() == QImage::Format_Grayscale8, !colour);
     }
     EXPECT_EQ(port.questions, (std::vector<int>{1, 1, 2, 1, 2}));
+}
+
+// Twelve bars of large values: every bar keeps its label, and no label touches the next.
+TEST(BarGraphLabels, EveryBarLabelledWithoutOverlap) {
+    GraphData data{"Title", "Value $", {}};
+    for (int i = 1; i <= 12; ++i) data.points.push_back({"Row " + std::to_string(i), 1e6 * i});
+    BarGraph graph;
+    graph.resize(Px(9430), Px(5780));
+    graph.setData(data);
+    graph.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&graph));
+    std::map<qreal, QRectF> labels;  // the texts of the labels, left to right
+    for (QGraphicsItem* item : graph.chartView()->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (text && text->isVisible() && text->toPlainText().startsWith("Row "))
+            labels[text->sceneBoundingRect().left()] = text->sceneBoundingRect().marginsRemoved(
+                QMarginsF(1, 1, 1, 1) * text->document()->documentMargin());
+    }
+    ASSERT_EQ(labels.size(), 12u);
+    for (auto a = labels.begin(), b = std::next(a); b != labels.end(); ++a, ++b)
+        EXPECT_LT(a->second.right(), b->second.left());
 }
 
 // Before a calculation, messages 1 and 7. After one, the header dialog cancelled prints nothing;
