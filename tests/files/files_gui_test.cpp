@@ -1,0 +1,209 @@
+// The file dialog's wiring (the rules of typed names: file_names_test), and "Sa&ve File" and
+// "&Open File" of the tables window through it: a saved table opens again as it was, a damaged
+// file changes nothing, and each failure has its message.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "files/file_info.h"
+#include "shell/ms_grid.h"
+#include "support/file_bytes.h"
+#include "support/window_context.h"
+#include "tables/mortgage_calc.h"
+
+namespace bw {
+namespace {
+
+class FilesTest : public ::testing::Test, protected test::WindowContext {
+  protected:
+    FilesTest() {
+        QDir(root).mkdir("sub");
+        for (const char* name : {"house.kmd", "OTHER.KMD", "loan.kld", "sub/inner.kmd"})
+            QFile(root + "/" + name).open(QIODevice::WriteOnly);
+        mm.FileKind = 1;
+        mm.DialogFolder = root.toStdString() + "/";
+    }
+    FileInfo& openDialog(bool saving = false) {
+        auto d = std::make_unique<FileInfo>(ctx);
+        saving ? d->PrepareForSaving() : d->PrepareForOpening();
+        dlg = test::ShowActive(std::move(d));
+        return *dlg;
+    }
+    QStringList files() const {
+        QStringList names;
+        for (int i = 0; i < dlg->FileListBox->count(); ++i)
+            names << dlg->FileListBox->item(i)->text();
+        return names;
+    }
+    void typeAndPress(const QString& text) {
+        dlg->TextBox->clear();
+        QTest::keyClicks(dlg->TextBox, text);
+        QTest::mouseClick(dlg->DlgButton[0], Qt::LeftButton);
+    }
+    void clickFolder(const QString& name, bool twice) {
+        const QPoint at =
+            dlg->DirsBox->visualItemRect(dlg->DirsBox->findItems(name, Qt::MatchEndsWith).value(0))
+                .center();
+        QTest::mouseClick(dlg->DirsBox->viewport(), Qt::LeftButton, {}, at);
+        if (twice) QTest::mouseDClick(dlg->DirsBox->viewport(), Qt::LeftButton, {}, at);
+    }
+    MortgageCalc& openTables(std::int16_t mode) {
+        mm.TableMode = mode;
+        tables = openWindow<MortgageCalc>();
+        return *tables;
+    }
+    // The command of the tables window, with `name` typed into the dialog; true when the window
+    // was hidden meanwhile.
+    bool use(QPushButton* command, const QString& name) {
+        bool hidden = false;
+        test::ModalDriver<FileInfo> driver([&](FileInfo& d) {
+            hidden = !tables->isVisible();
+            d.TextBox->setText(name);
+            d.DlgButton[0]->click();
+        });
+        command->click();
+        EXPECT_TRUE(tables->isVisible());
+        EXPECT_EQ(mm.FileKind, 0);
+        return hidden;
+    }
+    // What the tables window shows in its boxes and the grid's last row.
+    std::vector<QString> shown() const {
+        return {test::TextOf(tables->InPrincipal), test::TextOf(tables->InTerm),
+                tables->InMonthPI->text(),
+                QString::fromStdString(tables->MGrid->textAt(tables->MGrid->rows() - 1, 1))};
+    }
+    std::string path(const char* name) const { return (root + "/" + name).toStdString(); }
+
+    QTemporaryDir dir;
+    QString root = QDir(dir.path()).canonicalPath();
+    std::unique_ptr<FileInfo> dlg;
+    std::unique_ptr<MortgageCalc> tables;
+};
+
+// The first time it opens in the program's folder, showing the kind's files and the last name.
+TEST_F(FilesTest, DialogOpensWithTheKindsFilesAndTheLastName) {
+    mm.DialogFolder.clear();
+    mm.ProgramFolder = root.toStdString();
+    mm.DialogFileName = "OTHER.KMD";
+    FileInfo& d = openDialog();
+    EXPECT_EQ(d.folder(), root);
+    EXPECT_EQ(files(), QStringList({"house.kmd", "OTHER.KMD"}));
+    EXPECT_EQ(d.TextBox->text(), "OTHER.KMD");
+    EXPECT_EQ(d.FileTypes->currentText(), "Mortgage Database (*.kmd)");
+    d.grab().save("/tmp/file_info_open.png");
+}
+
+TEST_F(FilesTest, DialogSavesANewNameInLowerCaseWithItsFolder) {
+    FileInfo& d = openDialog(true);
+    typeAndPress("sub/Fresh.KMD");
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.chosenPath(), root.toStdString() + "/sub/fresh.kmd");
+    EXPECT_EQ(mm.DialogFileName, "fresh.kmd");
+}
+
+// A double-click in a list, or Enter there, acts on the item.
+TEST_F(FilesTest, DialogDoubleClickOnAFolderThenEnterOnAFileOpensIt) {
+    FileInfo& d = openDialog();
+    clickFolder("sub", true);
+    d.FileListBox->setFocus();
+    d.FileListBox->setCurrentRow(0);
+    QTest::keyClick(d.FileListBox, Qt::Key_Return);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(mm.DialogFolder, root.toStdString() + "/sub/");
+    EXPECT_EQ(mm.DialogFileName, "inner.kmd");
+}
+
+// A folder clicked once is only highlighted; "&Open" moves into it; "&Cancel" keeps it.
+TEST_F(FilesTest, DialogOpenMovesIntoTheHighlightedFolderAndCancelKeepsIt) {
+    FileInfo& d = openDialog();
+    clickFolder("sub", false);
+    EXPECT_EQ(d.folder(), root);
+    QTest::mouseClick(d.DlgButton[0], Qt::LeftButton);
+    EXPECT_EQ(d.folder(), root + "/sub");
+    QTest::mouseClick(d.DlgButton[1], Qt::LeftButton);
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(d.chosenPath(), std::nullopt);
+    EXPECT_EQ(mm.FileKind, 6);
+    EXPECT_EQ(mm.DialogFolder, root.toStdString() + "/sub/");
+}
+
+TEST_F(FilesTest, DialogRefusesAWrongExtensionWithTheKindsMessage) {
+    mm.FileKind = 2;
+    FileInfo& d = openDialog(true);
+    QString text;
+    test::ModalDriver<QMessageBox> box([&](QMessageBox& b) { text = b.text(), b.accept(); });
+    typeAndPress("loan1.kmd");
+    EXPECT_EQ(text, "Must use .KLD");
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.TextBox->text(), "*.kld");
+}
+
+// A typed pattern filters the list; a typed folder that does not exist is reported.
+TEST_F(FilesTest, DialogFiltersByAPatternAndReportsAMissingFolder) {
+    FileInfo& d = openDialog();
+    typeAndPress("o*.KMD");
+    EXPECT_EQ(files(), QStringList({"OTHER.KMD"}));
+    typeAndPress("nosuch/x.kmd");
+    EXPECT_EQ(port.messages, std::vector<int>({13}));
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(FilesTest, DialogReportsADriveThatCannotBeReadAndTheListReverts) {
+    FileInfo& d = openDialog();
+    const QString drive = d.DriveDropDown->currentText();
+    d.DriveDropDown->addItem("/no/such/drive", "/no/such/drive");
+    QString text;
+    test::ModalDriver<QMessageBox> box([&](QMessageBox& b) { text = b.text(), b.accept(); });
+    emit d.DriveDropDown->activated(d.DriveDropDown->count() - 1);
+    EXPECT_TRUE(text.startsWith("/no/such/drive: "));
+    EXPECT_EQ(d.DriveDropDown->currentText(), drive);
+}
+
+// A 30-month loan: 2.5 years in the file, 30 months in the period box again after opening.
+TEST_F(FilesTest, ASavedTableOpensAsItWas) {
+    MortgageCalc& w = openTables(2);
+    typeInto(w.InPrincipal, "15000.5\n");
+    typeInto(w.InTerm, "30\n");
+    w.MCalc->click();
+    const auto before = shown();
+    EXPECT_TRUE(use(w.MSaveFile, "Car.KLD"));
+    EXPECT_EQ(mm.LastLoanFile, "car.kld");
+    EXPECT_EQ(test::ReadBytes(path("car.kld")).substr(0, 18), "15000.5,10.125,2.5");
+    typeInto(w.InPrincipal, "1234\n");
+    EXPECT_TRUE(use(w.MLoadFile, "car.kld"));
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_EQ(shown(), before);
+}
+
+TEST_F(FilesTest, ADamagedTableFileChangesNothingAndIsForgotten) {
+    openTables(1).MCalc->click();
+    const auto before = shown();
+    ASSERT_TRUE(test::WriteBytes(path("bad.kmd"), "100000,7.5,25,\"      Monthly\"\r\n"));
+    mm.LastMortgageFile = "bad.kmd";
+    use(tables->MLoadFile, "bad.kmd");
+    EXPECT_EQ(port.messages, std::vector<int>({13}));
+    EXPECT_EQ(mm.LastMortgageFile, "");
+    EXPECT_EQ(shown(), before);
+}
+
+// Saving without a result, or where the file cannot be written, each give their message.
+TEST_F(FilesTest, ATableThatCannotBeSavedGivesTheKindsMessage) {
+    openTables(1).MSaveFile->click();
+    EXPECT_EQ(port.messages, std::vector<int>({15}));
+    for (std::int16_t mode : {1, 2}) {
+        openTables(mode).MCalc->click();
+        const char* name = mode == 1 ? "taken.kmd" : "taken.kld";
+        QDir(root).mkpath(QString(name) + "/inside");  // a folder where the file would go
+        port.messages.clear();
+        use(tables->MSaveFile, name);
+        EXPECT_EQ(port.messages, std::vector<int>({mode == 1 ? 14 : 25}));
+    }
+}
+
+}  // namespace
+}  // namespace bw
