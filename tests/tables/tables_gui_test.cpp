@@ -1,6 +1,5 @@
 // The tables window and its dialogs wired to their rules, which the core tests (the dialogs'
-// choices reach the calculation through the shared state: schedule_mapping_test), and the
-// window's number boxes through the shared suite.
+// choices reach the calculation through the shared state: schedule_mapping_test).
 
 #include <QPushButton>
 #include <QWheelEvent>
@@ -19,7 +18,6 @@ namespace {
 
 class TablesTest : public ::testing::Test, public test::WindowContext {
   protected:
-    TablesTest() { mm.LoanInputs[3] = 25; }  // the period the dialogs opened alone see
     MortgageCalc& open(std::int16_t mode = 1) {
         mm.TableMode = mode;
         w = openWindow<MortgageCalc>();
@@ -29,31 +27,33 @@ class TablesTest : public ::testing::Test, public test::WindowContext {
         return w->MGrid->textAt(1, 1).empty() && w->InMonthPI->text().isEmpty() && !w->hasResult();
     }
     double amount(int year) const { return mm.PrePayTable[year][2].toDouble(); }
-    // Presses a command; `act` runs on the dialog it opens. False when none opened.
+    // Presses `command` and `close` on the dialog it opens. False when none opened.
     template <class D>
-    bool press(QPushButton* button, std::function<void(D&)> act) {
-        test::ModalDriver<D> driver([&](D& d) {
-            act(d);
-            if (d.isVisible()) d.close();
-        });
-        clickButton(button);
+    bool press(QPushButton* command, QPushButton* D::*close) {
+        test::ModalDriver<D> driver([close](D& d) { (d.*close)->click(); });
+        clickButton(command);
         return driver.ran();
     }
     std::unique_ptr<MortgageCalc> w;
 };
 
-TEST_F(TablesTest, PeriodOverTheLimitTakesTheLimitAndDropsTheAdditionalPayments) {
-    open();
+// A term longer than the schedule goes back to all years, without results; a period over the
+// limit takes the limit and drops the additional payments.
+TEST_F(TablesTest, TermAndPeriodTooLongGiveTheirMessages) {
+    open().FreqPmt->setCurrentIndex(4);  // " Biweekly(Acc)": paid off in 19 years
+    mm.DisplayTerm = 20;
+    clickButton(w->MCalc);
+    EXPECT_TRUE(noResults() && mm.DisplayTerm == 0);
     mm.PrePayTable[2][2] = Money::fromDouble(5000);
     mm.PrePayCount = 1;
     typeInto(w->InTerm, "45\n");
-    EXPECT_EQ(port.messages, std::vector<int>{Msg::YearsLimit});
-    EXPECT_EQ(mm.LoanInputs[3], 40);
-    EXPECT_TRUE(mm.PrePayCount == 0 && amount(2) == 0);
+    EXPECT_EQ(port.messages, (std::vector<int>{Msg::TermReset, Msg::YearsLimit}));
+    EXPECT_TRUE(mm.LoanInputs[3] == 40 && mm.PrePayCount == 0 && amount(2) == 0);
 }
 
-// Enter walks through the lists to "&Calculate", which fills the screen; every edit empties it.
-TEST_F(TablesTest, CalculateFillsTheScreenUntilTheNextEdit) {
+// Enter walks through the lists to "&Calculate", which fills the screen; every edit empties it, a
+// wrong entry gives its message and no results; "E&xit" discards the tables and shows the menu.
+TEST_F(TablesTest, CalculateFillsTheScreenUntilTheNextEditAndExitDiscardsIt) {
     open();
     typeInto(w->Comperiod, "\n");
     pressKey(w->FreqPmt, Qt::Key_Return);
@@ -66,28 +66,22 @@ TEST_F(TablesTest, CalculateFillsTheScreenUntilTheNextEdit) {
     EXPECT_EQ(w->MGrid->rows(), 304);  // all 300 payments
     typeInto(w->InPrincipal, "5");
     EXPECT_TRUE(noResults());
-}
-
-TEST_F(TablesTest, AWrongEntryStopsTheCalculationWithoutResults) {
-    typeInto(open().InRate, "0");
+    typeInto(w->InRate, "0");
     clickButton(w->MCalc);
     EXPECT_EQ(port.messages, std::vector<int>{Msg::WrongEntry});
-    EXPECT_TRUE(noResults());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(noResults() && QApplication::overrideCursor() == nullptr);
+    clickButton(w->MExit);
+    EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
+    EXPECT_TRUE(frame.menuShown == 1 && mm.ScheduleTable.empty());
 }
 
-TEST_F(TablesTest, TermLongerThanTheScheduleResetsToAllYears) {
-    open().FreqPmt->setCurrentIndex(4);  // " Biweekly(Acc)": paid off in 19 years
-    mm.DisplayTerm = 20;
-    clickButton(w->MCalc);
-    EXPECT_EQ(port.messages, std::vector<int>{Msg::TermReset});
-    EXPECT_EQ(mm.DisplayTerm, 0);
-    EXPECT_TRUE(noResults());
-}
-
-// A list takes a picked entry when left, and turns with the wheel only when it has the focus.
-TEST_F(TablesTest, ListsTakeAPickOnLeavingAndTheWheelOnlyWithTheFocus) {
-    QWidget* list = open().FreqPmt;
+// The list under the mouse turns with the wheel only when it has the focus; a list pick is taken
+// when the list is left.
+TEST_F(TablesTest, OpensWithTheModesValuesTakesListPicksAndQuickHelpReplacesTheGrid) {
+    mm.DefaultCompounding = 3;
+    QWidget* list = open(2).FreqPmt;
+    EXPECT_EQ(frame.frameCaption() + w->InPrincipal->text() + w->Comperiod->currentText(),
+              " Loan Tables   $20,000.00   Semiannual");
     QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(list, &wheel);
@@ -97,15 +91,6 @@ TEST_F(TablesTest, ListsTakeAPickOnLeavingAndTheWheelOnlyWithTheFocus) {
     emit w->InRate->activated(0);
     clickButton(w->MCalc);
     EXPECT_EQ(mm.LoanInputs[2], 6);
-}
-
-TEST_F(TablesTest, OpensWithTheModesValuesAndQuickHelpReplacesTheGridUntilClosed) {
-    mm.DefaultCompounding = 3;
-    open(2);
-    EXPECT_EQ(frame.frameCaption(), " Loan Tables");
-    EXPECT_EQ(w->InPrincipal->text(), "   $20,000.00");
-    EXPECT_EQ(w->Comperiod->currentText(), "   Semiannual");
-    clickButton(w->MCalc);
     clickButton(w->MHelp);
     EXPECT_TRUE(w->MTextBox->toPlainText().contains("How to use for Car"));
     EXPECT_FALSE(w->MGrid->isVisible() || w->MPrinter->isEnabled());
@@ -115,30 +100,19 @@ TEST_F(TablesTest, OpensWithTheModesValuesAndQuickHelpReplacesTheGridUntilClosed
     EXPECT_TRUE(w->MGrid->isVisible() && w->MPrinter->isEnabled() && noResults());
 }
 
-TEST_F(TablesTest, ExitDiscardsTheTablesAndShowsTheMenu) {
-    clickButton(open().MCalc);
-    clickButton(w->MExit);
-    EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
-    EXPECT_EQ(frame.menuShown, 1);
-    EXPECT_TRUE(mm.ScheduleTable.empty());
-}
-
 TEST_F(TablesTest, PrePayKeysMonthOkAndEraseAllReachTheSharedState) {
+    mm.LoanInputs[3] = 25;
     mm.PrePayTable[3][2] = Money::fromDouble(300);
     auto d = openWindow<MortPrePay>();
     typeKeys(d->PGrid, "1500\n7");
-    EXPECT_EQ(d->PGrid->textAt(1, 1), "1,500.00");
-    EXPECT_EQ(amount(1) + amount(2), 1507);
-    pressKey(d->PGrid, Qt::Key_Delete);
-    EXPECT_EQ(amount(2), 0);
+    pressKey(d->PGrid, Qt::Key_Delete);  // row 2 again
     clickButton(d->InMth[11]);
     d->UsePrePay->setFocus();
     pressKey(d->UsePrePay, Qt::Key_Return);  // Enter presses the focused button
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_TRUE(mm.PrePayCount == 2 && mm.PrePayMonth == 11);
+    EXPECT_TRUE(amount(1) == 1500 && amount(2) == 0 && mm.PrePayCount == 2 && mm.PrePayMonth == 11);
     openWindow<MortPrePay>()->DoNotUse->click();  // erases the period's amounts
-    EXPECT_EQ(amount(1) + amount(3) + mm.PrePayCount, 0);
-    EXPECT_EQ(mm.PrePayMonth, 12);
+    EXPECT_TRUE(amount(1) + amount(3) == 0 && mm.PrePayCount == 0 && mm.PrePayMonth == 12);
 }
 
 TEST_F(TablesTest, DaysOptionsAndTheTypedCountCheckedOnExit) {
@@ -162,8 +136,7 @@ TEST_F(TablesTest, TermLongerThanThePeriodIsRefused) {
     clickButton(d->TermPeriod[5]);
     clickButton(d->MTermExit);
     EXPECT_EQ(port.messages, std::vector<int>{Msg::TermReset});
-    EXPECT_TRUE(d->isVisible() && d->TermPeriod[0]->isChecked());
-    EXPECT_EQ(mm.DisplayTerm, 0);
+    EXPECT_TRUE(d->isVisible() && d->TermPeriod[0]->isChecked() && mm.DisplayTerm == 0);
 }
 
 TEST_F(TablesTest, DateTakenOrRefusedWithThePreviousDateBack) {
@@ -173,38 +146,31 @@ TEST_F(TablesTest, DateTakenOrRefusedWithThePreviousDateBack) {
     clickButton(d->OkExit);
     EXPECT_EQ(port.messages, std::vector<int>{Msg::BadDate});
     EXPECT_EQ(d->InDate->text().toStdString(), before);
-    const std::string typed = ShortDateText(QDate(2030, 1, 31));
-    typeKeys(d->InDate, QString::fromStdString(typed));
+    typeKeys(d->InDate, QString::fromStdString(ShortDateText(QDate(2030, 1, 31))));
     clickButton(d->OkExit);
-    EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(mm.FirstPayDate, typed);
+    EXPECT_EQ(mm.FirstPayDate, ShortDateText(QDate(2030, 1, 31)));
 }
 
-// Each command empties the results (quick help staying open) and leaves the boxes untaken (no
-// typing pending); the date toggle asks for the date only on the way to dates.
+// Quick help stays open; the date toggle asks for the date only on the way to dates.
 TEST_F(TablesTest, EachCommandOfTheWindowRunsTheReset) {
     open();
     const std::function<bool()> commands[] = {
-        [&] { return press<MortPrePay>(w->MAddPrePay, [](auto& d) { d.UsePrePay->click(); }); },
-        [&] { return press<MortIRFTable>(w->MShowIRF, [](auto& d) { d.ExitMort->click(); }); },
-        [&] { return press<MSelTerm>(w->MTerm, [](auto& d) { d.MTermExit->click(); }); },
-        [&] { return press<MortDateInput>(w->MDateNumber, [](auto& d) { d.OkExit->click(); }); },
-    };
+        [&] { return press(w->MAddPrePay, &MortPrePay::UsePrePay); },
+        [&] { return press(w->MShowIRF, &MortIRFTable::ExitMort); },
+        [&] { return press(w->MTerm, &MSelTerm::MTermExit); },
+        [&] { return press(w->MDateNumber, &MortDateInput::OkExit); }};
     for (const auto& command : commands) {
         clickButton(w->MCalc);
         EXPECT_TRUE(command());
-        EXPECT_TRUE(w->InMonthPI->text().isEmpty());
-        EXPECT_EQ(mm.ResultRowCount + mm.TypingFlag, 0);
+        EXPECT_TRUE(noResults() && mm.TypingFlag == 0);
     }
     EXPECT_EQ(w->MDateNumber->text(), "&View payment No.");
     clickButton(w->MHelp);
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(commands[i]());
     EXPECT_FALSE(commands[3]());  // the date toggle goes back unasked
-    EXPECT_EQ(mm.DateMode, 0);
-    EXPECT_TRUE(w->MTextBox->isVisible());
+    EXPECT_TRUE(mm.DateMode == 0 && w->MTextBox->isVisible());
 }
 
-// Pictures of the window and its dialogs, written when BW_SCREENSHOT_DIR names a folder.
 TEST_F(TablesTest, Pictures) {
     const QString dir = qEnvironmentVariable("BW_SCREENSHOT_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "BW_SCREENSHOT_DIR not set";
@@ -223,10 +189,7 @@ namespace test {
 
 struct TablesWindowBoxes {
     using Window = MortgageCalc;
-    static std::unique_ptr<Window> open(WindowContext& c) {
-        c.mm.TableMode = 1;
-        return c.openWindow<MortgageCalc>();
-    }
+    static std::unique_ptr<Window> open(WindowContext& c) { return c.openWindow<Window>(); }
     static std::vector<NumberBoxCase> boxes(Window& w) {
         MMODULE& mm = w.context().mm;
         auto input = [&mm](int i) { return [&mm, i] { return mm.LoanInputs[i]; }; };
