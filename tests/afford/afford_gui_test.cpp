@@ -1,5 +1,4 @@
-// The affordability window's wiring: what each of its controls sets off (the figures are checked
-// in the core tests), and its number boxes through the shared suite.
+// The affordability window's wiring (its figures: the core tests) and its number boxes.
 
 #include <QDialog>
 #include <QPushButton>
@@ -16,26 +15,18 @@ namespace {
 
 class MortFindFactorTest : public ::testing::Test, public test::PrintContext {
   protected:
-    void leave() {
-        w->MFExit->setFocus(Qt::MouseFocusReason);
-        QApplication::processEvents();
-    }
     std::unique_ptr<MortFindFactor> w = openWindow<MortFindFactor>();
 };
 
-// It opens calculated; years over forty give the message and forty.
-TEST_F(MortFindFactorTest, OpensCalculatedAndTakesFortyForMoreYears) {
+// It opens calculated; years over forty give the message and forty; quick help closes on the
+// next calculation; an option button recolours the boxes and the next calculation solves for it.
+TEST_F(MortFindFactorTest, OpensCalculatedAndItsBoxesAndButtonsReachTheCalculation) {
     EXPECT_EQ(w->MFInMthPayment->text(), "         $675.21");
     w->grab().save("/tmp/afford_window.png");
     typeInto(w->MFInTerm, "45");
-    leave();
+    tabAway();
     EXPECT_EQ(port.messages, std::vector<int>({Msg::YearsLimit}));
     EXPECT_EQ(w->values()[kMFYears], 40);
-}
-
-// Quick help closes on the next calculation; an option button recolours the boxes and the next
-// calculation solves for its box.
-TEST_F(MortFindFactorTest, QuickHelpAndOptionButtonWiredToTheNextCalculation) {
     w->MFHelp->click();
     EXPECT_TRUE(w->MFTextBox->toPlainText().startsWith("Calculations are automatic"));
     w->MFCalc->click();
@@ -47,19 +38,15 @@ TEST_F(MortFindFactorTest, QuickHelpAndOptionButtonWiredToTheNextCalculation) {
     EXPECT_TRUE(w->MsgText->isVisible() && w->MFInMthPayment->hasFocus());
 }
 
-TEST_F(MortFindFactorTest, ListsRefuseTypingAndRecalculateWhenLeft) {
+// A list left changed recalculates, as do the days in year chosen in their dialog when the next
+// box is left.
+TEST_F(MortFindFactorTest, ListsAndTheDaysDialogReachTheCalculation) {
     w->MFFreqPmt->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w->MFFreqPmt, Qt::Key_W);
-    EXPECT_EQ(port.beeps, 1);
     w->MFFreqPmt->setCurrentIndex(4);
     emit w->MFFreqPmt->activated(4);
     QTest::keyClick(w->MFFreqPmt, Qt::Key_Return);
     EXPECT_TRUE(w->MFCalc->hasFocus());
     EXPECT_EQ(mm.PaymentsPerYear, 26);
-}
-
-TEST_F(MortFindFactorTest, DaysInYearReachTheNextCalculation) {
-    w->MFFreqPmt->setCurrentIndex(2);
     test::ModalDriver<QDialog> dialog([](QDialog& d) {
         d.findChild<QRadioButton*>("IRFactor2")->click();  // 364 days
         d.findChild<QPushButton*>("ExitMort")->click();
@@ -68,7 +55,7 @@ TEST_F(MortFindFactorTest, DaysInYearReachTheNextCalculation) {
     ASSERT_TRUE(dialog.ran());
     QApplication::setActiveWindow(w.get());
     w->MFInRate->setFocus(Qt::TabFocusReason);
-    leave();
+    tabAway();
     EXPECT_EQ(w->MFDaysinYear->text(), "364");
 }
 
