@@ -18,8 +18,7 @@ class MortFindFactorTest : public ::testing::Test, public test::PrintContext {
     std::unique_ptr<MortFindFactor> w = openWindow<MortFindFactor>();
 };
 
-// It opens calculated; years over forty give the message and forty; quick help closes on the
-// next calculation; an option button recolours the boxes and the next calculation solves for it.
+// Years over forty give forty; help closes on the next calculation, which solves for the option.
 TEST_F(MortFindFactorTest, OpensCalculatedAndItsBoxesAndButtonsReachTheCalculation) {
     EXPECT_EQ(w->MFInMthPayment->text(), "         $675.21");
     w->grab().save("/tmp/afford_window.png");
@@ -38,14 +37,15 @@ TEST_F(MortFindFactorTest, OpensCalculatedAndItsBoxesAndButtonsReachTheCalculati
     EXPECT_TRUE(w->MsgText->isVisible() && w->MFInMthPayment->hasFocus());
 }
 
-// A list left changed recalculates, as do the days in year chosen in their dialog when the next
-// box is left.
+// Typing into a list beeps; a list left changed recalculates, as do the days chosen in their
+// dialog when the next box is left.
 TEST_F(MortFindFactorTest, ListsAndTheDaysDialogReachTheCalculation) {
     w->MFFreqPmt->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->MFFreqPmt, Qt::Key_W);
     w->MFFreqPmt->setCurrentIndex(4);
     emit w->MFFreqPmt->activated(4);
     QTest::keyClick(w->MFFreqPmt, Qt::Key_Return);
-    EXPECT_TRUE(w->MFCalc->hasFocus());
+    EXPECT_TRUE(w->MFCalc->hasFocus() && port.beeps == 1);
     EXPECT_EQ(mm.PaymentsPerYear, 26);
     test::ModalDriver<QDialog> dialog([](QDialog& d) {
         d.findChild<QRadioButton*>("IRFactor2")->click();  // 364 days

@@ -44,8 +44,7 @@ class FilesTest : public ::testing::Test, protected test::WindowContext {
     }
     MortgageCalc& openTables(std::int16_t mode) {
         mm.TableMode = mode;
-        tables = openWindow<MortgageCalc>();
-        return *tables;
+        return *(tables = openWindow<MortgageCalc>());
     }
     // The command of the tables window, with `name` typed into the dialog; true when the window
     // was hidden while the dialog was open, and is back with FileKind reset.
@@ -122,8 +121,7 @@ TEST_F(FilesTest, DialogRefusesAWrongExtensionWithTheKindsMessage) {
     EXPECT_EQ(d.TextBox->text(), "*.kld");
 }
 
-// A 30-month loan: 2.5 years in the file, 30 months in the box again after opening. A damaged
-// file then changes nothing, and its name is forgotten.
+// 30 months: 2.5 years in the file, 30 months again when opened; a damaged file changes nothing.
 TEST_F(FilesTest, ASavedTableOpensAsItWasAndADamagedOneChangesNothing) {
     MortgageCalc& w = openTables(2);
     typeInto(w.InPrincipal, "15000.5\n");

@@ -2,6 +2,7 @@
 // choices reach the calculation through the shared state: schedule_mapping_test).
 
 #include <QPushButton>
+#include <QWheelEvent>
 
 #include "shell/messages.h"
 #include "shell/ms_grid.h"
@@ -19,8 +20,7 @@ class TablesTest : public ::testing::Test, public test::WindowContext {
   protected:
     MortgageCalc& open(std::int16_t mode = 1) {
         mm.TableMode = mode;
-        w = openWindow<MortgageCalc>();
-        return *w;
+        return *(w = openWindow<MortgageCalc>());
     }
     bool noResults() const {
         return w->MGrid->textAt(1, 1).empty() && w->InMonthPI->text().isEmpty() && !w->hasResult();
@@ -35,8 +35,7 @@ class TablesTest : public ::testing::Test, public test::WindowContext {
     std::unique_ptr<MortgageCalc> w;
 };
 
-// A term longer than the schedule goes back to all years, without results; a period over the
-// limit takes the limit and drops the additional payments.
+// The term goes back to all years, without results; the period takes the limit, without extras.
 TEST_F(TablesTest, TermAndPeriodTooLongGiveTheirMessages) {
     open().FreqPmt->setCurrentIndex(4);  // " Biweekly(Acc)": paid off in 19 years
     mm.DisplayTerm = 20;
@@ -73,17 +72,20 @@ TEST_F(TablesTest, CalculateFillsTheScreenUntilTheNextEditAndExitDiscardsIt) {
     EXPECT_TRUE(frame.menuShown == 1 && mm.ScheduleTable.empty());
 }
 
-// A list pick is taken when the list is left.
+// The wheel turns no list that lacks the focus; a list pick is taken when the list is left.
 TEST_F(TablesTest, OpensWithTheModesValuesTakesListPicksAndQuickHelpReplacesTheGrid) {
     mm.DefaultCompounding = 3;
     open(2);
     EXPECT_EQ(frame.frameCaption() + w->InPrincipal->text() + w->Comperiod->currentText(),
               " Loan Tables   $20,000.00   Semiannual");
+    QWheelEvent wheel(QPointF(5, 5), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->FreqPmt, &wheel);
     w->InRate->setFocus(Qt::TabFocusReason);
     w->InRate->setCurrentIndex(0);
     emit w->InRate->activated(0);
     clickButton(w->MCalc);
-    EXPECT_EQ(mm.LoanInputs[2], 6);
+    EXPECT_TRUE(mm.LoanInputs[2] == 6 && w->FreqPmt->currentIndex() == 0);
     clickButton(w->MHelp);
     EXPECT_TRUE(w->MTextBox->toPlainText().contains("How to use for Car"));
     EXPECT_FALSE(w->MGrid->isVisible() || w->MPrinter->isEnabled());
@@ -112,10 +114,10 @@ TEST_F(TablesTest, DaysOptionsAndTheTypedCountCheckedOnExit) {
     auto d = openWindow<MortIRFTable>();
     clickButton(d->IRFactor[4]);
     QTest::mouseClick(d->InIRFDays, Qt::LeftButton);
-    typeKeys(d->InIRFDays, "362.99");
+    typeKeys(d->InIRFDays, "362.999");  // a third decimal beeps
     clickButton(d->ExitMort);
     EXPECT_EQ(port.messages, std::vector<int>{Msg::DaysRange});
-    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(d->isVisible() && port.beeps == 1);
     QTest::mouseClick(d->InIRFDays, Qt::LeftButton);
     typeKeys(d->InIRFDays, "364.5");
     clickButton(d->ExitMort);
