@@ -46,8 +46,7 @@ class FilesTest : public ::testing::Test, protected test::WindowContext {
         mm.TableMode = mode;
         return *(tables = openWindow<MortgageCalc>());
     }
-    // The command of the tables window, with `name` typed into the dialog; true when the window
-    // was hidden while the dialog was open, and is back with FileKind reset.
+    // Runs a file command with `name` typed; true when the window hid meanwhile and came back.
     bool use(QPushButton* command, const QString& name) {
         bool hidden = false;
         test::ModalDriver<FileInfo> driver([&](FileInfo& d) {
@@ -84,8 +83,7 @@ TEST_F(FilesTest, DialogOpensFirstInTheProgramsFolderAndListsTheFilesOfTheKindOr
     typeAndPress("o*.KMD");
     EXPECT_TRUE(d.FileListBox->count() == 1 && d.FileListBox->item(0)->text() == "OTHER.KMD");
     typeAndPress("nosuch/x.kmd");
-    EXPECT_EQ(port.messages, std::vector<int>({13}));
-    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(port.messages == std::vector<int>{13} && d.isVisible());
 }
 
 // A folder clicked once is only highlighted: "&Open" moves into it; Enter on a file opens it.
@@ -106,19 +104,24 @@ TEST_F(FilesTest, DialogCancelKeepsTheFolderADoubleClickMovedTo) {
     FileInfo& d = openDialog();
     clickFolder(true);
     QTest::mouseClick(d.DlgButton[1], Qt::LeftButton);
-    EXPECT_TRUE(d.chosenPath() == std::nullopt && mm.FileKind == 6);
-    EXPECT_EQ(mm.DialogFolder, root.toStdString() + "/sub/");
+    EXPECT_TRUE(!d.chosenPath() && mm.FileKind == 6 && mm.DialogFolder == path("sub/"));
 }
 
-TEST_F(FilesTest, DialogRefusesAWrongExtensionWithTheKindsMessage) {
+// A wrong extension, and a drive that cannot be read, are refused with a message box.
+TEST_F(FilesTest, DialogRefusesAWrongExtensionAndADriveThatCannotBeRead) {
     mm.FileKind = 2;
     FileInfo& d = openDialog(true);
-    QString text;
-    test::ModalDriver<QMessageBox> box([&](QMessageBox& b) { text = b.text(), b.accept(); });
+    QStringList texts;
+    test::ModalDriver<QMessageBox> box([&](QMessageBox& b) { texts << b.text(), b.accept(); },
+                                       true);
     typeAndPress("loan1.kmd");
-    EXPECT_EQ(text, "Must use .KLD");
-    EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(d.TextBox->text(), "*.kld");
+    const int drive = d.DriveDropDown->currentIndex();
+    d.DriveDropDown->addItem("/no/such/drive", "/no/such/drive");
+    emit d.DriveDropDown->activated(d.DriveDropDown->count() - 1);
+    EXPECT_TRUE(d.isVisible() && d.DriveDropDown->currentIndex() == drive);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0] == "Must use .KLD" && texts[1].startsWith("/no/such/drive: "));
 }
 
 // 30 months: 2.5 years in the file, 30 months again when opened; a damaged file changes nothing.
@@ -132,13 +135,11 @@ TEST_F(FilesTest, ASavedTableOpensAsItWasAndADamagedOneChangesNothing) {
     EXPECT_EQ(test::ReadBytes(path("car.kld")).substr(0, 18), "15000.5,10.125,2.5");
     typeInto(w.InPrincipal, "1234\n");
     EXPECT_TRUE(use(w.MLoadFile, "car.kld"));
-    EXPECT_TRUE(port.messages.empty());
+    EXPECT_TRUE(port.messages.empty() && mm.LastLoanFile == "car.kld");
     EXPECT_EQ(shown(), before);
-    EXPECT_EQ(mm.LastLoanFile, "car.kld");
     ASSERT_TRUE(test::WriteBytes(path("car.kld"), "100000,7.5,25,\"      Monthly\"\r\n"));
     EXPECT_TRUE(use(w.MLoadFile, "car.kld"));
-    EXPECT_EQ(port.messages, std::vector<int>({13}));
-    EXPECT_EQ(mm.LastLoanFile, "");
+    EXPECT_TRUE(port.messages == std::vector<int>{13} && mm.LastLoanFile.empty());
     EXPECT_EQ(shown(), before);
 }
 
