@@ -21,7 +21,10 @@ class MortFindFactorTest : public ::testing::Test, public test::PrintContext {
 // Years over forty give forty; help closes on the next calculation, which solves for the option.
 TEST_F(MortFindFactorTest, OpensCalculatedAndItsBoxesAndButtonsReachTheCalculation) {
     EXPECT_EQ(w->MFInMthPayment->text(), "         $675.21");
-    w->grab().save("/tmp/afford_window.png");
+    w->grab().save("/tmp/afford_window.png");  // nothing of the window cut off:
+    for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(!child->isVisible() || w->rect().contains(child->geometry()))
+            << child->objectName().toStdString();
     typeInto(w->MFInTerm, "45");
     tabAway();
     EXPECT_EQ(port.messages, std::vector<int>({Msg::YearsLimit}));
