@@ -16,7 +16,7 @@
 #include "shell/mdi_container.h"
 #include "shell/menu_main.h"
 #include "shell/twips.h"
-#include "support/gui_drive.h"
+#include "support/window_context.h"
 
 namespace bw {
 namespace {
