@@ -52,9 +52,9 @@ TEST(ProgramArguments, FolderOptionAndItsDefault) {
 // The help file that goes with the program: installed next to it, every link leads to a section,
 // and every window and message of the program is explained.
 TEST(HelpFile, IsInstalledExplainsEveryWindowAndMessageAndItsLinksLeadToSections) {
-    const QString html = QString::fromStdString(test::ReadAll(BW_SOURCE_HELP_FILE));
+    const QString html = QString::fromStdString(test::ReadBytes(BW_SOURCE_HELP_FILE));
     ASSERT_FALSE(html.isEmpty());
-    EXPECT_EQ(QString::fromStdString(test::ReadAll(BW_PROGRAM_DIR "/Bwluse.hlp")), html);
+    EXPECT_EQ(QString::fromStdString(test::ReadBytes(BW_PROGRAM_DIR "/Bwluse.hlp")), html);
     for (const QString& text :
          QString("Starting the program and the main menu|Mortgage Tables and Personal Loan Tables|"
                  "Additional payments|Days in year|Payment dates|Quick help|"

@@ -16,7 +16,9 @@ namespace {
 class Personalize : public ::testing::Test, public test::WindowContext {
   protected:
     Personalize() { mm.ProgramFolder = folder.path().toStdString(); }
-    std::string written() const { return test::ReadAll(folder.filePath("Personal.Mtg")); }
+    std::string written() const {
+        return test::ReadBytes(folder.filePath("Personal.Mtg").toStdString());
+    }
     QTemporaryDir folder;
 };
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -35,18 +34,17 @@ TEST_F(MainMenu, StartUpTakesTheSettingsFile) {
     mm.FirstPayDate.clear();
     auto menu = load();
     EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
-    EXPECT_EQ(mm.CurrencySymbol, "$");
     EXPECT_EQ(mm.PrePayMonth, 12);
     EXPECT_EQ(mm.FirstPayDate, ShortDateText(QDate::currentDate()));
     EXPECT_TRUE(menu->MyName->isHidden());
-    test::WriteAll(file("Personal.Mtg"), "1,\"Jane Q. Public\",\"\xC2\xA3\",3\r\n");
+    test::WriteBytes(file("Personal.Mtg").toStdString(), "1,\"Jane Q. Public\",\"\xC2\xA3\",3\r\n");
     menu = load();
-    EXPECT_EQ(mm.CurrencySymbol, "\xC2\xA3");
-    EXPECT_EQ(mm.DefaultCompounding, 3);
+    EXPECT_EQ(mm.CurrencySymbol + mm.UserName, "\xC2\xA3Jane Q. Public");
     EXPECT_FALSE(menu->MyName->isHidden());
     EXPECT_EQ(menu->MyName->text(), "Jane Q. Public");
 }
 
+// Each button opens its window in the frame, in the tables' mode, one at a time.
 TEST_F(MainMenu, FeatureButtonsSetTheModeHideTheMenuAndShowTheWindow) {
     auto menu = load();
     menu->show();
@@ -82,17 +80,16 @@ TEST_F(MainMenu, EnterOnExitEndsTheProgram) {
     EXPECT_EQ(ended.count(), 1);
 }
 
+// Without a help file the window says where it was looked for.
 TEST_F(MainMenu, HowToUseOpensTheHelpFileMaximizedWithTheFocus) {
     auto menu = load();
-    menu->HowUse->click();  // no help file: the window says where it was looked for
+    menu->HowUse->click();
     EXPECT_TRUE(menu->helpWindow()->HelpText->toPlainText().contains(file("Bwluse.hlp")));
     menu->helpWindow()->close();
-    test::WriteAll(file("Bwluse.hlp"), "<html><body><h1>Using Brindlewood</h1></body></html>");
+    test::WriteBytes(file("Bwluse.hlp").toStdString(), "<html><h1>Using Brindlewood</h1></html>");
     menu->HowUse->click();
     HelpWindow* help = menu->helpWindow();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isWindow() && help->isVisible());
-    EXPECT_TRUE(help->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(help->isVisible() && help->windowState() & Qt::WindowMaximized);
     EXPECT_EQ(help->focusWidget(), help->HelpText);
     EXPECT_TRUE(help->HelpText->toPlainText().contains("Using Brindlewood"));
     QApplication::setActiveWindow(help);
@@ -102,25 +99,20 @@ TEST_F(MainMenu, HowToUseOpensTheHelpFileMaximizedWithTheFocus) {
 
 // However the dialog is closed, the menu shows the name that is in memory.
 TEST_F(MainMenu, PersonalizeShowsTheDialogModallyAndTheNameInMemoryAfterwards) {
+    auto menu = load();
+    menu->show();
     for (bool exitButton : {true, false}) {
-        auto menu = load();
-        menu->show();
-        test::WhenModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<ChangeFnt*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            dialog->InMyName->selectAll();
-            QTest::keyClicks(dialog->InMyName, exitButton ? "Pat Doe" : "Lee");
-            if (exitButton)
-                dialog->ExitFonts->click();
-            else
-                QTest::keyClick(dialog->InMyName, Qt::Key_Escape);
+        test::ModalDriver<ChangeFnt> driver([&](ChangeFnt& d) {
+            d.InMyName->selectAll();
+            QTest::keyClicks(d.InMyName, exitButton ? "Pat Doe" : "Lee");
+            exitButton ? d.ExitFonts->click() : QTest::keyClick(d.InMyName, Qt::Key_Escape);
         });
         menu->PtrFnt->click();
-        EXPECT_TRUE(menu->isVisible());
+        EXPECT_TRUE(driver.ran() && menu->isVisible());
         EXPECT_EQ(menu->MyName->text().toStdString(), mm.UserName);
     }
     EXPECT_EQ(mm.UserName, "Lee");
-    EXPECT_EQ(test::ReadAll(file("Personal.Mtg")), "0,\"Pat Doe\",\"$\",0\r\n");
+    EXPECT_EQ(test::ReadBytes(file("Personal.Mtg").toStdString()), "0,\"Pat Doe\",\"$\",0\r\n");
 }
 
 }  // namespace

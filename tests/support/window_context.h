@@ -56,8 +56,8 @@ class RecordingMessagePort : public MessagePort {
 // windows as plain top-level windows.
 class TestFrame : public AppFrame {
   public:
-    void setFrameCaption(const QString& caption) override { caption_ = caption; }
-    QString frameCaption() const override { return caption_; }
+    void setFrameCaption(const QString& text) override { caption = text; }
+    QString frameCaption() const override { return caption; }
     void showChild(QWidget* window) override {
         children.push_back(window);
         window->show();
@@ -68,9 +68,7 @@ class TestFrame : public AppFrame {
 
     std::vector<QWidget*> children;
     int menuShown = 0;
-
-  private:
-    QString caption_ = " Brindlewood Menu";
+    QString caption = " Brindlewood Menu";
 };
 
 // Acts on the next modal window of type T (a dialog shown with exec(), a message box) as soon as
@@ -119,29 +117,11 @@ inline void PickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
-// Runs `act` on the modal dialog as soon as one is open, so that a test can read and answer a
-// dialog shown with exec().
-inline void WhenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
-    QTimer::singleShot(10, [act = std::move(act), triesLeft]() mutable {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            act(modal);
-        else if (triesLeft > 0)
-            WhenModal(std::move(act), triesLeft - 1);
-    });
-}
-
 // Lets posted events and deferred deletes happen.
 inline void Settle() {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
-}
-
-inline std::string ReadAll(const QString& path) {
-    return ReadBytes(path.toStdString());
-}
-inline void WriteAll(const QString& path, const std::string& bytes) {
-    WriteBytes(path.toStdString(), bytes);
 }
 
 // Shows a window or dialog and waits until it is the active one.
@@ -173,8 +153,6 @@ struct WindowContext {
         mm.PrePayMonth = 12;
         mm.FirstPayDate = ShortDateText(Today());
     }
-    WindowContext(const WindowContext&) = delete;
-    WindowContext& operator=(const WindowContext&) = delete;
 
     MMODULE mm;
     RecordingMessagePort port{&mm};
