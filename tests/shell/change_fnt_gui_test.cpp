@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include "shell/change_fnt.h"
@@ -36,28 +35,26 @@ TEST_F(Personalize, LoadingShowsTheCurrentSettingsAndPlacesTheDialog) {
     EXPECT_EQ(d->pos(), QPoint(267, 133));  // 4000, 2000 twips from the frame's corner
 }
 
-// Choices take effect at once; Enter moves from box to box and presses the focused button.
+// Choices take effect at once; the symbol box is emptied by a click or by the first key when
+// reached with the keyboard, and taken on leaving; Enter moves from box to box and presses the
+// focused button.
 TEST_F(Personalize, ChoicesTakeEffectAtOnceAndAreWrittenOnExit) {
     auto d = openWindow<ChangeFnt>();
     test::PickOption(d->CPeriod[4]);
     test::PickOption(d->PtrFt[1]);
     EXPECT_EQ(mm.DefaultCompounding * 10 + mm.PrinterFontChoice, 41);
-    d->InSy->setFocus();  // reached with the keyboard: the first key empties the box
-    test::TypeKeys(d->InSy, " E\n");
-    test::TypeKeys(d->InMyName, "  Ann \"Lee\" \n");
-    EXPECT_EQ(written(), "");  // written only on exit
-    QTest::keyClick(d->ExitFonts, Qt::Key_Return);
-    EXPECT_EQ(written(), "1,\"  Ann Lee \",\"E\",4\r\n");
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
-}
-
-TEST_F(Personalize, ClickIntoTheSymbolBoxEmptiesIt) {
-    auto d = openWindow<ChangeFnt>();
+    d->InSy->setFocus();
+    test::TypeKeys(d->InSy, "E\n");
+    EXPECT_EQ(mm.CurrencySymbol, "E");
     QTest::mouseClick(d->InSy, Qt::LeftButton);
     EXPECT_EQ(d->InSy->text(), "");
-    d->InMyName->setFocus();
-    EXPECT_EQ(mm.CurrencySymbol, "");  // taken on leaving the box
+    test::TypeKeys(d->InSy, "\n");
+    test::TypeKeys(d->InMyName, " \"Ann\" \n");
+    EXPECT_EQ(written(), "");  // written only on exit
+    QTest::keyClick(d->ExitFonts, Qt::Key_Return);
+    EXPECT_EQ(written(), "1,\" Ann \",\"\",4\r\n");
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+    EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
 }
 
 // Closed another way the dialog writes no file; a file that cannot be written is passed over.

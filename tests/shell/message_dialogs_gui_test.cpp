@@ -1,7 +1,6 @@
 // The message and question dialogs as the program's message port shows them: modally, with the
-// text of their number, placed from the frame's corner (message 3600, 2000 twips below FrameClass
-// 8501 and 4650, 3000 otherwise; question 3500, 2000 and 4500, 3000), the focus on their first
-// button, the answer handed over through MMODULE.
+// text of their number, placed from the frame's corner, the focus on their first button and the
+// answer handed over through MMODULE.
 
 #include <gtest/gtest.h>
 
@@ -26,63 +25,57 @@ class MessageDialogs : public ::testing::Test {
     MMODULE mm;
     MovedFrame frame;
     DialogMessagePort dialogs{mm, frame};
-    QString shown;
-    QPoint at;
-    bool focused = false;
 };
 
 TEST_F(MessageDialogs, MessageShowsItsTextFromTheFrameCorner) {
-    for (const auto& [frameClass, place] :
-         {std::pair{8500, QPoint(390, 223)}, {8670, {460, 290}}}) {
-        mm.FrameClass = frameClass;
-        test::ModalDriver<AMsgbox> driver([&](AMsgbox& box) {
-            std::tie(shown, at, focused) = std::tuple(box.TextMsg->toPlainText(), box.pos(),
-                                                      box.focusWidget() == box.AMsgExit);
-            QTest::keyClick(box.AMsgExit, Qt::Key_Return);
-        });
-        dialogs.showMessage(Msg::MonthsLimit);
-        EXPECT_EQ(mm.MessageCode, Msg::MonthsLimit);
-        EXPECT_EQ(shown.toStdString(), MessageText(Msg::MonthsLimit));
-        EXPECT_EQ(at, place) << frameClass;
-        EXPECT_TRUE(focused);
-    }
+    mm.FrameClass = 8500;
+    test::ModalDriver<AMsgbox> driver([](AMsgbox& box) {
+        EXPECT_EQ(box.TextMsg->toPlainText().toStdString(), MessageText(Msg::MonthsLimit));
+        EXPECT_EQ(box.pos(), QPoint(390, 223));  // 3600, 2000 twips in the small frame
+        EXPECT_EQ(box.focusWidget(), box.AMsgExit);
+        QTest::keyClick(box.AMsgExit, Qt::Key_Return);
+    });
+    dialogs.showMessage(Msg::MonthsLimit);
+    EXPECT_TRUE(driver.ran());
+    EXPECT_EQ(mm.MessageCode, Msg::MonthsLimit);
 }
 
-// A question closed without an answer keeps its number: a no.
+// Questions sit 3500, 2000 twips from the corner in the small frame, 4500, 3000 in the large one;
+// one closed without an answer keeps its number: a no.
 TEST_F(MessageDialogs, QuestionShowsItsTextFromTheFrameCornerAndGivesTheAnswer) {
-    using Answer = std::function<void(AllYesNo&)>;
-    const std::tuple<int, int, QPoint, Answer, bool, int> cases[] = {
+    struct Case {
+        int question, frameClass;
+        QPoint place;
+        std::function<void(AllYesNo&)> answer;
+        int code;
+    };
+    const Case cases[] = {
         {Question::PrintInColor,
          8500,
          {383, 223},
          [](AllYesNo& d) { d.AllYes->click(); },
-         true,
          kAnswerYes},
         {Question::ContinuePrintout,
          8670,
          {450, 290},
          [](AllYesNo& d) { QTest::keyClick(d.AllNo, Qt::Key_Return); },
-         false,
          kAnswerNo},
         {Question::PrintInColor,
          8670,
          {450, 290},
          [](AllYesNo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-         false,
          Question::PrintInColor},
     };
-    for (const auto& [question, frameClass, place, answer, yes, code] : cases) {
-        mm.FrameClass = frameClass;
-        test::ModalDriver<AllYesNo> driver([&, answer = answer](AllYesNo& d) {
-            std::tie(shown, at, focused) =
-                std::tuple(d.Label1->text(), d.pos(), d.focusWidget() == d.AllYes);
-            answer(d);
+    for (const Case& c : cases) {
+        mm.FrameClass = c.frameClass;
+        test::ModalDriver<AllYesNo> driver([&c](AllYesNo& d) {
+            EXPECT_EQ(d.Label1->text().toStdString(), QuestionText(c.question));
+            EXPECT_EQ(d.pos(), c.place);
+            EXPECT_EQ(d.focusWidget(), d.AllYes);
+            c.answer(d);
         });
-        EXPECT_EQ(dialogs.askQuestion(question), yes) << question;
-        EXPECT_EQ(mm.AnswerCode, code) << question;
-        EXPECT_EQ(shown.toStdString(), QuestionText(question));
-        EXPECT_EQ(at, place) << question;
-        EXPECT_TRUE(focused);
+        EXPECT_EQ(dialogs.askQuestion(c.question), c.code == kAnswerYes) << c.question;
+        EXPECT_EQ(mm.AnswerCode, c.code) << c.question;
     }
 }
 
