@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCloseEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -42,27 +40,21 @@ class Frame : public ::testing::Test {
     QWidget* menu = Window(700, 480);  // larger than the frame
 };
 
-// The frame keeps its start size, though the menu is larger; the menu's border is out of sight, and
-// a child window is not closed from its title bar.
-TEST_F(Frame, StartsAtTheCornerWithTheMenusBorderOutOfSight) {
-    EXPECT_EQ(frame.pos(), QPoint(0, 0));
-    EXPECT_EQ(frame.size(), QSize(641, 454));  // 9615 x 6810 twips
-    EXPECT_EQ(mm.FrameClass, 6810);
+// The frame keeps its start size, though the menu is larger, with the menu's border out of sight
+// and no close button; its height decides FrameClass and where the active window goes (567 px =
+// 8505 twips: the large frame).
+TEST_F(Frame, HeightDecidesFrameClassAndMovesTheActiveWindow) {
+    EXPECT_EQ(QRect(frame.pos(), frame.size()), QRect(0, 0, 641, 454));  // 9615 x 6810 twips
     QMdiSubWindow* sub = frame.subWindowOf(menu);
-    ASSERT_NE(sub, nullptr);
-    EXPECT_EQ(sub->pos(), QPoint(-4, -2));  // -60, -30 twips
     EXPECT_EQ(sub->contentsRect().size(), QSize(700, 480));
     EXPECT_FALSE(sub->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint));
-}
-
-TEST_F(Frame, HeightDecidesFrameClassAndMovesTheActiveWindow) {
-    // 567 px = 8505 twips: the large frame; then back to the small one.
-    const std::tuple<int, int, QPoint> cases[] = {{567, 8670, {67, 67}}, {566, 6810, {-4, -2}}};
+    const std::tuple<int, int, QPoint> cases[] = {
+        {454, 6810, {-4, -2}}, {567, 8670, {67, 67}}, {566, 6810, {-4, -2}}};
     for (const auto& [heightPx, frameClass, place] : cases) {
-        frame.resize(700, heightPx);
+        frame.resize(frame.width(), heightPx);
         Settle();
         EXPECT_EQ(mm.FrameClass, frameClass) << heightPx << " px";
-        EXPECT_EQ(frame.subWindowOf(menu)->pos(), place) << heightPx << " px";
+        EXPECT_EQ(sub->pos(), place) << heightPx << " px";
     }
 }
 
@@ -84,14 +76,20 @@ TEST_F(Frame, GrowsToShowALargerWindowWhole) {
     EXPECT_EQ(show(bare)->contentsMargins(), QMargins());
 }
 
-// Back to the menu: the feature windows (one hidden while its graph window shows) go later.
-TEST_F(Frame, ShowMainMenuDeletesTheFeatureWindowsLater) {
+// A window that hides and shows itself takes its child window along, placed again; back to the
+// menu, the feature windows go later.
+TEST_F(Frame, ChildWindowsFollowTheirWindowAndGoBackToTheMenu) {
     menu->hide();
     QPointer<QWidget> feature = Window(500, 300), graph = Window(300, 200);
-    show(feature);
-    feature->hide();  // a calculator hides itself while its graph window is open
+    QMdiSubWindow* sub = show(feature);
+    sub->move(200, 100);  // dragged away by the user
+    feature->hide();      // as a calculator does while its graph window is open
     show(graph);
-    ASSERT_EQ(frame.area()->subWindowList().size(), 3);
+    EXPECT_FALSE(sub->isVisible());
+    feature->show();
+    Settle();
+    EXPECT_TRUE(sub->isVisible());
+    EXPECT_EQ(sub->pos(), QPoint(-4, -2));
     frame.setFrameCaption(" Mortgage Tables");
     frame.showMainMenu();
     EXPECT_TRUE(menu->isVisible());
@@ -99,20 +97,6 @@ TEST_F(Frame, ShowMainMenuDeletesTheFeatureWindowsLater) {
     Settle();
     EXPECT_TRUE(feature.isNull() && graph.isNull());
     EXPECT_EQ(frame.area()->subWindowList().size(), 1);
-}
-
-// A window that hides and shows itself takes its child window along, placed again.
-TEST_F(Frame, WindowThatHidesAndShowsItselfTakesItsChildWindowAlong) {
-    QWidget* feature = Window(500, 300);
-    QMdiSubWindow* sub = show(feature);
-    sub->move(200, 100);  // dragged away by the user
-    feature->hide();
-    Settle();
-    EXPECT_FALSE(sub->isVisible());
-    feature->show();
-    Settle();
-    EXPECT_TRUE(sub->isVisible());
-    EXPECT_EQ(sub->pos(), QPoint(-4, -2));
 }
 
 // A window that closes itself takes its child window along; one that refuses keeps it.
