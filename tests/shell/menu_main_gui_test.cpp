@@ -44,7 +44,8 @@ TEST_F(MainMenu, StartUpTakesTheSettingsFile) {
     EXPECT_EQ(menu->MyName->text(), "Jane Q. Public");
 }
 
-// Each button opens its window in the frame, in the tables' mode, one at a time.
+// Each button opens its window in the frame, in the tables' mode, one at a time; Enter on the
+// exit button ends the program.
 TEST_F(MainMenu, FeatureButtonsSetTheModeHideTheMenuAndShowTheWindow) {
     auto menu = load();
     menu->show();
@@ -70,10 +71,7 @@ TEST_F(MainMenu, FeatureButtonsSetTheModeHideTheMenuAndShowTheWindow) {
     }
     EXPECT_EQ(opened, (std::vector<std::string>{"tables1", "tables2", "comparison2",
                                                 "affordability2", "planner2"}));
-}
-
-TEST_F(MainMenu, EnterOnExitEndsTheProgram) {
-    auto menu = test::ShowActive(load());
+    menu = test::ShowActive(std::move(menu));
     QSignalSpy ended(menu.get(), &MenuMain::programEnd);
     menu->EndMort->setFocus();
     QTest::keyClick(menu->EndMort, Qt::Key_Return);
