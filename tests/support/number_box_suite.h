@@ -4,17 +4,9 @@
 // `boxes(Window&)` (the NumberBoxCase of each box to check):
 //   INSTANTIATE_TYPED_TEST_SUITE_P(MyWindow, NumberBoxSuite, ::testing::Types<MyWindowBoxes>);
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QtTest/QTest>
-#include <functional>
-#include <memory>
-#include <vector>
 
 #include "shell/number_box_rule.h"
 #include "support/window_context.h"
