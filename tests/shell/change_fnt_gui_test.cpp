@@ -21,38 +21,34 @@ class Personalize : public ::testing::Test, public test::WindowContext {
     QTemporaryDir folder;
 };
 
-TEST_F(Personalize, LoadingShowsTheCurrentSettingsAndPlacesTheDialog) {
+// The dialog shows the current settings; choices take effect at once; the symbol box is emptied
+// by a click or by the first key when reached with the keyboard, and taken on leaving; Enter
+// moves from box to box and presses the focused button.
+TEST_F(Personalize, ShowsTheSettingsTakesChoicesAtOnceAndWritesThemOnExit) {
     mm.DefaultCompounding = 3;
     mm.PrinterFontChoice = 1;
-    mm.CurrencySymbol = "DM";
-    mm.UserName = "Kim Ode";
+    mm.UserName = "Kim";
     mm.FrameClass = 8670;
     auto d = openWindow<ChangeFnt>();
     EXPECT_EQ(frame.frameCaption(), " Personalize");
     EXPECT_TRUE(d->CPeriod[3]->isChecked() && d->PtrFt[1]->isChecked());
-    EXPECT_EQ(d->InSy->text() + "|" + d->InMyName->text(), "DM|Kim Ode");
+    EXPECT_EQ(d->InSy->text() + d->InMyName->text(), "$Kim");
     EXPECT_EQ(QApplication::focusWidget(), d->InMyName);
     EXPECT_EQ(d->pos(), QPoint(267, 133));  // 4000, 2000 twips from the frame's corner
-}
-
-// Choices take effect at once; the symbol box is emptied by a click or by the first key when
-// reached with the keyboard, and taken on leaving; Enter moves from box to box and presses the
-// focused button.
-TEST_F(Personalize, ChoicesTakeEffectAtOnceAndAreWrittenOnExit) {
-    auto d = openWindow<ChangeFnt>();
     test::PickOption(d->CPeriod[4]);
-    test::PickOption(d->PtrFt[1]);
-    EXPECT_EQ(mm.DefaultCompounding * 10 + mm.PrinterFontChoice, 41);
+    test::PickOption(d->PtrFt[0]);
+    EXPECT_EQ(mm.DefaultCompounding * 10 + mm.PrinterFontChoice, 40);
     d->InSy->setFocus();
     test::TypeKeys(d->InSy, "E\n");
     EXPECT_EQ(mm.CurrencySymbol, "E");
     QTest::mouseClick(d->InSy, Qt::LeftButton);
     EXPECT_EQ(d->InSy->text(), "");
     test::TypeKeys(d->InSy, "\n");
+    d->InMyName->selectAll();
     test::TypeKeys(d->InMyName, " \"Ann\" \n");
     EXPECT_EQ(written(), "");  // written only on exit
     QTest::keyClick(d->ExitFonts, Qt::Key_Return);
-    EXPECT_EQ(written(), "1,\" Ann \",\"\",4\r\n");
+    EXPECT_EQ(written(), "0,\" Ann \",\"\",4\r\n");
     EXPECT_EQ(d->result(), QDialog::Accepted);
     EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
 }

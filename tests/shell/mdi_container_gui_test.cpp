@@ -76,42 +76,36 @@ TEST_F(Frame, GrowsToShowALargerWindowWhole) {
     EXPECT_EQ(show(bare)->contentsMargins(), QMargins());
 }
 
-// A window that hides and shows itself takes its child window along, placed again; back to the
-// menu, the feature windows go later.
+// A window that hides and shows itself takes its child window along, placed again; one that
+// closes itself takes it along, one that refuses keeps it; back to the menu, the feature windows
+// go later.
 TEST_F(Frame, ChildWindowsFollowTheirWindowAndGoBackToTheMenu) {
+    struct Stubborn : QLabel {
+        void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    };
     menu->hide();
-    QPointer<QWidget> feature = Window(500, 300), graph = Window(300, 200);
+    QPointer<QWidget> feature = Window(500, 300), graph = Window(300, 200), stubborn = new Stubborn;
+    graph->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = show(feature);
     sub->move(200, 100);  // dragged away by the user
     feature->hide();      // as a calculator does while its graph window is open
     show(graph);
     EXPECT_FALSE(sub->isVisible());
     feature->show();
+    graph->close();
+    show(stubborn)->widget()->close();
     Settle();
     EXPECT_TRUE(sub->isVisible());
     EXPECT_EQ(sub->pos(), QPoint(-4, -2));
+    EXPECT_TRUE(graph.isNull());
+    EXPECT_TRUE(frame.subWindowOf(stubborn)->isVisible());
     frame.setFrameCaption(" Mortgage Tables");
     frame.showMainMenu();
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
     Settle();
-    EXPECT_TRUE(feature.isNull() && graph.isNull());
+    EXPECT_TRUE(feature.isNull() && stubborn.isNull());
     EXPECT_EQ(frame.area()->subWindowList().size(), 1);
-}
-
-// A window that closes itself takes its child window along; one that refuses keeps it.
-TEST_F(Frame, ClosingAWindowClosesItsChildWindow) {
-    struct Stubborn : QLabel {
-        void closeEvent(QCloseEvent* event) override { event->ignore(); }
-    };
-    QPointer<QWidget> graph = Window(300, 200);
-    graph->setAttribute(Qt::WA_DeleteOnClose);
-    auto* stubborn = new Stubborn;
-    show(graph)->widget()->close();
-    show(stubborn)->widget()->close();
-    Settle();
-    EXPECT_TRUE(graph.isNull());
-    EXPECT_TRUE(frame.subWindowOf(stubborn)->isVisible());
 }
 
 }  // namespace
