@@ -100,6 +100,8 @@ TEST_F(MainMenu, PersonalizeShowsTheDialogModallyAndTheNameInMemoryAfterwards) {
     auto menu = load();
     menu->show();
     test::ModalDriver<ChangeFnt> driver([](ChangeFnt& d) {
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
         QTest::keyClicks(d.InMyName, "Lee");
         QTest::keyClick(d.InMyName, Qt::Key_Escape);
     });
