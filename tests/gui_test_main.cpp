@@ -1,11 +1,11 @@
-// Entry point of the window tests: one QApplication for the whole run.
+// Entry point of the window tests: one QApplication for the whole run; offscreen where no display
+// exists (test discovery runs at build time).
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    // Test discovery runs at build time, where no display may exist.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -3,37 +3,32 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include <QSignalSpy>
 
 #include "shell/window_kit.h"
+#include "support/window_context.h"
 
 namespace bw {
 namespace {
 
 TEST(WindowKit, EnterPressesTheFocusedButtonNotTheDefault) {
-    QDialog dialog;
-    auto* yes = new QPushButton("&Yes", &dialog);
-    auto* option = new QRadioButton("Annual", &dialog);
+    auto dialog = std::make_unique<QDialog>();
+    auto* yes = new QPushButton("&Yes", dialog.get());
+    auto* option = new QRadioButton("Annual", dialog.get());
     yes->setDefault(true);
-    EnterPressesButtons(&dialog);
-    EnterPressesButtons(&dialog);  // once is enough; a second call changes nothing
-    int clicks = 0;
-    QObject::connect(yes, &QPushButton::clicked, [&] { ++clicks; });
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EnterPressesButtons(dialog.get());
+    EnterPressesButtons(dialog.get());  // once is enough; a second call changes nothing
+    QSignalSpy clicks(yes, &QPushButton::clicked);
+    dialog = test::ShowActive(std::move(dialog));
     option->setFocus();
     QTest::keyClick(option, Qt::Key_Return);
-    EXPECT_TRUE(option->isChecked());
-    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(option->isChecked() && clicks.empty());
     yes->setFocus();
     QTest::keyClick(yes, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST(WindowKit, CaptionsNameControls) {
@@ -49,13 +44,11 @@ TEST(WindowKit, CaptionsNameControls) {
 TEST(WindowKit, HourglassShowsForItsScopeOrUntilRestored) {
     {
         HourglassCursor hourglass;
-        ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         hourglass.restore();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        HourglassCursor second;
     }
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    { HourglassCursor hourglass; }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

@@ -10,14 +10,12 @@ namespace bw::test {
 // The bytes of the file at `path` (empty when it cannot be read).
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Replaces the file at `path` with `bytes`; false when it cannot be written.
 inline bool WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    return static_cast<bool>(out);
+    return static_cast<bool>(std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes);
 }
 
 }  // namespace bw::test

@@ -1,19 +1,12 @@
 #pragma once
 // For tests of the windows that print: everything printed goes into a PDF file in a temporary
-// folder; the shared state, a recording message port and a stand-in frame wired into one context;
-// showing a window the test owns; and how much of a picture is ink.
-
-#include <gtest/gtest.h>
+// folder; the window context printing there; showing a window the test owns; and how much of a
+// picture is ink.
 
 #include <QImage>
 #include <QTemporaryDir>
-#include <QWidget>
-#include <QtTest/QTest>
-#include <memory>
 
 #include "reports/qt_printer_backend.h"
-#include "shell/app_context.h"
-#include "shell/mmodule.h"
 #include "support/window_context.h"
 
 namespace bw::test {
@@ -24,9 +17,6 @@ struct PrintToPdf {
         SetPrintToPdfFile(pdf);
     }
     ~PrintToPdf() { SetPrintToPdfFile(QString()); }
-    PrintToPdf(const PrintToPdf&) = delete;
-    PrintToPdf& operator=(const PrintToPdf&) = delete;
-
     QTemporaryDir dir;
     QString pdf;
 };
@@ -52,8 +42,7 @@ inline double InkShare(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     qint64 ink = 0;
     for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (qGray(rgb.pixel(x, y)) < 230) ++ink;
+        for (int x = 0; x < rgb.width(); ++x) ink += qGray(rgb.pixel(x, y)) < 230;
     return double(ink) / (double(rgb.width()) * rgb.height());
 }
 

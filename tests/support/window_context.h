@@ -14,19 +14,15 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTimer>
-#include <QWidget>
 #include <QtTest/QTest>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "shell/app_context.h"
 #include "shell/dates.h"
-#include "shell/message_port.h"
-#include "shell/mmodule.h"
+#include "support/file_bytes.h"
 
 namespace bw::test {
 
@@ -35,25 +31,20 @@ namespace bw::test {
 class RecordingMessagePort : public MessagePort {
   public:
     explicit RecordingMessagePort(MMODULE* mm = nullptr) : mm_(mm) {}
-
     void showMessage(int code) override {
         if (mm_) mm_->MessageCode = static_cast<std::int16_t>(code);
         messages.push_back(code);
     }
     bool askQuestion(int code) override {
         questions.push_back(code);
-        bool yes = false;
-        if (!answers.empty()) {
-            yes = answers.front();
-            answers.pop_front();
-        }
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
         if (mm_) mm_->AnswerCode = static_cast<std::int16_t>(yes ? 6 : 0);
         return yes;
     }
     void beep() override { ++beeps; }
 
-    std::vector<int> messages;
-    std::vector<int> questions;
+    std::vector<int> messages, questions;
     std::deque<bool> answers;
     int beeps = 0;
 
@@ -65,8 +56,8 @@ class RecordingMessagePort : public MessagePort {
 // windows as plain top-level windows.
 class TestFrame : public AppFrame {
   public:
-    void setFrameCaption(const QString& caption) override { caption_ = caption; }
-    QString frameCaption() const override { return caption_; }
+    void setFrameCaption(const QString& text) override { caption = text; }
+    QString frameCaption() const override { return caption; }
     void showChild(QWidget* window) override {
         children.push_back(window);
         window->show();
@@ -77,9 +68,7 @@ class TestFrame : public AppFrame {
 
     std::vector<QWidget*> children;
     int menuShown = 0;
-
-  private:
-    QString caption_ = " Brindlewood Menu";
+    QString caption = " Brindlewood Menu";
 };
 
 // Acts on the next modal window of type T (a dialog shown with exec(), a message box) as soon as
@@ -87,16 +76,15 @@ class TestFrame : public AppFrame {
 template <typename T>
 class ModalDriver {
   public:
-    explicit ModalDriver(std::function<void(T&)> action, bool repeat = false)
-        : action_(std::move(action)) {
+    explicit ModalDriver(std::function<void(T&)> action, bool repeat = false) {
         timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this, repeat] {
+        QObject::connect(&timer_, &QTimer::timeout, [this, repeat, action = std::move(action)] {
             auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
             if (!modal || modal == busy_) return;
             ++runs_;
             if (!repeat) timer_.stop();
             busy_ = modal;
-            action_(*modal);
+            action(*modal);
             busy_ = nullptr;
         });
         timer_.start();
@@ -104,7 +92,6 @@ class ModalDriver {
     bool ran() const { return runs_ > 0; }
 
   private:
-    std::function<void(T&)> action_;
     QTimer timer_;
     T* busy_ = nullptr;
     int runs_ = 0;
@@ -112,14 +99,10 @@ class ModalDriver {
 
 // Types into a widget as a person does: '\n' is Enter, '\b' Backspace, anything else its key.
 inline void TypeKeys(QWidget* w, const QString& keys) {
-    for (QChar c : keys) {
-        if (c == '\n')
-            QTest::keyClick(w, Qt::Key_Return);
-        else if (c == '\b')
-            QTest::keyClick(w, Qt::Key_Backspace);
-        else
-            QTest::keyClick(w, c.toLatin1());
-    }
+    for (QChar c : keys)
+        c == '\n'   ? QTest::keyClick(w, Qt::Key_Return)
+        : c == '\b' ? QTest::keyClick(w, Qt::Key_Backspace)
+                    : QTest::keyClick(w, c.toLatin1());
 }
 
 // Gives a box the focus first (as a click would), then types into it.
@@ -134,35 +117,11 @@ inline void PickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
-// Runs `act` on the modal dialog as soon as one is open, so that a test can read and answer a
-// dialog shown with exec().
-inline void WhenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
-    QTimer::singleShot(10, [act = std::move(act), triesLeft]() mutable {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            act(modal);
-        } else if (triesLeft > 0) {
-            WhenModal(std::move(act), triesLeft - 1);
-        }
-    });
-}
-
 // Lets posted events and deferred deletes happen.
 inline void Settle() {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
-}
-
-inline std::string ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll().toStdString();
-}
-
-inline void WriteAll(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 // Shows a window or dialog and waits until it is the active one.
@@ -194,8 +153,6 @@ struct WindowContext {
         mm.PrePayMonth = 12;
         mm.FirstPayDate = ShortDateText(Today());
     }
-    WindowContext(const WindowContext&) = delete;
-    WindowContext& operator=(const WindowContext&) = delete;
 
     MMODULE mm;
     RecordingMessagePort port{&mm};
@@ -207,23 +164,17 @@ struct WindowContext {
     std::unique_ptr<W> openWindow(Args&&... args) {
         return ShowActive(std::make_unique<W>(ctx, std::forward<Args>(args)...));
     }
-
     static void typeInto(QWidget* box, const QString& keys) { TypeInto(box, keys); }
+    static void typeKeys(QWidget* target, const QString& keys) { TypeKeys(target, keys); }
     static void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(target, key, modifiers);
     }
-    static void typeKeys(QWidget* target, const QString& keys) { TypeKeys(target, keys); }
     // Clicks a button; an option button is picked as a click of the mouse picks it.
     static void clickButton(QAbstractButton* button) {
         if (auto* option = qobject_cast<QRadioButton*>(button))
             PickOption(option);
         else
             QTest::mouseClick(button, Qt::LeftButton);
-    }
-    // Moves the focus on with Tab from the focused control.
-    static void tabAway() {
-        if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, Qt::Key_Tab);
-        QApplication::processEvents();
     }
 };
 
