@@ -7,6 +7,7 @@
 #include "afford/mort_find_factor.h"
 #include "shell/messages.h"
 #include "shell/twips.h"
+#include "support/file_bytes.h"
 #include "support/number_box_suite.h"
 #include "support/print_context.h"
 
@@ -71,7 +72,7 @@ TEST_F(MortFindFactorTest, PrintsTheShrunkWindowAfterAsking) {
     EXPECT_EQ(port.questions, std::vector<int>(2, Question::ContinuePrintout));
     EXPECT_EQ(w->size(), QSize(Px(9480), Px(6360)));
     // The page holds one picture, of the three panels' proportions.
-    const std::string bytes = test::ReadAll(pdf);
+    const std::string bytes = test::ReadBytes(pdf.toStdString());
     std::smatch size;
     ASSERT_TRUE(std::regex_search(bytes, size, std::regex(R"(/Width (\d+)\s*/Height (\d+))")));
     EXPECT_NEAR(std::stod(size[1]) / std::stod(size[2]), double(Px(9460)) / Px(5040), 0.06);

@@ -169,6 +169,11 @@ struct WindowContext {
     static void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(target, key, modifiers);
     }
+    // Tab from the focused control, as a user leaves a box.
+    static void tabAway() {
+        if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
     // Clicks a button; an option button is picked as a click of the mouse picks it.
     static void clickButton(QAbstractButton* button) {
         if (auto* option = qobject_cast<QRadioButton*>(button))
