@@ -37,14 +37,13 @@ TEST(PrePay, EachYearsAmountGoesWithThePaymentAfterItsMonth) {
         in.prePayMonth = c.prePayMonth;
         for (int y = 1; y <= 3; ++y) SetPrePay(in, y, 1000.0 * y);
         const AmortizationResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.appliedCount, 3);
         const std::map<int, double> extra = ExtraPayments(r);
-        ASSERT_EQ(extra.size(), 3u);
-        ASSERT_EQ(r.applied.size(), 3u);
-        for (int y = 0; y < 3; ++y) {
+        ASSERT_EQ(std::tuple(r.appliedCount, extra.size(), r.applied.size()),
+                  std::tuple(3, 3u, 3u));
+        for (std::size_t y = 0; y < 3; ++y) {
             EXPECT_NEAR(extra.at(c.payments[y]), 1000.0 * (y + 1), 0.001);
-            EXPECT_EQ(r.applied[static_cast<std::size_t>(y)].year, y + 1);
-            EXPECT_EQ(r.applied[static_cast<std::size_t>(y)].payment, c.payments[y]);
+            EXPECT_EQ(std::tuple(r.applied[y].year, r.applied[y].payment),
+                      std::tuple(int(y) + 1, c.payments[y]));
         }
     }
 }
@@ -59,16 +58,13 @@ TEST(PrePay, AnAmountTooLargeOrZeroIsNeitherAppliedNorCounted) {
     SetPrePay(in, 2, limit.toDouble());
     SetPrePay(in, 4, 3000);
     const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.appliedCount, 1);
     const std::map<int, double> extra = ExtraPayments(r);
-    EXPECT_EQ(extra.size(), 1u);
-    EXPECT_EQ(extra.count(37), 1u);
+    EXPECT_EQ(std::tuple(r.appliedCount, extra.size(), extra.count(37)), std::tuple(1, 1u, 1u));
 
     SetPrePay(in, 2, (limit - Money::fromDouble(0.01)).toDouble());
     const AmortizationResult applied = CalculateSchedule(in);
     // Paid off with the additional amount: year 4's never comes.
-    EXPECT_EQ(applied.appliedCount, 1);
-    EXPECT_EQ(applied.payments, 13);
+    EXPECT_EQ(std::tuple(applied.appliedCount, applied.payments), std::tuple(1, 13));
 }
 
 // Paid off by the first payment (a one-month loan; a lump sum of 99,990 with payment 1): its
@@ -99,10 +95,9 @@ TEST(AnnualView, YearRowsSumThePaymentsUpToAPartialLastYear) {
     annual.rowView = 1;
     const AmortizationResult years = CalculateSchedule(annual);
     EXPECT_FLOAT_EQ(years.retiredYears, 292.0f / 12.0f);
-    EXPECT_EQ(years.payments, 292);
-    EXPECT_EQ(years.lastRow, 25);
-    EXPECT_EQ(years.gridRows, 25);
-    EXPECT_EQ(years.schedule.size(), 26u);  // nothing past the last row
+    // Nothing past the last row.
+    EXPECT_EQ(std::tuple(years.payments, years.lastRow, years.gridRows, years.schedule.size()),
+              std::tuple(292, 25, 25, 26u));
     EXPECT_EQ(years.totalPaid, payments.totalPaid);
     for (int y = 1; y <= 25; ++y) {
         Money interest, principal;
@@ -111,20 +106,14 @@ TEST(AnnualView, YearRowsSumThePaymentsUpToAPartialLastYear) {
             interest += RowOf(payments, k)[2];
             principal += RowOf(payments, k)[3];
         }
-        const ScheduleRow& row = RowOf(years, y);
-        const ScheduleRow expected = {Money(),
-                                      Money::fromDouble(y),
-                                      interest,
-                                      principal,
-                                      RowOf(payments, last)[4],
-                                      RowOf(payments, last)[5],
-                                      RowOf(payments, last)[6]};
+        const ScheduleRow &row = RowOf(years, y), &l = RowOf(payments, last);
+        const ScheduleRow expected = {
+            Money(), Money::fromDouble(y), interest, principal, l[4], l[5], l[6]};
         EXPECT_TRUE(std::equal(row.begin(), row.begin() + 7, expected.begin())) << "year " << y;
     }
     const ScheduleTexts t = MakeScheduleTexts(years, ViewOf(annual));
-    EXPECT_EQ(t.rows[24][0], "  25");
-    EXPECT_EQ(t.resultRowCount, 24);
-    EXPECT_EQ(t.boxes.EndMortYear, "       24.33");
+    EXPECT_EQ(std::tuple(t.rows[24][0], t.resultRowCount, t.boxes.EndMortYear),
+              std::tuple("  25", 24, "       24.33"));
 }
 
 TEST(DisplayTerm, LongerThanThePeriodOrTheRows) {
@@ -163,12 +152,10 @@ TEST(DisplayTerm, FiveYearsShowsSixtyPaymentsOrFiveYears) {
         in.rowView = view;
         const AmortizationResult r = CalculateSchedule(in);
         const int rows = view == 2 ? 60 : 5;
-        EXPECT_EQ(r.gridRows, rows);
         const ScheduleTexts t = MakeScheduleTexts(r, ViewOf(in));
-        EXPECT_EQ(t.rows.size(), static_cast<std::size_t>(rows));
-        EXPECT_EQ(t.totalsRow, rows + 2);
-        EXPECT_EQ(t.totals[0], "5 Yr. Term");
-        EXPECT_EQ(t.totals[3], "$94,267.99");  // 100,000 less 60 payments' principal
+        // 94,267.99: 100,000 less 60 payments' principal.
+        EXPECT_EQ(std::tuple(r.gridRows, int(t.rows.size()), t.totalsRow, t.totals[0], t.totals[3]),
+                  std::tuple(rows, rows, rows + 2, "5 Yr. Term", "$94,267.99"));
         // The totals still belong to the whole loan.
         EXPECT_DOUBLE_EQ(Cents(r.totalPaid), 275258.20);
     }
@@ -180,34 +167,25 @@ TEST(Dates, StepsOfEachFrequencyAndView) {
     const struct {
         std::string frequency;
         std::int16_t rowView;
-        QDate first;
-        std::vector<std::pair<int, QDate>> rows;
-    } cases[] = {
-        {kMonthly,
-         2,
-         QDate(2024, 1, 31),
-         {{2, QDate(2024, 2, 29)}, {4, QDate(2024, 4, 30)}, {300, QDate(2048, 12, 31)}}},
-        {kSemimonthly,
-         2,
-         QDate(2024, 1, 31),
-         {{2, QDate(2024, 2, 14)}, {3, QDate(2024, 2, 29)}, {7, QDate(2024, 4, 30)}}},
-        {kBiweeklyAcc,
-         2,
-         QDate(2024, 12, 20),
-         {{2, QDate(2025, 1, 3)}, {27, QDate(2024, 12, 20).addDays(26 * 14)}}},
-        {kBiweeklyAcc, 1, QDate(2024, 2, 29), {{2, QDate(2025, 2, 28)}, {5, QDate(2028, 2, 29)}}},
-        {kOneWeek, 2, QDate(2024, 12, 27), {{1, QDate(2024, 12, 27)}, {2, QDate(2025, 1, 3)}}},
-        {kWeeklyAcc, 2, QDate(2024, 12, 27), {{1, QDate(2024, 12, 27)}, {3, QDate(2025, 1, 10)}}},
-    };
+        int first;  // yyyymmdd
+        std::vector<std::pair<int, int>> rows;
+    } cases[] = {{kMonthly, 2, 20240131, {{2, 20240229}, {4, 20240430}, {300, 20481231}}},
+                 {kSemimonthly, 2, 20240131, {{2, 20240214}, {3, 20240229}, {7, 20240430}}},
+                 {kBiweeklyAcc, 2, 20241220, {{2, 20250103}, {27, 20251219}}},
+                 {kBiweeklyAcc, 1, 20240229, {{2, 20250228}, {5, 20280229}}},
+                 {kOneWeek, 2, 20241227, {{1, 20241227}, {2, 20250103}}},
+                 {kWeeklyAcc, 2, 20241227, {{1, 20241227}, {3, 20250110}}}};
+    const auto D = [](int ymd) { return QDate(ymd / 10000, ymd / 100 % 100, ymd % 100); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frequency);
         AmortizationInput in = DefaultMortgage(c.frequency);
         in.dateMode = 1;
         in.rowView = c.rowView;
-        in.firstPayDate = ShortDateText(c.first);
+        in.firstPayDate = ShortDateText(D(c.first));
         const AmortizationResult r = CalculateSchedule(in);
         ASSERT_EQ(r.outcome, EngineOutcome::Completed);
-        for (auto [k, date] : c.rows) {
+        for (auto [k, ymd] : c.rows) {
+            const QDate date = D(ymd);
             EXPECT_EQ(DateFromSerial(RowOf(r, k)[7].ticks() / Money::kScale), date) << k;
             if (c.rowView == 2 && k == 2) {
                 EXPECT_EQ(MakeScheduleTexts(r, ViewOf(in)).rows[1][0], ShortDateText(date));
@@ -235,10 +213,9 @@ TEST(Limits, FortyYearsIsTheMortgageLimit) {
     EXPECT_EQ(weekly.outcome, EngineOutcome::Completed);
     EXPECT_LE(weekly.payments, kScheduleLastRow);
     in.period = 41;
-    const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.outcome, EngineOutcome::Stopped);
-    EXPECT_EQ(r.messages, std::vector<int>{5});
-    EXPECT_TRUE(r.schedule.empty());  // nothing calculated
+    const AmortizationResult r = CalculateSchedule(in);  // nothing calculated
+    EXPECT_EQ(std::tuple(r.outcome, r.messages, r.schedule.size()),
+              std::tuple(EngineOutcome::Stopped, std::vector<int>{5}, 0u));
     // Personal loans are limited by their months box, not here.
     in.tableMode = 2;
     in.frequency = kMonthly;
@@ -249,9 +226,8 @@ TEST(Limits, PrincipalZeroGivesRowsOfZeros) {
     AmortizationInput in = DefaultMortgage();
     in.principal = 0;
     const AmortizationResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.outcome, EngineOutcome::Completed);
-    EXPECT_TRUE(r.messages.empty());
-    EXPECT_EQ(r.payments, 300);
+    EXPECT_EQ(std::tuple(r.outcome, r.messages.size(), r.payments),
+              std::tuple(EngineOutcome::Completed, 0u, 300));
     for (int k = 1; k <= 300; ++k)
         EXPECT_EQ(RowOf(r, k), (ScheduleRow{RowOf(r, k)[0], RowOf(r, k)[1]}));
 }
