@@ -44,24 +44,23 @@ TEST(PrePayRules, NumberCountAndEraseTouchOnlyThePeriodsYears) {
     PrePayTableData table{};
     EXPECT_TRUE(NoPrePayAmounts(table, 25));
     table[25][2] = Money::fromDouble(1);  // the period's last year counts
-    EXPECT_FALSE(NoPrePayAmounts(table, 25));
-    EXPECT_EQ(CountPrePayYears(table, 25), 1);
+    EXPECT_EQ(std::tuple(NoPrePayAmounts(table, 25), CountPrePayYears(table, 25)),
+              std::tuple(false, 1));
     table[25][2] = Money();
     NumberPrePayYears(table, 25);
-    EXPECT_EQ(table[25][1], Money::fromDouble(25));
-    EXPECT_EQ(table[26][1], Money());
+    EXPECT_EQ(std::tuple(table[25][1], table[26][1]), std::tuple(Money::fromDouble(25), Money()));
     table[2][2] = Money::fromDouble(5000);
     table[4][2] = Money::fromDouble(0.01);
     table[22][2] = Money::fromDouble(100);  // past a 20-year period
-    EXPECT_FALSE(NoPrePayAmounts(table, 25));
-    EXPECT_EQ(CountPrePayYears(table, 25), 3);
-    EXPECT_EQ(CountPrePayYears(table, 20), 2);
+    EXPECT_EQ(std::tuple(NoPrePayAmounts(table, 25), CountPrePayYears(table, 25),
+                         CountPrePayYears(table, 20)),
+              std::tuple(false, 3, 2));
+    // Only the period's years are erased; year numbers stay.
     ErasePrePayAmounts(table, 20);
-    EXPECT_EQ(CountPrePayYears(table, 20), 0);
-    EXPECT_EQ(table[22][2], Money::fromDouble(100));  // only the period's years are erased
-    EXPECT_EQ(table[2][1], Money::fromDouble(2));     // year numbers stay
-    EXPECT_EQ(PrePayAmountText(Money::fromDouble(1500)), "1,500.00");
-    EXPECT_EQ(PrePayAmountText(Money()), ".00");
+    EXPECT_EQ(std::tuple(CountPrePayYears(table, 20), table[22][2], table[2][1]),
+              std::tuple(0, Money::fromDouble(100), Money::fromDouble(2)));
+    EXPECT_EQ(std::tuple(PrePayAmountText(Money::fromDouble(1500)), PrePayAmountText(Money())),
+              std::tuple("1,500.00", ".00"));
 }
 
 // Each key replaces the cell's whole value with the value of the keys typed since it was entered.
@@ -88,8 +87,8 @@ TEST(PrePayEditBuffer, KeysTypedIntoACell) {
     for (char k : std::string(11, '9')) b.key(k);
     EXPECT_EQ(b.key('9').action, PrePayKeyAction::Beep);
     EXPECT_EQ(b.text(), "799999999999");
-    EXPECT_EQ(b.key('.').action, PrePayKeyAction::SetAmount);
-    EXPECT_EQ(b.key('9').action, PrePayKeyAction::SetAmount);
+    const PrePayKeyAction point = b.key('.').action;
+    EXPECT_EQ(std::tuple(point, b.key('9').action), std::tuple(A::SetAmount, A::SetAmount));
 }
 
 TEST(DaysChoice, CaptionsTheOptionShownAndTheTypedCount) {
@@ -99,11 +98,11 @@ TEST(DaysChoice, CaptionsTheOptionShownAndTheTypedCount) {
     const std::pair<int, int> shown[] = {{0, 0}, {4, 4}, {5, 1}, {-1, 1}};
     for (auto [stored, index] : shown)
         EXPECT_EQ(DaysOptionIndex(static_cast<std::int16_t>(stored)), index) << stored;
-    EXPECT_FLOAT_EQ(TypedDaysValue("364.5"), 364.5f);
-    EXPECT_FLOAT_EQ(TypedDaysValue("1e99999"), 1.0f);  // the number ends at the letter
-    EXPECT_FLOAT_EQ(TypedDaysValue(std::string(44, '9')), 1e6f);
-    EXPECT_EQ(DaysBoxText(364.5f), "364.50");
-    EXPECT_EQ(DaysBoxText(0.0f), ".00");
+    // "1e99999": the number ends at the letter.
+    EXPECT_EQ(std::tuple(TypedDaysValue("364.5"), TypedDaysValue("1e99999"),
+                         TypedDaysValue(std::string(44, '9'))),
+              std::tuple(364.5f, 1.0f, 1e6f));
+    EXPECT_EQ(std::tuple(DaysBoxText(364.5f), DaysBoxText(0.0f)), std::tuple("364.50", ".00"));
 }
 
 TEST(DaysChoice, ExitAcceptsCountsFrom363To365Point25) {
@@ -134,19 +133,18 @@ TEST(TermChoice, OptionsAndATermLongerThanThePeriod) {
         EXPECT_EQ(TermOptionForTerm(terms[i]), i);
     }
     // Terms no option offers, as a damaged file may hold them, show "All Years".
-    EXPECT_EQ(TermOptionForTerm(7), 0);
-    EXPECT_EQ(TermOptionForTerm(-2), 0);
-    EXPECT_TRUE(TermTooLong(3, 5));
-    EXPECT_TRUE(TermTooLong(4.5, 5));  // a 54-month loan
-    EXPECT_FALSE(TermTooLong(3, 3));   // equal is accepted
-    EXPECT_FALSE(TermTooLong(25, 10));
+    EXPECT_EQ(std::tuple(TermOptionForTerm(7), TermOptionForTerm(-2)), std::tuple(0, 0));
+    // 4.5: a 54-month loan; a term equal to the period is accepted.
+    EXPECT_EQ(
+        std::tuple(TermTooLong(3, 5), TermTooLong(4.5, 5), TermTooLong(3, 3), TermTooLong(25, 10)),
+        std::tuple(true, true, false, false));
 }
 
 TEST(FirstPayDate, TypedTextBecomesShortDateOrIsRefused) {
     const std::string shortText = ShortDateText(QDate(2027, 3, 15));
-    EXPECT_EQ(FirstPayDateFromText(shortText), shortText);
-    EXPECT_EQ(FirstPayDateFromText("2027-03-15"), shortText);
-    EXPECT_EQ(FirstPayDateBoxText("2027-03-15"), shortText);
+    EXPECT_EQ(std::tuple(FirstPayDateFromText(shortText), FirstPayDateFromText("2027-03-15"),
+                         FirstPayDateBoxText("2027-03-15")),
+              std::tuple(shortText, shortText, shortText));
     // 31 February in either order of day and month, and texts that are not dates at all.
     for (const char* t : {"31/02/2027", "02/31/2027", "31/02", "2027-02-31", "", "abc", "13/13/13"})
         EXPECT_FALSE(FirstPayDateFromText(t).has_value()) << t;

@@ -11,12 +11,10 @@ namespace {
 using namespace bw::test;
 
 TEST(Headings, ByModeViewAndDates) {
-    EXPECT_EQ(LoadHeading0(1), "  Payment   No.  Year");
-    EXPECT_EQ(LoadHeading0(2), " Year Number");
-    EXPECT_EQ(Heading0(2, 0), "  Payment   No.  Year");
-    EXPECT_EQ(Heading0(2, 1), " Payment  Date");
-    EXPECT_EQ(Heading0(1, 0), " Payment  Year");
-    EXPECT_EQ(Heading0(1, 1), " Payment  Year");
+    EXPECT_EQ(std::tuple(LoadHeading0(1), LoadHeading0(2), Heading0(2, 0), Heading0(2, 1),
+                         Heading0(1, 0), Heading0(1, 1)),
+              std::tuple("  Payment   No.  Year", " Year Number", "  Payment   No.  Year",
+                         " Payment  Date", " Payment  Year", " Payment  Year"));
 }
 
 TEST(GridRows, AllPaymentsOfTheDefaultMortgage) {
@@ -28,13 +26,10 @@ TEST(GridRows, AllPaymentsOfTheDefaultMortgage) {
     EXPECT_EQ(t.rows[12][0], "  13       2");
     EXPECT_EQ(t.rows[299],
               (Cells{" 300      25", "7.68", "909.85", ".00", "175,258.20", "100,000.00"}));
-    EXPECT_EQ(t.gridRowCount, 304);
-    EXPECT_EQ(t.resultRowCount, 301);
-    EXPECT_EQ(t.totalsRow, 302);
+    EXPECT_EQ(std::tuple(t.gridRowCount, t.resultRowCount, t.totalsRow), std::tuple(304, 301, 302));
     EXPECT_EQ(t.totals, (Cells{"Total:", "", "", "$.00", "$175,258.20", "$100,000.00"}));
-    EXPECT_EQ(t.graphTitle, "Mortgage balance at start of each Year");
-    EXPECT_TRUE(t.listCells.empty());
-    EXPECT_TRUE(t.printText.empty());
+    EXPECT_EQ(std::tuple(t.graphTitle, t.listCells.size(), t.printText),
+              std::tuple("Mortgage balance at start of each Year", 0u, ""));
 }
 
 TEST(GridRows, AnnualViewOfALoan) {
@@ -44,13 +39,12 @@ TEST(GridRows, AnnualViewOfALoan) {
     in.period = 4;
     in.rowView = 1;
     const ScheduleTexts t = TextsOf(in);
-    EXPECT_EQ(t.heading0, " Payment  Year");
     ASSERT_EQ(t.rows.size(), 4u);
-    EXPECT_EQ(t.rows[0][0], "   1");
-    EXPECT_EQ(t.rows[3][5], "20,000.00");
-    EXPECT_EQ(t.gridRowCount, 23);   // never fewer than 23
-    EXPECT_EQ(t.resultRowCount, 4);  // the years of the loan
-    EXPECT_EQ(t.graphTitle, "Personal Loan balance at start of each Year");
+    // Never fewer than 23 grid rows; a result row for each year of the loan.
+    EXPECT_EQ(std::tuple(t.heading0, t.rows[0][0], t.rows[3][5], t.gridRowCount, t.resultRowCount,
+                         t.graphTitle),
+              std::tuple(" Payment  Year", "   1", "20,000.00", 23, 4,
+                         "Personal Loan balance at start of each Year"));
 }
 
 TEST(GridRows, AResultWithoutATableGivesZerosNotACrash) {
@@ -58,8 +52,7 @@ TEST(GridRows, AResultWithoutATableGivesZerosNotACrash) {
     empty.gridRows = 3;
     const ScheduleTexts t = MakeScheduleTexts(empty, ViewOf(DefaultMortgage()));
     ASSERT_EQ(t.rows.size(), 3u);
-    EXPECT_EQ(t.rows[2][3], ".00");
-    EXPECT_EQ(t.totals[3], "$.00");
+    EXPECT_EQ(std::tuple(t.rows[2][3], t.totals[3]), std::tuple(".00", "$.00"));
 }
 
 TEST(ResultBoxes, DaysInYearText) {
@@ -77,9 +70,8 @@ TEST(ResultBoxes, DaysInYearText) {
 TEST(ResultBoxes, CurrencySymbolAndSavingsBelowTen) {
     const AmortizationInput in = DefaultMortgage(kBiweeklyAcc);
     const ScheduleTexts t = MakeScheduleTexts(CalculateSchedule(in), ViewOf(in, "\u00a3"));
-    EXPECT_EQ(t.boxes.InMonthPI, "     \u00a3458.76");
-    EXPECT_EQ(t.boxes.TotSavd, "  \u00a354,396.79");
-    EXPECT_EQ(t.totals[4], "\u00a3120,861.40");
+    EXPECT_EQ(std::tuple(t.boxes.InMonthPI, t.boxes.TotSavd, t.totals[4]),
+              std::tuple("     \u00a3458.76", "  \u00a354,396.79", "\u00a3120,861.40"));
     // Semimonthly payments save a little interest; under 10 shows as nothing saved.
     AmortizationInput semi = DefaultMortgage(kSemimonthly);
     semi.principal = 100;
@@ -96,8 +88,8 @@ TEST(AppliedList, YearsOneAndFourInMonthOne) {
     const AmortizationResult r = CalculateSchedule(in);
     const ScheduleTexts t = MakeScheduleTexts(r, ViewOf(in));
     const int T = r.gridRows;
-    EXPECT_EQ(t.totalsRow, T + 2);
-    EXPECT_EQ(t.gridRowCount, T + 4 + 2 + 4);  // room for the totals and the list of two
+    // Room for the totals and the list of two.
+    EXPECT_EQ(std::tuple(t.totalsRow, t.gridRowCount), std::tuple(T + 2, T + 4 + 2 + 4));
     const std::vector<std::tuple<int, int, std::string>> expected = {
         {T + 4, 0, "Additional "}, {T + 4, 1, "Payments  "}, {T + 4, 2, "Applied  "},
         {T + 6, 0, "Year    1"},   {T + 6, 1, " Month   1"}, {T + 6, 2, "5,000.00"},
@@ -123,12 +115,10 @@ TEST(AppliedList, MonthOfPaymentAndOnlyWhatWasPaid) {
     const AmortizationResult r = CalculateSchedule(in);
     const ScheduleTexts t = MakeScheduleTexts(r, ViewOf(in));
     EXPECT_EQ(t.gridRowCount, r.gridRows + 4 + 2 + 4);  // room for both years with amounts
-    ASSERT_EQ(t.applied.size(), 1u);
-    EXPECT_EQ(t.applied[0].year, 2);
-    EXPECT_EQ(t.applied[0].month, 4);
-    ASSERT_EQ(t.listCells.size(), 6u);
-    EXPECT_EQ(t.listCells[4].text, " Month   4");
-    EXPECT_EQ(t.listCells[5].text, "1,234.50");
+    ASSERT_EQ(std::tuple(t.applied.size(), t.listCells.size()), std::tuple(1u, 6u));
+    EXPECT_EQ(
+        std::tuple(t.applied[0].year, t.applied[0].month, t.listCells[4].text, t.listCells[5].text),
+        std::tuple(2, 4, " Month   4", "1,234.50"));
 }
 
 TEST(DaysInYear, OptionsAndTypedDays) {
@@ -143,8 +133,7 @@ TEST(DaysInYear, OptionsAndTypedDays) {
                  {4, 364.5f, 364.5f, 26.035714285714285, 52.07142857142857}};
     for (const auto& c : cases) {
         const DaysSetting d = DaysForOption(c.option, c.typed);
-        EXPECT_EQ(d.option, c.option);
-        EXPECT_FLOAT_EQ(d.daysInYear, c.days) << c.option;
+        EXPECT_EQ(std::tuple(d.option, d.daysInYear), std::tuple(c.option, c.days));
         EXPECT_DOUBLE_EQ(d.biWeeklyPeriods, c.bi) << c.option;
         EXPECT_DOUBLE_EQ(d.weeklyPeriods, c.weekly) << c.option;
     }

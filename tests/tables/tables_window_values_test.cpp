@@ -66,8 +66,7 @@ TEST(TablesBoxes, PeriodLimitsOfEachMode) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.typed << " mode " << c.mode);
         const PeriodEntry e = CheckPeriod(c.typed, c.mode);
-        EXPECT_EQ(e.shown, c.shown);
-        EXPECT_EQ(e.message, c.message);
+        EXPECT_EQ(std::tuple(e.shown, e.message), std::tuple(c.shown, c.message));
         EXPECT_DOUBLE_EQ(e.years, c.years);
     }
 }
@@ -82,15 +81,12 @@ TEST(TablesState, LoadingAndLeavingTheWindow) {
         mm.DaysInYear = 364.5f;
         mm.PrePayTable[2][2] = Money::fromDouble(5000);
         LoadTablesState(mm);
-        EXPECT_EQ(mm.ScheduleTable.size(), 2101u);
-        EXPECT_EQ(mm.PrintLines.size(), 4u);
-        EXPECT_EQ(mm.PrePayTable[2][2], Money());
-        EXPECT_EQ(mm.TypingFlag + mm.HelpShown + mm.DateMode + mm.DisplayTerm, 0);
-        EXPECT_EQ(mm.GridRows, 26);
-        EXPECT_EQ(mm.DaysOption, 1);
-        EXPECT_EQ(mm.DaysInYear, 365.0f);
-        EXPECT_EQ(mm.BiWeeklyPeriods, 26.07142857);
-        EXPECT_EQ(mm.WeeklyPeriods, 52.14285714);
+        EXPECT_EQ(
+            std::tuple(mm.ScheduleTable.size(), mm.PrintLines.size(), mm.PrePayTable[2][2],
+                       mm.TypingFlag + mm.HelpShown + mm.DateMode + mm.DisplayTerm, mm.GridRows),
+            std::tuple(2101u, 4u, Money(), 0, 26));
+        EXPECT_EQ(std::tuple(mm.DaysOption, mm.DaysInYear, mm.BiWeeklyPeriods, mm.WeeklyPeriods),
+                  std::tuple(1, 365.0f, 26.07142857, 52.14285714));
         EXPECT_EQ(mm.LoanInputs, (std::array<double, 6>{0, mode == 1 ? 100000.0 : 20000.0, 10.125,
                                                         mode == 1 ? 25.0 : 4.0, 0, 0}));
         mm.ResultRowCount = 25;
@@ -99,12 +95,11 @@ TEST(TablesState, LoadingAndLeavingTheWindow) {
         mm.PrePayMonth = 5;
         mm.RowView = 2;
         DiscardTablesState(mm);
-        EXPECT_TRUE(mm.ScheduleTable.empty());
-        EXPECT_TRUE(mm.PrintLines.empty());
-        EXPECT_EQ(mm.LoanInputs[1], 0);
-        EXPECT_EQ(mm.RowView + mm.ResultRowCount + mm.GraphCaller + mm.GridRows + mm.PrePayCount,
-                  0);
-        EXPECT_EQ(mm.PrePayMonth, 12);
+        EXPECT_EQ(std::tuple(mm.ScheduleTable.size(), mm.PrintLines.size(), mm.LoanInputs[1],
+                             mm.RowView + mm.ResultRowCount + mm.GraphCaller + mm.GridRows +
+                                 mm.PrePayCount,
+                             mm.PrePayMonth),
+                  std::tuple(0u, 0u, 0.0, 0, 12));
     }
 }
 
@@ -131,9 +126,9 @@ TEST(QuickHelp, TextsOfEachMode) {
         int breaks = 0;
         for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1))
             ++breaks;
-        EXPECT_EQ(breaks, c.breaks);
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), breaks);
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), breaks);
+        EXPECT_EQ(std::tuple(breaks, std::count(text.begin(), text.end(), '\r'),
+                             std::count(text.begin(), text.end(), '\n')),
+                  std::tuple(c.breaks, c.breaks, c.breaks));
         EXPECT_EQ(text.substr(0, c.start.size()), c.start);
         EXPECT_EQ(text.substr(text.size() - 59),
                   " option to show All payments or just the Annual totals.\r\n\r\n");
