@@ -54,9 +54,8 @@ TEST(ScheduleMapping, ACompletedCalculationStoresItsSchedule) {
     mm.TypingFlag = 1;
     mm.YearTotals[3][2] = Money::fromDouble(1);
     BeginCalculation(mm);  // with no PrintLines yet
-    EXPECT_EQ(mm.ResultRowCount + mm.TypingFlag, 0);
-    EXPECT_EQ(mm.PrintLines, std::vector<std::string>(4));
-    EXPECT_EQ(mm.YearTotals, YearTotalsData{});
+    EXPECT_EQ(std::tuple(mm.ResultRowCount + mm.TypingFlag, mm.PrintLines, mm.YearTotals),
+              std::tuple(0, std::vector<std::string>(4), YearTotalsData{}));
     mm.PrintLines[1] = "old list";
     BeginCalculation(mm);
     EXPECT_EQ(mm.PrintLines[1], "");
@@ -66,19 +65,17 @@ TEST(ScheduleMapping, ACompletedCalculationStoresItsSchedule) {
     EXPECT_EQ(mm.ScheduleTable.size(), 483u);  // rows 0 to 482
     EXPECT_DOUBLE_EQ(Cents(mm.ScheduleTable[482][5] + mm.ScheduleTable[482][6]), 220861.40);
     EXPECT_FLOAT_EQ(mm.RetiredYears, 482.0f / 26.0f);
-    EXPECT_EQ(mm.GridRows, 482);
-    EXPECT_EQ(mm.PaymentsPerYear, 26);
-    EXPECT_EQ(mm.FrequencyKind, 2);
+    EXPECT_EQ(std::tuple(mm.GridRows, mm.PaymentsPerYear, mm.FrequencyKind),
+              std::tuple(482, 26, 2));
 
     ScheduleTexts t = MakeScheduleTexts(r, ScheduleViewOf(mm));
     t.printText = "listed";
     MMODULE fresh;  // no PrintLines yet
     for (MMODULE* m : {&mm, &fresh}) {
         StoreShownTexts(*m, t);
-        EXPECT_EQ(m->ResultRowCount, 483);
-        EXPECT_EQ(m->GraphTitle, "Mortgage balance at start of each Year");
         ASSERT_EQ(m->PrintLines.size(), 4u);
-        EXPECT_EQ(m->PrintLines[1], "listed");
+        EXPECT_EQ(std::tuple(m->ResultRowCount, m->GraphTitle, m->PrintLines[1]),
+                  std::tuple(483, "Mortgage balance at start of each Year", "listed"));
     }
 }
 
@@ -117,12 +114,11 @@ TEST(ScheduleMapping, EachOutcomeStoresWhatItReached) {
             CalculateSchedule(ScheduleInput(mm, kMonthlyComp, c.frequency));
         ASSERT_EQ(r.outcome, c.outcome);
         StoreSchedule(mm, r);
-        EXPECT_EQ(mm.DisplayTerm, c.displayTerm);
-        EXPECT_EQ(mm.ScheduleTable.size(), c.rows);
-        EXPECT_EQ(mm.ScheduleTable.back()[1], c.rows == 3 ? old[1] : Money::fromDouble(c.rows - 1));
-        EXPECT_EQ(mm.PaymentsPerYear, c.paymentsPerYear);
-        EXPECT_EQ(mm.GridRows, c.gridRows);
-        EXPECT_EQ(mm.RetiredYears, c.retiredYears);
+        EXPECT_EQ(
+            std::tuple(mm.DisplayTerm, mm.ScheduleTable.size(), mm.ScheduleTable.back()[1],
+                       mm.PaymentsPerYear, mm.GridRows, mm.RetiredYears),
+            std::tuple(c.displayTerm, c.rows, c.rows == 3 ? old[1] : Money::fromDouble(c.rows - 1),
+                       c.paymentsPerYear, c.gridRows, c.retiredYears));
     }
 }
 

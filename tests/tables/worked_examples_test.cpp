@@ -41,16 +41,13 @@ TEST(WorkedExamples, FiguresAndResultBoxes) {
         in.frequency = e.frequency;
         const AmortizationResult r = CalculateSchedule(in);
         ASSERT_EQ(r.outcome, EngineOutcome::Completed);
-        EXPECT_TRUE(r.messages.empty());
-        EXPECT_EQ(r.payments, e.payments);
-        EXPECT_EQ(r.gridRows, e.payments);
-        EXPECT_DOUBLE_EQ(Cents(r.totalPaid), e.totalPaid);
-        EXPECT_DOUBLE_EQ(Cents(r.savings), e.savings);
+        EXPECT_EQ(std::tuple(r.messages.size(), r.payments, r.gridRows, Cents(r.totalPaid),
+                             Cents(r.savings)),
+                  std::tuple(0u, e.payments, e.payments, e.totalPaid, e.savings));
         // The last row: a balance of exactly zero, all of the principal paid.
         const ScheduleRow& last = RowOf(r, r.payments);
-        EXPECT_EQ(last[4], Money());
-        EXPECT_EQ(last[6], Money::fromDouble(e.principal));
-        EXPECT_EQ(last[5] + last[6], r.totalPaid);
+        EXPECT_EQ(std::tuple(last[4], last[6], last[5] + last[6]),
+                  std::tuple(Money(), Money::fromDouble(e.principal), r.totalPaid));
         EXPECT_EQ(BoxesOf(MakeScheduleTexts(r, ViewOf(in))), e.boxes);
     }
 }
