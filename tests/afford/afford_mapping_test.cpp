@@ -33,9 +33,10 @@ TEST(AffordOpen, StartValuesAndDaysInYear) {
                   std::make_tuple(1, 365.0f, 0, 0, 26.07142857, 52.14285714));
         EXPECT_EQ(MFCalc(AffordPendingInput(mm, own)).solvedBox, RightAlign(payment, 16));
     }
-    EXPECT_EQ(AffordStartText(AffordBox::Principal, "$"), "   $100,000.00");
-    EXPECT_EQ(AffordStartText(AffordBox::Rate, "$"), "        6.500%");
-    EXPECT_EQ(AffordStartText(AffordBox::Years, "$"), "              25");
+    EXPECT_EQ(
+        std::tuple(AffordStartText(AffordBox::Principal, "$"),
+                   AffordStartText(AffordBox::Rate, "$"), AffordStartText(AffordBox::Years, "$")),
+        std::tuple("   $100,000.00", "        6.500%", "              25"));
 }
 
 TEST(AffordMapping, EachRunStartsFromTheValuesTheLastOneStored) {
@@ -52,12 +53,10 @@ TEST(AffordMapping, EachRunStartsFromTheValuesTheLastOneStored) {
         return r;
     };
     const AffordResult payment = run(AffordSolve::Payment);
-    EXPECT_EQ(payment.solvedBox, RightAlign("$675.21", 16));
-    EXPECT_EQ(payment.MFDaysinYear, "365.25");
-    EXPECT_EQ(mm.PaymentsPerYear, 26);
-    EXPECT_EQ(mm.FrequencyKind, 2);
-    EXPECT_EQ(std::tie(own.MFMonthlyRate, own.MFPeriodRate),
-              std::tie(payment.rates.monthlyRate, payment.rates.periodRate));
+    EXPECT_EQ(std::tuple(payment.solvedBox, payment.MFDaysinYear, mm.PaymentsPerYear,
+                         mm.FrequencyKind, own.MFMonthlyRate, own.MFPeriodRate),
+              std::tuple(RightAlign("$675.21", 16), "365.25", 26, 2, payment.rates.monthlyRate,
+                         payment.rates.periodRate));
     // Solved back from the unshortened payment, the principal is 100,000.00 (not 100,000.42).
     EXPECT_EQ(run(AffordSolve::Principal).solvedBox, RightAlign("$100,000.00", 16));
     own.MFValues[kMFPayment] = 700;
@@ -68,9 +67,8 @@ TEST(AffordMapping, EachRunStartsFromTheValuesTheLastOneStored) {
     // Lists that give no rate leave the frequency of the shared state as it was.
     own.frequency = "weekly";
     EXPECT_TRUE(run(AffordSolve::Payment).failed);
-    EXPECT_EQ(own.MFValues[kMFPayment], 0);
-    EXPECT_EQ(own.MFMonthlyRate, 0);
-    EXPECT_EQ(mm.PaymentsPerYear, 26);
+    EXPECT_EQ(std::tuple(own.MFValues[kMFPayment], own.MFMonthlyRate, mm.PaymentsPerYear),
+              std::tuple(0.0, 0.0, 26));
 }
 
 TEST(AffordBoxText, FormatsOfTheLeftBoxes) {

@@ -44,9 +44,10 @@ TEST(MFSetRates, CompoundingAndFrequencyTables) {
         EXPECT_NEAR(r.monthlyRate, monthly, comp == 3 ? 5e-8 : 1e-15);
         EXPECT_NEAR(r.periodRate, period, 1e-15);
     }
-    EXPECT_FALSE(MFSetRates("Monthly", kFreq[0], 6.5, 26, 52).valid);
-    EXPECT_FALSE(MFSetRates(kComp[0], kFreq[0], -1200, 26, 52).valid);  // (1 + j/m) of 0
-    EXPECT_FALSE(MFSetRates(kComp[0], "Weekly", 6.5, 26, 52).valid);
+    // -1200: (1 + j/m) of 0.
+    EXPECT_FALSE(MFSetRates("Monthly", kFreq[0], 6.5, 26, 52).valid ||
+                 MFSetRates(kComp[0], kFreq[0], -1200, 26, 52).valid ||
+                 MFSetRates(kComp[0], "Weekly", 6.5, 26, 52).valid);
 }
 
 TEST(MFCalc, WorkedFigures) {
@@ -84,8 +85,7 @@ TEST(MFCalc, WorkedFigures) {
     for (const auto& [in, boxes] : rows) {
         SCOPED_TRACE(in.frequency + " " + std::to_string(in.daysInYear));
         const AffordResult r = MFCalc(in);
-        ASSERT_FALSE(r.failed);
-        EXPECT_EQ(r.message, "");
+        ASSERT_EQ(std::tuple(r.failed, r.message), std::tuple(false, ""));
         const int saved = in.frequency == kFreq[0] ? 18 : 16;
         const std::pair<std::string, int> shown[] = {{r.solvedBox, 16},    {r.TotalPmts, 12},
                                                      {r.MFNumPmts, 8},     {r.MFNumYrs, 16},
@@ -140,14 +140,14 @@ TEST(MFCalc, FailuresClearTheBoxesAndGiveTheMessageOfTheMode) {
         in.values[kMFRate] = rate;
         in.frequency = kFreq[4];
         const AffordResult r = MFCalc(in);
-        EXPECT_TRUE(r.failed);
-        EXPECT_EQ(r.message, solve == Years ? kAffordPaymentTooSmall : kAffordMissingEntry);
-        EXPECT_EQ(r.focusPayment, solve == Years);
+        // The days box keeps its text.
+        EXPECT_EQ(std::tuple(r.failed, r.message, r.focusPayment, r.MFDaysinYear.has_value(),
+                             r.values[AffordSlot(SolvedBox(solve))]),
+                  std::tuple(true, solve == Years ? kAffordPaymentTooSmall : kAffordMissingEntry,
+                             solve == Years, false, 0.0));
         EXPECT_EQ(r.solvedBox + r.TotalPmts + r.MFNumPmts + r.MFNumYrs + r.MFPIPmt +
                       r.MFTotIntSaved + r.MFTotIntPaid,
                   "");
-        EXPECT_FALSE(r.MFDaysinYear.has_value());  // the days box keeps its text
-        EXPECT_EQ(r.values[AffordSlot(SolvedBox(solve))], 0);
     }
 }
 
