@@ -124,22 +124,19 @@ TEST_F(TablesTest, DaysOptionsAndTheTypedCountCheckedOnExit) {
     EXPECT_EQ(mm.WeeklyPeriods, 52.07142857142857);
 }
 
-TEST_F(TablesTest, TermLongerThanThePeriodIsRefused) {
+// A term longer than the period goes back to all years; a wrong date to the previous one.
+TEST_F(TablesTest, TermLongerThanThePeriodAndAWrongDateAreRefused) {
     mm.LoanInputs[3] = 3;
-    auto d = openWindow<MSelTerm>();
-    clickButton(d->TermPeriod[5]);
-    clickButton(d->MTermExit);
-    EXPECT_EQ(port.messages, std::vector<int>{Msg::TermReset});
-    EXPECT_TRUE(d->isVisible() && d->TermPeriod[0]->isChecked() && mm.DisplayTerm == 0);
-}
-
-TEST_F(TablesTest, AWrongDateIsRefusedWithThePreviousDateBack) {
     const std::string before = mm.FirstPayDate;
-    auto d = openWindow<MortDateInput>();
-    typeKeys(d->InDate, "31/02");
-    clickButton(d->OkExit);
-    EXPECT_EQ(port.messages, std::vector<int>{Msg::BadDate});
-    EXPECT_EQ(d->InDate->text().toStdString(), before);
+    auto term = openWindow<MSelTerm>();
+    clickButton(term->TermPeriod[5]);
+    clickButton(term->MTermExit);
+    EXPECT_TRUE(term->isVisible() && term->TermPeriod[0]->isChecked() && mm.DisplayTerm == 0);
+    auto date = openWindow<MortDateInput>();
+    typeKeys(date->InDate, "31/02");
+    clickButton(date->OkExit);
+    EXPECT_EQ(port.messages, (std::vector<int>{Msg::TermReset, Msg::BadDate}));
+    EXPECT_EQ(date->InDate->text().toStdString(), before);
 }
 
 // Quick help stays open; the date toggle asks for the date only on the way to dates.
