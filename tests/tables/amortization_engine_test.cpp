@@ -117,31 +117,24 @@ TEST(AnnualView, YearRowsSumThePaymentsUpToAPartialLastYear) {
 }
 
 TEST(DisplayTerm, LongerThanThePeriodOrTheRows) {
-    const struct {
-        double period;
-        std::int16_t term;
-        std::string frequency;
-        EngineOutcome outcome;
-        bool reset;
-        int gridRows;
-    } cases[] = {
+    const std::tuple<double, std::int16_t, std::string, EngineOutcome, bool, int> cases[] = {
         // Longer than the period: dropped at the start, all rows shown.
         {25, 30, kMonthly, EngineOutcome::Completed, true, 300},
         {10, 10, kMonthly, EngineOutcome::Completed, false, 120},
         // Accelerated weekly payments retire a 10-year loan in under 9 years.
         {10, 10, kWeeklyAcc, EngineOutcome::TermTooLong, true, -1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.term);
-        AmortizationInput in = DefaultMortgage(c.frequency);
-        in.period = c.period;
-        in.displayTerm = c.term;
-        in.rowView = c.gridRows < 0 ? 1 : 2;
+    for (const auto& [period, term, frequency, outcome, reset, gridRows] : cases) {
+        SCOPED_TRACE(term);
+        AmortizationInput in = DefaultMortgage(frequency);
+        in.period = period;
+        in.displayTerm = term;
+        in.rowView = gridRows < 0 ? 1 : 2;
         const AmortizationResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.outcome, c.outcome);
-        EXPECT_EQ(r.messages, c.reset ? std::vector<int>{34} : std::vector<int>{});
-        EXPECT_EQ(r.displayTerm, c.reset ? 0 : c.term);
-        EXPECT_EQ(c.gridRows > 0 ? r.gridRows : -1, c.gridRows);
+        EXPECT_EQ(r.outcome, outcome);
+        EXPECT_EQ(r.messages, reset ? std::vector<int>{34} : std::vector<int>{});
+        EXPECT_EQ(r.displayTerm, reset ? 0 : term);
+        EXPECT_EQ(gridRows > 0 ? r.gridRows : -1, gridRows);
     }
 }
 
@@ -164,30 +157,26 @@ TEST(DisplayTerm, FiveYearsShowsSixtyPaymentsOrFiveYears) {
 // Payment dates: monthly steps clamped to the month's end, semimonthly +14 days then the next
 // month's date, fortnightly steps, and annual rows a year apart.
 TEST(Dates, StepsOfEachFrequencyAndView) {
-    const struct {
-        std::string frequency;
-        std::int16_t rowView;
-        int first;  // yyyymmdd
-        std::vector<std::pair<int, int>> rows;
-    } cases[] = {{kMonthly, 2, 20240131, {{2, 20240229}, {4, 20240430}, {300, 20481231}}},
-                 {kSemimonthly, 2, 20240131, {{2, 20240214}, {3, 20240229}, {7, 20240430}}},
-                 {kBiweeklyAcc, 2, 20241220, {{2, 20250103}, {27, 20251219}}},
-                 {kBiweeklyAcc, 1, 20240229, {{2, 20250228}, {5, 20280229}}},
-                 {kOneWeek, 2, 20241227, {{1, 20241227}, {2, 20250103}}},
-                 {kWeeklyAcc, 2, 20241227, {{1, 20241227}, {3, 20250110}}}};
+    const std::tuple<std::string, std::int16_t, int, std::vector<std::pair<int, int>>> cases[] = {
+        {kMonthly, 2, 20240131, {{2, 20240229}, {4, 20240430}, {300, 20481231}}},
+        {kSemimonthly, 2, 20240131, {{2, 20240214}, {3, 20240229}, {7, 20240430}}},
+        {kBiweeklyAcc, 2, 20241220, {{2, 20250103}, {27, 20251219}}},
+        {kBiweeklyAcc, 1, 20240229, {{2, 20250228}, {5, 20280229}}},
+        {kOneWeek, 2, 20241227, {{1, 20241227}, {2, 20250103}}},
+        {kWeeklyAcc, 2, 20241227, {{1, 20241227}, {3, 20250110}}}};
     const auto D = [](int ymd) { return QDate(ymd / 10000, ymd / 100 % 100, ymd % 100); };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.frequency);
-        AmortizationInput in = DefaultMortgage(c.frequency);
+    for (const auto& [frequency, rowView, first, rows] : cases) {
+        SCOPED_TRACE(frequency);
+        AmortizationInput in = DefaultMortgage(frequency);
         in.dateMode = 1;
-        in.rowView = c.rowView;
-        in.firstPayDate = ShortDateText(D(c.first));
+        in.rowView = rowView;
+        in.firstPayDate = ShortDateText(D(first));
         const AmortizationResult r = CalculateSchedule(in);
         ASSERT_EQ(r.outcome, EngineOutcome::Completed);
-        for (auto [k, ymd] : c.rows) {
+        for (auto [k, ymd] : rows) {
             const QDate date = D(ymd);
             EXPECT_EQ(DateFromSerial(RowOf(r, k)[7].ticks() / Money::kScale), date) << k;
-            if (c.rowView == 2 && k == 2) {
+            if (rowView == 2 && k == 2) {
                 EXPECT_EQ(MakeScheduleTexts(r, ViewOf(in)).rows[1][0], ShortDateText(date));
             }
         }

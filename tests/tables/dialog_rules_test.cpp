@@ -27,16 +27,13 @@ TEST(PrePayRules, MonthOptionsAndTheirCodes) {
 }
 
 TEST(PrePayRules, YearRowsRoundHalvesToEvenAndTheGridHasAtLeastTwenty) {
-    const struct {
-        double period;
-        int years, gridRows;
-    } cases[] = {{25.5, 26, 27}, {24.5, 24, 25}, {25.49, 25, 26},
-                 {10, 10, 20},   {0.5, 0, 20},   {46, 45, 46},
-                 {1e9, 45, 46},  {-3, 0, 20},    {std::numeric_limits<double>::quiet_NaN(), 0, 20}};
-    for (const auto& c : cases) {
-        const std::int16_t years = PrePayYearsForPeriod(c.period);
-        EXPECT_EQ(years, c.years) << c.period;
-        EXPECT_EQ(PrePayGridRows(years), c.gridRows) << c.period;
+    const std::tuple<double, int, int> cases[] = {
+        {25.5, 26, 27}, {24.5, 24, 25}, {25.49, 25, 26},
+        {10, 10, 20},   {0.5, 0, 20},   {46, 45, 46},
+        {1e9, 45, 46},  {-3, 0, 20},    {std::numeric_limits<double>::quiet_NaN(), 0, 20}};
+    for (const auto& [period, years, gridRows] : cases) {
+        const std::int16_t shown = PrePayYearsForPeriod(period);
+        EXPECT_EQ(std::tuple(shown, PrePayGridRows(shown)), std::tuple(years, gridRows)) << period;
     }
 }
 
@@ -66,20 +63,17 @@ TEST(PrePayRules, NumberCountAndEraseTouchOnlyThePeriodsYears) {
 // Each key replaces the cell's whole value with the value of the keys typed since it was entered.
 TEST(PrePayEditBuffer, KeysTypedIntoACell) {
     using A = PrePayKeyAction;
-    const struct {
-        int key;
-        A action;
-        double amount;
-    } steps[] = {{'1', A::SetAmount, 1},  {'5', A::SetAmount, 15},   {'0', A::SetAmount, 150},
-                 {'"', A::Discard, 0},    {'x', A::Beep, 0},         {',', A::Beep, 0},
-                 {8, A::SetZero, 0},      {'1', A::SetAmount, 1},    {'2', A::SetAmount, 12},
-                 {'.', A::SetAmount, 12}, {'3', A::SetAmount, 12.3}, {'4', A::SetAmount, 12.34},
-                 {'5', A::Ignore, 0},     {'.', A::Ignore, 0},       {13, A::MoveDown, 0}};
+    const std::tuple<int, A, double> steps[] = {
+        {'1', A::SetAmount, 1},  {'5', A::SetAmount, 15},   {'0', A::SetAmount, 150},
+        {'"', A::Discard, 0},    {'x', A::Beep, 0},         {',', A::Beep, 0},
+        {8, A::SetZero, 0},      {'1', A::SetAmount, 1},    {'2', A::SetAmount, 12},
+        {'.', A::SetAmount, 12}, {'3', A::SetAmount, 12.3}, {'4', A::SetAmount, 12.34},
+        {'5', A::Ignore, 0},     {'.', A::Ignore, 0},       {13, A::MoveDown, 0}};
     PrePayEditBuffer b;
-    for (const auto& s : steps) {
-        const PrePayKeyResult r = b.key(s.key);
-        EXPECT_EQ(r.action, s.action) << s.key;
-        EXPECT_DOUBLE_EQ(r.amount.toDouble(), s.amount) << s.key;
+    for (const auto& [key, action, amount] : steps) {
+        const PrePayKeyResult r = b.key(key);
+        EXPECT_EQ(r.action, action) << key;
+        EXPECT_DOUBLE_EQ(r.amount.toDouble(), amount) << key;
     }
     b.clear();
     EXPECT_DOUBLE_EQ(b.key('7').amount.toDouble(), 7);
@@ -106,20 +100,17 @@ TEST(DaysChoice, CaptionsTheOptionShownAndTheTypedCount) {
 }
 
 TEST(DaysChoice, ExitAcceptsCountsFrom363To365Point25) {
-    const struct {
-        bool empty;
-        float days;
-        bool accepted;
-    } cases[] = {{false, 364.5f, true},   {false, 363.0f, true},   {false, 365.25f, true},
-                 {false, 365.26f, false}, {false, 362.99f, false}, {true, 364.0f, false},
-                 {false, 1e6f, false}};
-    for (const auto& c : cases) {
-        const auto setting = AcceptTypedDays(c.empty, c.days);
-        ASSERT_EQ(setting.has_value(), c.accepted) << c.days;
+    const std::tuple<bool, float, bool> cases[] = {{false, 364.5f, true},   {false, 363.0f, true},
+                                                   {false, 365.25f, true},  {false, 365.26f, false},
+                                                   {false, 362.99f, false}, {true, 364.0f, false},
+                                                   {false, 1e6f, false}};
+    for (const auto& [empty, days, accepted] : cases) {
+        const auto setting = AcceptTypedDays(empty, days);
+        ASSERT_EQ(setting.has_value(), accepted) << days;
         if (!setting) continue;
-        EXPECT_EQ(setting->daysInYear, c.days);
-        EXPECT_DOUBLE_EQ(setting->biWeeklyPeriods, static_cast<double>(c.days) / 14);
-        EXPECT_DOUBLE_EQ(setting->weeklyPeriods, static_cast<double>(c.days) / 7);
+        EXPECT_EQ(setting->daysInYear, days);
+        EXPECT_DOUBLE_EQ(setting->biWeeklyPeriods, static_cast<double>(days) / 14);
+        EXPECT_DOUBLE_EQ(setting->weeklyPeriods, static_cast<double>(days) / 7);
     }
 }
 

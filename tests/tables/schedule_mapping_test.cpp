@@ -81,44 +81,38 @@ TEST(ScheduleMapping, ACompletedCalculationStoresItsSchedule) {
 
 // A calculation that ends early keeps what it stored and leaves the rest as it was.
 TEST(ScheduleMapping, EachOutcomeStoresWhatItReached) {
-    const struct {
-        std::string frequency;
-        double rate, period;
-        std::int16_t term;
-        EngineOutcome outcome;
-        std::size_t rows;  // of ScheduleTable
-        std::int16_t paymentsPerYear, gridRows;
-        float retiredYears;
-        std::int16_t displayTerm;
-    } cases[] = {
-        {kMonthly, 10.125, 25, 5, EngineOutcome::Completed, 26, 12, 5, 25, 5},
-        {kMonthly, 10.125, 41, 5, EngineOutcome::Stopped, 3, 52, 2, 3, 5},
-        {kMonthly, 0, 25, 5, EngineOutcome::Faulted, 3, 12, 2, 3, 5},
-        {kWeeklyAcc, 10.125, 10, 10, EngineOutcome::TermTooLong, 10, 52, 2, 3, 0},
-        // A row past the table's end: the rows stored before the fault replace the old ones.
-        {kOneWeek, 10.125, 45, 0, EngineOutcome::Faulted, 2101, 52, 2, 3, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.outcome));
+    // Frequency, rate, period, term; outcome, rows of ScheduleTable, payments a year, grid rows,
+    // retired years and term stored.
+    const std::tuple<std::string, double, double, std::int16_t, EngineOutcome, std::size_t,
+                     std::int16_t, std::int16_t, float, std::int16_t>
+        cases[] = {
+            {kMonthly, 10.125, 25, 5, EngineOutcome::Completed, 26, 12, 5, 25, 5},
+            {kMonthly, 10.125, 41, 5, EngineOutcome::Stopped, 3, 52, 2, 3, 5},
+            {kMonthly, 0, 25, 5, EngineOutcome::Faulted, 3, 12, 2, 3, 5},
+            {kWeeklyAcc, 10.125, 10, 10, EngineOutcome::TermTooLong, 10, 52, 2, 3, 0},
+            // A row past the table's end: the rows stored before the fault replace the old ones.
+            {kOneWeek, 10.125, 45, 0, EngineOutcome::Faulted, 2101, 52, 2, 3, 0},
+        };
+    for (const auto& [frequency, rate, period, term, outcome, rows, paymentsPerYear, gridRows,
+                      retiredYears, displayTerm] : cases) {
+        SCOPED_TRACE(static_cast<int>(outcome));
         MMODULE mm;
         const ScheduleRow old{Money::fromDouble(7), Money::fromDouble(7)};
         mm.ScheduleTable.assign(3, old);
         mm.PaymentsPerYear = 52;
         mm.RetiredYears = 3;
         mm.GridRows = 2;
-        mm.LoanInputs = {0, 100000, c.rate, c.period, 0, 0};
-        mm.TableMode = c.rows > 1000 ? 2 : 1;
-        mm.DisplayTerm = c.term;
-        mm.RowView = c.rows > 1000 ? 2 : 1;
-        const AmortizationResult r =
-            CalculateSchedule(ScheduleInput(mm, kMonthlyComp, c.frequency));
-        ASSERT_EQ(r.outcome, c.outcome);
+        mm.LoanInputs = {0, 100000, rate, period, 0, 0};
+        mm.TableMode = rows > 1000 ? 2 : 1;
+        mm.DisplayTerm = term;
+        mm.RowView = rows > 1000 ? 2 : 1;
+        const AmortizationResult r = CalculateSchedule(ScheduleInput(mm, kMonthlyComp, frequency));
+        ASSERT_EQ(r.outcome, outcome);
         StoreSchedule(mm, r);
-        EXPECT_EQ(
-            std::tuple(mm.DisplayTerm, mm.ScheduleTable.size(), mm.ScheduleTable.back()[1],
-                       mm.PaymentsPerYear, mm.GridRows, mm.RetiredYears),
-            std::tuple(c.displayTerm, c.rows, c.rows == 3 ? old[1] : Money::fromDouble(c.rows - 1),
-                       c.paymentsPerYear, c.gridRows, c.retiredYears));
+        EXPECT_EQ(std::tuple(mm.DisplayTerm, mm.ScheduleTable.size(), mm.ScheduleTable.back()[1],
+                             mm.PaymentsPerYear, mm.GridRows, mm.RetiredYears),
+                  std::tuple(displayTerm, rows, rows == 3 ? old[1] : Money::fromDouble(rows - 1),
+                             paymentsPerYear, gridRows, retiredYears));
     }
 }
 

@@ -122,20 +122,17 @@ TEST(AppliedList, MonthOfPaymentAndOnlyWhatWasPaid) {
 }
 
 TEST(DaysInYear, OptionsAndTypedDays) {
-    const struct {
-        std::int16_t option;
-        float typed, days;
-        double bi, weekly;
-    } cases[] = {{0, 0, 365.25f, 26.08928571, 52.17857143},
-                 {1, 0, 365, 26.07142857, 52.14285714},
-                 {2, 0, 364, 26.0, 52.0},
-                 {3, 0, 363, 25.92857143, 51.85714286},
-                 {4, 364.5f, 364.5f, 26.035714285714285, 52.07142857142857}};
-    for (const auto& c : cases) {
-        const DaysSetting d = DaysForOption(c.option, c.typed);
-        EXPECT_EQ(std::tuple(d.option, d.daysInYear), std::tuple(c.option, c.days));
-        EXPECT_DOUBLE_EQ(d.biWeeklyPeriods, c.bi) << c.option;
-        EXPECT_DOUBLE_EQ(d.weeklyPeriods, c.weekly) << c.option;
+    const std::tuple<std::int16_t, float, float, double, double> cases[] = {
+        {0, 0, 365.25f, 26.08928571, 52.17857143},
+        {1, 0, 365, 26.07142857, 52.14285714},
+        {2, 0, 364, 26.0, 52.0},
+        {3, 0, 363, 25.92857143, 51.85714286},
+        {4, 364.5f, 364.5f, 26.035714285714285, 52.07142857142857}};
+    for (const auto& [option, typed, days, bi, weekly] : cases) {
+        const DaysSetting d = DaysForOption(option, typed);
+        EXPECT_EQ(std::tuple(d.option, d.daysInYear), std::tuple(option, days));
+        EXPECT_DOUBLE_EQ(d.biWeeklyPeriods, bi) << option;
+        EXPECT_DOUBLE_EQ(d.weeklyPeriods, weekly) << option;
     }
 }
 

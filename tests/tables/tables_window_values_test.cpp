@@ -53,21 +53,15 @@ TEST(TablesBoxes, TextsAfterLeavingABox) {
 }
 
 TEST(TablesBoxes, PeriodLimitsOfEachMode) {
-    const struct {
-        double typed;
-        std::int16_t mode;
-        double shown;
-        int message;
-        double years;
-    } cases[] = {
+    const std::tuple<double, std::int16_t, double, int, double> cases[] = {
         {45, 1, 40, Msg::YearsLimit, 40},    {40, 1, 40, 0, 40},   {0, 1, 0, 0, 0},
         {500, 2, 480, Msg::MonthsLimit, 40}, {480, 2, 480, 0, 40}, {41, 2, 41, 0, 41.0 / 12},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.typed << " mode " << c.mode);
-        const PeriodEntry e = CheckPeriod(c.typed, c.mode);
-        EXPECT_EQ(std::tuple(e.shown, e.message), std::tuple(c.shown, c.message));
-        EXPECT_DOUBLE_EQ(e.years, c.years);
+    for (const auto& [typed, mode, shown, message, years] : cases) {
+        SCOPED_TRACE(testing::Message() << typed << " mode " << mode);
+        const PeriodEntry e = CheckPeriod(typed, mode);
+        EXPECT_EQ(std::tuple(e.shown, e.message), std::tuple(shown, message));
+        EXPECT_DOUBLE_EQ(e.years, years);
     }
 }
 
@@ -106,11 +100,7 @@ TEST(TablesState, LoadingAndLeavingTheWindow) {
 // The quick-help texts: their first lines, lines ended by CR LF only, and the line breaks after
 // each.
 TEST(QuickHelp, TextsOfEachMode) {
-    const struct {
-        std::int16_t mode;
-        int breaks;
-        std::string start;
-    } cases[] = {
+    const std::tuple<std::int16_t, int, std::string> cases[] = {
         {1, 28,
          "Click on yellow box to change, start typing in numbers, deletes previous ones, then "
          "'Calculate'. Results shown in white cells.  Read 'How to Use Programs' for details."
@@ -121,15 +111,15 @@ TEST(QuickHelp, TextsOfEachMode) {
              "How to use for Car, Consumer or Personal loans.\r\n\r\n10,000.00\r\n\r\n\r\n\r\n"
              "      6.125\r\n\r\n\r\n\r\n          60\r\n\r\n\r\n\r\nMonthly."},
     };
-    for (const auto& c : cases) {
-        const std::string text = QuickHelpText(c.mode);
+    for (const auto& [mode, lineBreaks, start] : cases) {
+        const std::string text = QuickHelpText(mode);
         int breaks = 0;
         for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1))
             ++breaks;
         EXPECT_EQ(std::tuple(breaks, std::count(text.begin(), text.end(), '\r'),
                              std::count(text.begin(), text.end(), '\n')),
-                  std::tuple(c.breaks, c.breaks, c.breaks));
-        EXPECT_EQ(text.substr(0, c.start.size()), c.start);
+                  std::tuple(lineBreaks, lineBreaks, lineBreaks));
+        EXPECT_EQ(text.substr(0, start.size()), start);
         EXPECT_EQ(text.substr(text.size() - 59),
                   " option to show All payments or just the Annual totals.\r\n\r\n");
     }
