@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <sstream>
-#include <string>
 
 #include "cli/commands.h"
 

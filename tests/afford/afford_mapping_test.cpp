@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
 
 #include "afford/afford_mapping.h"
 #include "shell/number_format.h"

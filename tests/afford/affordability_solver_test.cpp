@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
-#include <string>
-#include <tuple>
 
 #include "afford/afford_mapping.h"
 #include "shell/number_format.h"

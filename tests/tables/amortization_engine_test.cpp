@@ -24,26 +24,24 @@ std::map<int, double> ExtraPayments(const AmortizationResult& r) {
 }
 
 TEST(PrePay, EachYearsAmountGoesWithThePaymentAfterItsMonth) {
-    const struct {
-        std::string frequency;
-        std::int16_t prePayMonth;
-        int payments[3];  // the payments that carry the amounts of years 1, 2 and 3
-    } cases[] = {{kMonthly, 12, {1, 13, 25}},     {kMonthly, 1, {2, 14, 26}},
-                 {kSemimonthly, 6, {13, 37, 61}}, {kBiweeklyAcc, 12, {1, 27, 53}},
-                 {kTwoWeeks, 1, {5, 31, 57}},     {kOneWeek, 1, {9, 61, 113}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.frequency + " month " + std::to_string(c.prePayMonth));
-        AmortizationInput in = DefaultMortgage(c.frequency);
-        in.prePayMonth = c.prePayMonth;
+    // Frequency, month, and the payments that carry the amounts of years 1, 2 and 3.
+    const std::tuple<std::string, std::int16_t, std::array<int, 3>> cases[] = {
+        {kMonthly, 12, {1, 13, 25}},     {kMonthly, 1, {2, 14, 26}},
+        {kSemimonthly, 6, {13, 37, 61}}, {kBiweeklyAcc, 12, {1, 27, 53}},
+        {kTwoWeeks, 1, {5, 31, 57}},     {kOneWeek, 1, {9, 61, 113}}};
+    for (const auto& [frequency, month, payments] : cases) {
+        SCOPED_TRACE(frequency + " month " + std::to_string(month));
+        AmortizationInput in = DefaultMortgage(frequency);
+        in.prePayMonth = month;
         for (int y = 1; y <= 3; ++y) SetPrePay(in, y, 1000.0 * y);
         const AmortizationResult r = CalculateSchedule(in);
         const std::map<int, double> extra = ExtraPayments(r);
         ASSERT_EQ(std::tuple(r.appliedCount, extra.size(), r.applied.size()),
                   std::tuple(3, 3u, 3u));
         for (std::size_t y = 0; y < 3; ++y) {
-            EXPECT_NEAR(extra.at(c.payments[y]), 1000.0 * (y + 1), 0.001);
+            EXPECT_NEAR(extra.at(payments[y]), 1000.0 * (y + 1), 0.001);
             EXPECT_EQ(std::tuple(r.applied[y].year, r.applied[y].payment),
-                      std::tuple(int(y) + 1, c.payments[y]));
+                      std::tuple(int(y) + 1, payments[y]));
         }
     }
 }
@@ -222,36 +220,32 @@ TEST(Limits, PrincipalZeroGivesRowsOfZeros) {
 }
 
 TEST(Limits, HugeOrStrangeInputsEndInAMessage) {
-    const struct {
-        double principal, rate, period;
-        std::string frequency, compounding;
-        std::int16_t mode = 2;
-    } cases[] = {
-        {100000, 0, 25, kMonthly, kMonthlyComp, 1},  // rate 0
-        {100000, 10, 0, kMonthly, kMonthlyComp, 1},  // period 0
-        {1e300, 10, 25, kMonthly, kMonthlyComp},
-        {1e15, 10, 25, kMonthly, kMonthlyComp},
-        {100000, 1e300, 25, kMonthly, kMonthlyComp},
-        {100000, -5, 25, kMonthly, kMonthlyComp},
-        {-100, 10, 25, kMonthly, kMonthlyComp},
-        {100000, 10, 1e-9, kMonthly, kMonthlyComp},
-        {100000, 10, 25, "Monthly", kMonthlyComp},
-        {100000, 10, 25, kMonthly, "Quarterly"},
-        {100000, 10, 3000, kMonthly, kMonthlyComp},
-        // A 46th year has no row in the additional-payments table.
-        {100000, 10, 50, kMonthly, kMonthlyComp},
-    };
-    for (const auto& c : cases) {
-        AmortizationInput in = DefaultMortgage(c.frequency);
-        in.tableMode = c.mode;
-        in.principal = c.principal;
-        in.rate = c.rate;
-        in.period = c.period;
-        in.compounding = c.compounding;
+    // Principal, rate, period, frequency, compounding, mode. A mortgage of rate or period 0; a
+    // 46th year has no row in the additional-payments table.
+    const std::tuple<double, double, double, std::string, std::string, std::int16_t> cases[] = {
+        {100000, 0, 25, kMonthly, kMonthlyComp, 1},
+        {100000, 10, 0, kMonthly, kMonthlyComp, 1},
+        {1e300, 10, 25, kMonthly, kMonthlyComp, 2},
+        {1e15, 10, 25, kMonthly, kMonthlyComp, 2},
+        {100000, 1e300, 25, kMonthly, kMonthlyComp, 2},
+        {100000, -5, 25, kMonthly, kMonthlyComp, 2},
+        {-100, 10, 25, kMonthly, kMonthlyComp, 2},
+        {100000, 10, 1e-9, kMonthly, kMonthlyComp, 2},
+        {100000, 10, 25, "Monthly", kMonthlyComp, 2},
+        {100000, 10, 25, kMonthly, "Quarterly", 2},
+        {100000, 10, 3000, kMonthly, kMonthlyComp, 2},
+        {100000, 10, 50, kMonthly, kMonthlyComp, 2}};
+    for (const auto& [principal, rate, period, frequency, compounding, mode] : cases) {
+        AmortizationInput in = DefaultMortgage(frequency);
+        in.tableMode = mode;
+        in.principal = principal;
+        in.rate = rate;
+        in.period = period;
+        in.compounding = compounding;
         const AmortizationResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.outcome, EngineOutcome::Faulted)
-            << c.principal << " " << c.rate << " " << c.period;
-        EXPECT_EQ(r.messages, std::vector<int>{4});
+        EXPECT_EQ(std::tuple(r.outcome, r.messages),
+                  std::tuple(EngineOutcome::Faulted, std::vector<int>{4}))
+            << principal << " " << rate << " " << period;
     }
     // A 46th year row, even when no additional payment falls in that year.
     AmortizationInput in = DefaultMortgage();

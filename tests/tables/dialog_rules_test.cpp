@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <string>
 
 #include "shell/dates.h"
 #include "tables/days_choice.h"

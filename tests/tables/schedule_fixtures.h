@@ -2,7 +2,6 @@
 // The tables window's default mortgage and helpers shared by the engine and text tests.
 
 #include <cmath>
-#include <string>
 
 #include "shell/dates.h"
 #include "shell/mmodule.h"
