@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "afford/afford_mapping.h"
 #include "shell/number_format.h"
 
