@@ -14,16 +14,14 @@ namespace {
 
 struct CliRun {
     int code;
-    std::string out;
-    std::string err;
+    std::string out, err;
     bool has(const std::string& text) const { return out.find(text) != std::string::npos; }
 };
 
 class CompareCliTest : public ::testing::Test {
   protected:
     CliRun run(std::vector<std::string> args) {
-        args.push_back("--folder");
-        args.push_back(dir.path().toStdString());
+        args.insert(args.end(), {"--folder", dir.path().toStdString()});
         std::ostringstream out, err;
         const int code = cli::RunCompare(args, out, err);
         return {code, out.str(), err.str()};
@@ -52,15 +50,12 @@ TEST_F(CompareCliTest, RowsAndAdditionalPaymentsAsJson) {
 TEST_F(CompareCliTest, LimitsGiveTheWindowsMessages) {
     // A period over 40 years stops the command: no row, no output.
     CliRun r = run({"--row", "", "--row", "--period 45", "--format", "json"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Wrong entry, 40 Years limit.\n");
+    EXPECT_EQ(std::tie(r.code, r.out, r.err), std::tuple(1, "", "Wrong entry, 40 Years limit.\n"));
     std::vector<std::string> args;
     for (int i = 0; i < 13; ++i) args.insert(args.end(), {"--row", ""});
     args.insert(args.end(), {"--format", "json"});
     r = run(args);
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "12 Row limit.\n");
+    EXPECT_EQ(std::tie(r.code, r.err), std::tuple(1, "12 Row limit.\n"));
     EXPECT_TRUE(r.has("12 Norm M 1m") && !r.has("13 Norm"));
     EXPECT_TRUE(r.has("\"payments\": 300, \"retired\": 25, \"total_interest\": 175258.1967"));
     EXPECT_EQ(run({}).code, 2);

@@ -12,12 +12,8 @@
 namespace bw {
 namespace {
 
-const std::string kMonthly = lists::kFrequency[0];
-const std::string kSemimonthly = lists::kFrequency[1];
-const std::string kTwoWeeks = lists::kFrequency[2];
-const std::string kOneWeek = lists::kFrequency[3];
-const std::string kBiweeklyAcc = lists::kFrequency[4];
-const std::string kWeeklyAcc = lists::kFrequency[5];
+const auto& kFreq = lists::kFrequency;  // monthly, semimonthly, 2 weeks, 1 week, b(a), w(a)
+const std::string kMonthly = kFreq[0];
 
 ComparisonInput Defaults() {
     ComparisonInput in;
@@ -33,39 +29,29 @@ std::string Cents(double v) {
     return FormatNumber(v, "####,,###.00");
 }
 
-struct Worked {
-    const char* name;
-    std::string compounding;
-    std::string frequency;
-    const char* payment;
-    int payments;
-    const char* years;
-    const char* interest;
-};
-
 TEST(ComparisonEngine, WorkedExamples) {
-    const Worked cases[] = {
-        {"monthly", lists::kCompounding[0], kMonthly, "917.53", 300, "25.00", "175,258.20"},
-        {"semiannual", lists::kCompounding[3], kMonthly, "902.91", 300, "25.00", "170,873.89"},
-        {"biweekly acc", lists::kCompounding[0], kBiweeklyAcc, "458.76", 482, "18.54",
-         "120,861.40"},
-        {"two weeks", lists::kCompounding[0], kTwoWeeks, "423.47", 638, "24.54", "169,924.71"},
-        {"semimonthly", lists::kCompounding[0], kSemimonthly, "458.76", 595, "24.79", "172,666.12"},
+    using Figures = std::tuple<std::string, int, std::string, std::string>;
+    // Compounding, frequency, then payment, payments, years and total interest.
+    const std::tuple<int, int, Figures> cases[] = {
+        {0, 0, {"917.53", 300, "25.00", "175,258.20"}},
+        {3, 0, {"902.91", 300, "25.00", "170,873.89"}},
+        {0, 4, {"458.76", 482, "18.54", "120,861.40"}},
+        {0, 2, {"423.47", 638, "24.54", "169,924.71"}},
+        {0, 1, {"458.76", 595, "24.79", "172,666.12"}},
     };
-    for (const Worked& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [compounding, frequency, figures] : cases) {
         ComparisonInput in = Defaults();
-        in.compounding = c.compounding;
-        in.frequency = c.frequency;
+        in.compounding = lists::kCompounding[compounding];
+        in.frequency = kFreq[frequency];
         const ComparisonRow row = CalculateComparisonRow(in);
         ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
         EXPECT_TRUE(row.messages.empty());
-        EXPECT_EQ(Cents(row.payment), c.payment);
-        EXPECT_EQ(row.payments, c.payments);
-        EXPECT_EQ(FormatNumber(row.retiredYears, "###.00"), c.years);
-        EXPECT_EQ(Cents(row.totalInterest.toDouble()), c.interest);
-        EXPECT_EQ(row.cells[7], std::string("$") + c.interest);
-        EXPECT_EQ(row.rowNumber, 1);
+        EXPECT_EQ(
+            Figures(Cents(row.payment), row.payments, FormatNumber(row.retiredYears, "###.00"),
+                    Cents(row.totalInterest.toDouble())),
+            figures);
+        EXPECT_EQ(std::tuple(row.cells[7], row.rowNumber),
+                  std::tuple("$" + std::get<3>(figures), 1));
         // The last payment leaves nothing owed.
         EXPECT_EQ(row.schedule[static_cast<std::size_t>(row.payments)][4], Money());
     }
@@ -119,12 +105,12 @@ TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
         const char* inDays;
     };
     const Case cases[] = {
-        {kMonthly, 365.25f, 12, 1, true, 12, "Norm", "1m  ", "Normal"},
-        {kSemimonthly, 363, 24, 0.5, false, 24, "Norm", "sm  ", "Normal"},
-        {kTwoWeeks, 365.25f, 365.25 / 14, 12.0 / 26, false, 26, "5.25", "2wk ", "365.25"},
-        {kOneWeek, 364, 52, 12.0 / 52, false, 52, "4.00", "1wk ", "364"},
-        {kBiweeklyAcc, 363, 363.0 / 14, 0.5, false, 26, "3.00", "b(a)", "363"},
-        {kWeeklyAcc, 364.5f, 364.5 / 7, 0.25, false, 52, "4.50", "w(a)", "364.5"},
+        {kFreq[0], 365.25f, 12, 1, true, 12, "Norm", "1m  ", "Normal"},
+        {kFreq[1], 363, 24, 0.5, false, 24, "Norm", "sm  ", "Normal"},
+        {kFreq[2], 365.25f, 365.25 / 14, 12.0 / 26, false, 26, "5.25", "2wk ", "365.25"},
+        {kFreq[3], 364, 52, 12.0 / 52, false, 52, "4.00", "1wk ", "364"},
+        {kFreq[4], 363, 363.0 / 14, 0.5, false, 26, "3.00", "b(a)", "363"},
+        {kFreq[5], 364.5f, 364.5 / 7, 0.25, false, 52, "4.50", "w(a)", "364.5"},
     };
     const int CP[] = {12, 6, 3, 2, 1};
     const char letter[] = "MBQSA";
@@ -132,9 +118,7 @@ TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
         for (int comp = 0; comp < 5; ++comp) {
             SCOPED_TRACE(c.frequency + " / " + lists::kCompounding[comp]);
             ComparisonInput in = Defaults();
-            in.principal = 250000;
-            in.rate = 7.5;
-            in.period = 30;
+            std::tie(in.principal, in.rate, in.period) = std::tuple(250000, 7.5, 30);
             in.frequency = c.frequency;
             in.compounding = lists::kCompounding[comp];
             in.daysInYear = c.days;
@@ -152,13 +136,11 @@ TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
             EXPECT_NEAR(row.totalInterest.toDouble(), plain.interest, 0.005);
             EXPECT_FLOAT_EQ(row.retiredYears,
                             static_cast<float>(static_cast<double>(plain.payments) / c.perYear));
-            EXPECT_EQ(row.paymentsPerYear, c.perYear);
-            EXPECT_EQ(row.daysText, c.daysText);
-            EXPECT_EQ(row.rowTag, c.tag);
-            EXPECT_EQ(row.inDaysText, c.inDays);
-            EXPECT_EQ(row.cells[0],
-                      std::string("09 ") + c.daysText + " " + letter[comp] + " " + c.tag);
-            EXPECT_EQ(row.graphLabel, "Row  9");
+            EXPECT_EQ(std::tuple(row.paymentsPerYear, row.daysText, row.rowTag, row.inDaysText,
+                                 row.cells[0], row.graphLabel),
+                      std::tuple(c.perYear, c.daysText, c.tag, c.inDays,
+                                 std::string("09 ") + c.daysText + " " + letter[comp] + " " + c.tag,
+                                 "Row  9"));
         }
     }
 }
@@ -170,10 +152,9 @@ TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
     EXPECT_EQ(row.cells, cells);
     EXPECT_EQ(row.printLine,
               " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
-    EXPECT_EQ(row.graphLabel, "Row  1");
+    EXPECT_EQ(std::tuple(row.graphLabel, row.periodicRateText), std::tuple("Row  1", "0.0084375"));
     EXPECT_NEAR(row.graphInterest, 175258.20, 0.005);
     EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
-    EXPECT_EQ(row.periodicRateText, "0.0084375");
 }
 
 // A figure longer than its field is printed whole, and no amount runs into the one before it: a
@@ -207,7 +188,7 @@ TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
     const Case cases[] = {
         {kMonthly, 12, {10000, 0, 5000}, {1, 25}, 1},
         {kMonthly, 1, {100, 100}, {2, 14}, 2},
-        {kBiweeklyAcc, 3, {1000, 2000, 3000}, {9, 35, 61}, 4},
+        {kFreq[4], 3, {1000, 2000, 3000}, {9, 35, 61}, 4},
         {kMonthly, 12, {200000}, {}, 0},
     };
     for (const Case& c : cases) {
@@ -224,10 +205,10 @@ TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
         ASSERT_EQ(row.applied.size(), c.payments.size());
         for (std::size_t j = 0, y = 0; j < c.payments.size(); ++j, ++y) {
             while (c.byYear[y] == 0) ++y;
-            EXPECT_EQ(row.applied[j].payment, c.payments[j]);
-            EXPECT_EQ(row.applied[j].year, Money::fromDouble(static_cast<double>(y + 1)));
-            EXPECT_EQ(row.applied[j].month, c.month);
-            EXPECT_EQ(row.applied[j].amount, Money::fromDouble(c.byYear[y]));
+            const auto& a = row.applied[j];
+            EXPECT_EQ(std::tuple(a.payment, a.year, a.month, a.amount),
+                      std::tuple(c.payments[j], Money::fromDouble(static_cast<double>(y + 1)),
+                                 c.month, Money::fromDouble(c.byYear[y])));
             extra[c.payments[j]] = c.byYear[y];
         }
         const bool monthly = c.frequency == kMonthly;
@@ -269,13 +250,10 @@ TEST(ComparisonEngine, LimitsAndFaults) {
         SCOPED_TRACE(::testing::Message() << c.principal << " " << c.rate << "% " << c.period
                                           << " y, row " << c.rowCounter + 1);
         ComparisonInput in = Defaults();
-        in.principal = c.principal;
-        in.rate = c.rate;
-        in.period = c.period;
-        in.rowCounter = c.rowCounter;
+        std::tie(in.principal, in.rate, in.period, in.rowCounter) =
+            std::tuple(c.principal, c.rate, c.period, c.rowCounter);
         const ComparisonRow row = CalculateComparisonRow(in);
-        EXPECT_EQ(row.outcome, c.outcome);
-        EXPECT_EQ(row.messages, c.messages);
+        EXPECT_EQ(std::tuple(row.outcome, row.messages), std::tuple(c.outcome, c.messages));
         if (c.outcome == added) {
             EXPECT_EQ(row.rowNumber, c.rowCounter + 1);
         }

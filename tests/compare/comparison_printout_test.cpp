@@ -44,10 +44,9 @@ TEST(ComparisonPrintout, OneRowWithoutAdditionalPayments) {
     const auto pages = Print(sheet, mm);
     ASSERT_EQ(pages.size(), 1u);
     std::vector<std::string> expected = TitleBlock();
-    expected.push_back(
-        " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
-    expected.push_back("");
-    expected.push_back("");
+    expected.insert(
+        expected.end(),
+        {" 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20", "", ""});
     EXPECT_EQ(pages[0], expected);
     EXPECT_EQ(mm.LinesPerPage, 53);
 }
@@ -142,8 +141,7 @@ TEST(ComparisonPrintout, SlotsPastTheTableAreNeverRead) {
     ASSERT_TRUE(AddRow(sheet, PrePay({{1, 100}})));
     sheet.largestSlot = 40;
     sheet.blockLargest = {90, 90, 90};
-    const auto pages = Print(sheet, mm);
-    EXPECT_FALSE(pages.empty());
+    EXPECT_FALSE(Print(sheet, mm).empty());
 }
 
 }  // namespace
