@@ -38,11 +38,9 @@ TEST(PlanFile, RoundTripKeepsEveryInput) {
     const auto back = LoadPlanFile(path, &why);
     ASSERT_TRUE(back) << why;
     EXPECT_EQ(FormatPlanFile(*back), FormatPlanFile(in));
-    EXPECT_EQ(back->principal, in.principal);
-    EXPECT_EQ(back->lumps[1].onOrAfter, in.lumps[1].onOrAfter);
-    EXPECT_EQ(back->rates[1].ratePercent, 6.125);
-    EXPECT_EQ(back->increaseLimitPercent, 3);
-    EXPECT_TRUE(back->feeFinanced);
+    EXPECT_EQ(std::tuple(back->principal, back->lumps[1].onOrAfter, back->rates[1].ratePercent,
+                         back->increaseLimitPercent, back->feeFinanced),
+              std::tuple(in.principal, in.lumps[1].onOrAfter, 6.125, 3.0, true));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     EXPECT_FALSE(SavePlanFile(QDir(dir.path()).filePath("no/such.KPL").toStdString(), in, &why));

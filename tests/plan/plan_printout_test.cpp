@@ -59,17 +59,15 @@ TEST(PlanPrintout, HeaderTermsAndScheduleRowsInTheirColumns) {
 TEST(PlanTexts, ResultBoxesOfTheWorkedPlans) {
     PlanInput in = RenewalExample();
     in.rates = {{0, 5.0}};
-    PlanBoxTexts plain = BoxTexts(in, ComputePlan(in), "$");
-    EXPECT_EQ(plain.termPayments, "$1,744.81");
-    EXPECT_EQ(plain.totalInterest, "$223,445.97");
-    EXPECT_EQ(plain.apr, "4.9487 %");
-    EXPECT_EQ(plain.effectiveRates, "5.0625 %");
-    EXPECT_EQ(plain.timeSaved, "0 payments (0.0 years)");
+    const PlanBoxTexts plain = BoxTexts(in, ComputePlan(in), "$");
+    EXPECT_EQ(
+        std::tuple(plain.termPayments, plain.totalInterest, plain.apr, plain.effectiveRates,
+                   plain.timeSaved),
+        std::tuple("$1,744.81", "$223,445.97", "4.9487 %", "5.0625 %", "0 payments (0.0 years)"));
     in.extra = 200'00;
     const PlanBoxTexts extra = BoxTexts(in, ComputePlan(in), "$");
-    EXPECT_EQ(extra.payments, "246");
-    EXPECT_EQ(extra.interestSaved, "$45,686.50");
-    EXPECT_EQ(extra.timeSaved, "54 payments (4.5 years)");
+    EXPECT_EQ(std::tuple(extra.payments, extra.interestSaved, extra.timeSaved),
+              std::tuple("246", "$45,686.50", "54 payments (4.5 years)"));
 }
 
 // Prepayments and a fee in the printed inputs, the cut lump sum, and an input error as the

@@ -36,18 +36,12 @@ std::vector<std::vector<std::string>> Print(const AmortizationInput& in, std::in
                                             MMODULE* state = nullptr) {
     const AmortizationResult r = CalculateSchedule(in);
     EXPECT_EQ(r.outcome, EngineOutcome::Completed);
-    ScheduleView view;
-    view.tableMode = in.tableMode;
-    view.rowView = in.rowView;
-    view.dateMode = in.dateMode;
-    view.prePayTable = in.prePayTable;
-    view.prePayCount = prePayCount;
-    view.prePayMonth = in.prePayMonth;
+    const ScheduleView view{in.tableMode, in.rowView,     in.dateMode, "$",
+                            365.0f,       in.prePayTable, prePayCount, in.prePayMonth};
     MMODULE local;
     MMODULE& mm = state ? *state : local;
-    mm.PrinterFontChoice = font;
-    mm.CurrencySymbol = "$";
-    mm.PrintHeader = "Smith residence, 12 Elm Street";
+    std::tie(mm.PrinterFontChoice, mm.CurrencySymbol, mm.PrintHeader) =
+        std::tuple(font, "$", "Smith residence, 12 Elm Street");
     TableWindowTexts texts;
     StoreCalculationForPrint(mm, texts, in, r, MakeScheduleTexts(r, view));
     Printout printer;
@@ -111,12 +105,11 @@ TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
         EXPECT_EQ(p[i], expected[i]) << "line " << i + 1;
     // Rows 1 to 25, the rule, an empty line and the total line; nothing after.
     ASSERT_EQ(p.size(), 24u + 25u + 3u);
-    EXPECT_EQ(p[24 + 24],
-              "    25         580.80   10,429.52           .00    175,258.20     100,000.00");
-    EXPECT_EQ(p[49], kRule);
-    EXPECT_EQ(p[50], "");
-    EXPECT_EQ(p[51],
-              " Total:                            $         .00 $  175,258.20  $  100,000.00");
+    EXPECT_EQ(
+        std::vector(p.begin() + 48, p.end()),
+        (std::vector<std::string>{
+            "    25         580.80   10,429.52           .00    175,258.20     100,000.00", kRule,
+            "", " Total:                            $         .00 $  175,258.20  $  100,000.00"}));
     EXPECT_EQ(mm.LinesPerPage, 53);
 }
 
@@ -198,9 +191,9 @@ TEST(TablePrintout, PageBreaksByFont) {
                 const int rows = n == 0 ? c.first : c.later;
                 ASSERT_EQ(p.size(), rowsStart + rows + 3) << "page " << n + 1;
                 EXPECT_EQ(RowNumber(p[rowsStart + rows - 1]), expectedFirstRow + rows - 1);
-                EXPECT_EQ(p[p.size() - 3], "");
-                EXPECT_EQ(p[p.size() - 2], "");
-                EXPECT_EQ(p.back(), std::string(39, ' ') + "Page " + std::to_string(n + 1));
+                EXPECT_EQ(std::vector(p.end() - 3, p.end()),
+                          (std::vector<std::string>{
+                              "", "", std::string(39, ' ') + "Page " + std::to_string(n + 1)}));
                 expectedFirstRow += rows;
             } else {
                 // The last page: rows up to 300, rule, empty line, total, and no page number.
