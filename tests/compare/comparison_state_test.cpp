@@ -101,10 +101,8 @@ TEST_F(ComparisonStateTest, OutcomesWithoutARow) {
 
 TEST_F(ComparisonStateTest, AFileBringsBackWhatWasSaved) {
     mm.PrePayTable = test::PrePay({{1, 10000}, {3, 5000}});
-    mm.PrePayYears = 3;
-    mm.PrePayCount = 2;
-    mm.PrePayMonth = 4;
-    mm.DaysOption = 4;
+    std::tie(mm.PrePayYears, mm.PrePayCount, mm.PrePayMonth, mm.DaysOption) =
+        std::tuple(3, 2, 4, 4);
     calculate();
     const ComparisonLists lists{lists::kCompounding[3], lists::kFrequency[4]};
     calculate(lists);
@@ -128,8 +126,7 @@ TEST_F(ComparisonStateTest, AFileBringsBackWhatWasSaved) {
 
 TEST_F(ComparisonStateTest, LeavingDiscardsTheTables) {
     calculate();
-    mm.GraphCaller = 1;
-    mm.PrePayMonth = 3;
+    std::tie(mm.GraphCaller, mm.PrePayMonth) = std::tuple(1, 3);
     mm.PrePayTable = test::PrePay({{1, 100}});
     LeaveComparison(mm, sheet);
     EXPECT_EQ(std::tuple(mm.RowView, mm.ResultRowCount, mm.GraphCaller, mm.PrePayMonth),

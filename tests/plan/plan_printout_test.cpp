@@ -14,11 +14,8 @@ namespace bw::plan {
 namespace {
 
 PlanInput RenewalExample() {
-    PlanInput in;
-    in.principal = 300000'00;
-    in.years = 25;
-    in.compounding = Compounding::Semiannual;
-    in.firstDate = QDate(2027, 1, 1);
+    PlanInput in;  // 25 years compounded semiannually
+    std::tie(in.principal, in.firstDate) = std::tuple(300000'00, QDate(2027, 1, 1));
     in.rates = {{5, 5.0}, {5, 6.5}, {0, 7.0}};
     return in;
 }
@@ -75,10 +72,8 @@ TEST(PlanTexts, ResultBoxesOfTheWorkedPlans) {
 TEST(PlanTexts, PrepaymentsCutLumpAndErrors) {
     PlanInput in = RenewalExample();
     in.rates = {{0, 5.0}};
-    in.lumps = {{12, QDate(), 40000'00}};
-    in.privilegePercent = 10;
-    in.after = AfterLump::Lower;
-    in.fee = 3000'00;
+    std::tie(in.lumps, in.privilegePercent, in.after, in.fee) =
+        std::tuple(std::vector<LumpSum>{{12, QDate(), 40000'00}}, 10.0, AfterLump::Lower, 3000'00);
     const std::vector<std::string> lines = PlanInputLines(in, "$");
     EXPECT_TRUE(Has(lines, "Lump sum           $40,000.00 after payment 12"));
     EXPECT_TRUE(Has(lines, "Privilege          10 % a year; after a lump sum: Lower payment"));

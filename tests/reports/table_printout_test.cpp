@@ -69,8 +69,7 @@ int RowNumber(const std::string& line) {
 }
 
 TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
-    MMODULE mm;
-    const auto pages = Print(Mortgage(1), 0, 0, &mm);
+    const auto pages = Print(Mortgage(1));
     ASSERT_EQ(pages.size(), 1u);
     const auto& p = pages[0];
     const std::vector<std::string> expected = {
@@ -100,17 +99,15 @@ TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
         "",
         "     1      10,082.74      927.59     99,072.41     10,082.74         927.59",
     };
-    ASSERT_GE(p.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(p[i], expected[i]) << "line " << i + 1;
     // Rows 1 to 25, the rule, an empty line and the total line; nothing after.
     ASSERT_EQ(p.size(), 24u + 25u + 3u);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(p[i], expected[i]) << "line " << i + 1;
     EXPECT_EQ(
         std::vector(p.begin() + 48, p.end()),
         (std::vector<std::string>{
             "    25         580.80   10,429.52           .00    175,258.20     100,000.00", kRule,
             "", " Total:                            $         .00 $  175,258.20  $  100,000.00"}));
-    EXPECT_EQ(mm.LinesPerPage, 53);
 }
 
 // The lines that change with the table: a personal loan's texts, the rows of the all-payments
