@@ -93,53 +93,44 @@ Plain PlainSchedule(double P, double r, int CP, double F, double q_over_im, doub
 // Every frequency and compounding against the plain loop, with the days text, row tag and
 // label of the row (row 9 here).
 TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
-    struct Case {
-        std::string frequency;
-        float days;
-        double F;
-        double qOverIm;
-        bool monthlyLoop;
-        int perYear;
-        const char* daysText;
-        const char* tag;
-        const char* inDays;
-    };
-    const Case cases[] = {
-        {kFreq[0], 365.25f, 12, 1, true, 12, "Norm", "1m  ", "Normal"},
-        {kFreq[1], 363, 24, 0.5, false, 24, "Norm", "sm  ", "Normal"},
-        {kFreq[2], 365.25f, 365.25 / 14, 12.0 / 26, false, 26, "5.25", "2wk ", "365.25"},
-        {kFreq[3], 364, 52, 12.0 / 52, false, 52, "4.00", "1wk ", "364"},
-        {kFreq[4], 363, 363.0 / 14, 0.5, false, 26, "3.00", "b(a)", "363"},
-        {kFreq[5], 364.5f, 364.5 / 7, 0.25, false, 52, "4.50", "w(a)", "364.5"},
-    };
+    const std::tuple<std::string, float, double, double, bool, int, const char*, const char*,
+                     const char*>
+        cases[] = {
+            {kFreq[0], 365.25f, 12, 1, true, 12, "Norm", "1m  ", "Normal"},
+            {kFreq[1], 363, 24, 0.5, false, 24, "Norm", "sm  ", "Normal"},
+            {kFreq[2], 365.25f, 365.25 / 14, 12.0 / 26, false, 26, "5.25", "2wk ", "365.25"},
+            {kFreq[3], 364, 52, 12.0 / 52, false, 52, "4.00", "1wk ", "364"},
+            {kFreq[4], 363, 363.0 / 14, 0.5, false, 26, "3.00", "b(a)", "363"},
+            {kFreq[5], 364.5f, 364.5 / 7, 0.25, false, 52, "4.50", "w(a)", "364.5"},
+        };
     const int CP[] = {12, 6, 3, 2, 1};
     const char letter[] = "MBQSA";
-    for (const Case& c : cases) {
+    for (const auto& [frequency, days, F, qOverIm, monthlyLoop, perYear, daysText, tag, inDays] :
+         cases) {
         for (int comp = 0; comp < 5; ++comp) {
-            SCOPED_TRACE(c.frequency + " / " + lists::kCompounding[comp]);
+            SCOPED_TRACE(frequency + " / " + lists::kCompounding[comp]);
             ComparisonInput in = Defaults();
             std::tie(in.principal, in.rate, in.period) = std::tuple(250000, 7.5, 30);
-            in.frequency = c.frequency;
+            in.frequency = frequency;
             in.compounding = lists::kCompounding[comp];
-            in.daysInYear = c.days;
-            in.biWeeklyPeriods = c.days / 14.0;
-            in.weeklyPeriods = c.days / 7.0;
+            in.daysInYear = days;
+            in.biWeeklyPeriods = days / 14.0;
+            in.weeklyPeriods = days / 7.0;
             in.rowCounter = 8;
-            const int bound =
-                c.perYear == 12 ? 360 : (c.perYear == 52 ? 52 * 30 + 50 : 26 * 30 + 50);
-            const Plain plain = PlainSchedule(250000, 0.075, CP[comp], c.F, c.qOverIm, 30,
-                                              c.monthlyLoop, bound, c.perYear);
+            const int bound = perYear == 12 ? 360 : (perYear == 52 ? 52 * 30 + 50 : 26 * 30 + 50);
+            const Plain plain =
+                PlainSchedule(250000, 0.075, CP[comp], F, qOverIm, 30, monthlyLoop, bound, perYear);
             const ComparisonRow row = CalculateComparisonRow(in);
             ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
             EXPECT_EQ(row.payments, plain.payments);
             EXPECT_NEAR(row.graphInterest, plain.interest, 1e-6);
             EXPECT_NEAR(row.totalInterest.toDouble(), plain.interest, 0.005);
             EXPECT_FLOAT_EQ(row.retiredYears,
-                            static_cast<float>(static_cast<double>(plain.payments) / c.perYear));
+                            static_cast<float>(static_cast<double>(plain.payments) / perYear));
             EXPECT_EQ(std::tuple(row.paymentsPerYear, row.daysText, row.rowTag, row.inDaysText,
                                  row.cells[0], row.graphLabel),
-                      std::tuple(c.perYear, c.daysText, c.tag, c.inDays,
-                                 std::string("09 ") + c.daysText + " " + letter[comp] + " " + c.tag,
+                      std::tuple(perYear, daysText, tag, inDays,
+                                 std::string("09 ") + daysText + " " + letter[comp] + " " + tag,
                                  "Row  9"));
         }
     }
@@ -178,43 +169,37 @@ TEST(ComparisonEngine, PrintLineAmountsNeverRunTogether) {
 // payments 1, 13, ...; biweekly: K = 2 * 3 + 2 = 8 gives the ninth payment of each year); an
 // amount not below the balance is neither applied nor listed.
 TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
-    struct Case {
-        std::string frequency;
-        int prePayMonth;
-        std::vector<double> byYear;
-        std::vector<int> payments;
-        int month;
-    };
-    const Case cases[] = {
+    // Frequency, month, amounts of years 1, 2, ..., then the payments and month they go with.
+    const std::tuple<std::string, int, std::vector<double>, std::vector<int>, int> cases[] = {
         {kMonthly, 12, {10000, 0, 5000}, {1, 25}, 1},
         {kMonthly, 1, {100, 100}, {2, 14}, 2},
         {kFreq[4], 3, {1000, 2000, 3000}, {9, 35, 61}, 4},
         {kMonthly, 12, {200000}, {}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.frequency + " " + std::to_string(c.prePayMonth));
+    for (const auto& [frequency, prePayMonth, byYear, payments, month] : cases) {
+        SCOPED_TRACE(frequency + " " + std::to_string(prePayMonth));
         ComparisonInput in = Defaults();
-        in.frequency = c.frequency;
-        in.prePayMonth = static_cast<std::int16_t>(c.prePayMonth);
-        for (std::size_t y = 1; y <= c.byYear.size(); ++y)
+        in.frequency = frequency;
+        in.prePayMonth = static_cast<std::int16_t>(prePayMonth);
+        for (std::size_t y = 1; y <= byYear.size(); ++y)
             in.prePayTable[y] = {Money(), Money::fromDouble(static_cast<double>(y)),
-                                 Money::fromDouble(c.byYear[y - 1])};
+                                 Money::fromDouble(byYear[y - 1])};
         const ComparisonRow row = CalculateComparisonRow(in);
         ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
         std::map<int, double> extra;
-        ASSERT_EQ(row.applied.size(), c.payments.size());
-        for (std::size_t j = 0, y = 0; j < c.payments.size(); ++j, ++y) {
-            while (c.byYear[y] == 0) ++y;
+        ASSERT_EQ(row.applied.size(), payments.size());
+        for (std::size_t j = 0, y = 0; j < payments.size(); ++j, ++y) {
+            while (byYear[y] == 0) ++y;
             const auto& a = row.applied[j];
             EXPECT_EQ(std::tuple(a.payment, a.year, a.month, a.amount),
-                      std::tuple(c.payments[j], Money::fromDouble(static_cast<double>(y + 1)),
-                                 c.month, Money::fromDouble(c.byYear[y])));
-            extra[c.payments[j]] = c.byYear[y];
+                      std::tuple(payments[j], Money::fromDouble(static_cast<double>(y + 1)), month,
+                                 Money::fromDouble(byYear[y])));
+            extra[payments[j]] = byYear[y];
         }
-        const bool monthly = c.frequency == kMonthly;
+        const bool monthly = frequency == kMonthly;
         const Plain plain = PlainSchedule(
             100000, 0.10125, 12, monthly ? 12 : 365.0 / 14, monthly ? 1 : 0.5, 25, monthly,
-            monthly ? 300 : 700, monthly ? 12 : 26, monthly ? c.prePayMonth % 12 + 1 : 9, extra);
+            monthly ? 300 : 700, monthly ? 12 : 26, monthly ? prePayMonth % 12 + 1 : 9, extra);
         EXPECT_EQ(row.payments, plain.payments);
         // (the plain loop takes every slot's part to currency, also where nothing is added)
         EXPECT_NEAR(row.graphInterest, plain.interest, extra.empty() ? 1e-3 : 1e-4);
@@ -228,14 +213,8 @@ TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
 // The 40-year limit (message 5) comes before the 12-row limit (22); figures that give no
 // schedule stop with message 4.
 TEST(ComparisonEngine, LimitsAndFaults) {
-    struct Case {
-        double principal, rate, period;
-        int rowCounter;
-        ComparisonOutcome outcome;
-        std::vector<int> messages;
-    };
     const auto added = ComparisonOutcome::RowAdded, faulted = ComparisonOutcome::Faulted;
-    const Case cases[] = {
+    const std::tuple<double, double, double, int, ComparisonOutcome, std::vector<int>> cases[] = {
         {100000, 10.125, 40, 0, added, {}},
         {100000, 10.125, 41, 0, ComparisonOutcome::PeriodTooLong, {5}},
         {100000, 10.125, 41, 12, ComparisonOutcome::PeriodTooLong, {5}},
@@ -246,16 +225,16 @@ TEST(ComparisonEngine, LimitsAndFaults) {
         {100000, 10, 0, 0, faulted, {4}},
         {1e300, 10, 25, 0, faulted, {4}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.principal << " " << c.rate << "% " << c.period
-                                          << " y, row " << c.rowCounter + 1);
+    for (const auto& [principal, rate, period, rowCounter, outcome, messages] : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << principal << " " << rate << "% " << period << " y, row " << rowCounter + 1);
         ComparisonInput in = Defaults();
         std::tie(in.principal, in.rate, in.period, in.rowCounter) =
-            std::tuple(c.principal, c.rate, c.period, c.rowCounter);
+            std::tuple(principal, rate, period, rowCounter);
         const ComparisonRow row = CalculateComparisonRow(in);
-        EXPECT_EQ(std::tuple(row.outcome, row.messages), std::tuple(c.outcome, c.messages));
-        if (c.outcome == added) {
-            EXPECT_EQ(row.rowNumber, c.rowCounter + 1);
+        EXPECT_EQ(std::tuple(row.outcome, row.messages), std::tuple(outcome, messages));
+        if (outcome == added) {
+            EXPECT_EQ(row.rowNumber, rowCounter + 1);
         }
     }
 }

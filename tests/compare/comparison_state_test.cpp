@@ -73,29 +73,22 @@ TEST_F(ComparisonStateTest, OneBarPerRowAndTwoPositionsForOne) {
 }
 
 TEST_F(ComparisonStateTest, OutcomesWithoutARow) {
-    struct Case {
-        const char* name;
-        double period, rate;
-        int rowsBefore;
-        int message, resultRows;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, double, int, int, int> cases[] = {
         {"41 years", 41, 10.125, 2, Msg::YearsLimit, 0},
         {"40 years beyond twelve rows", 40, 10.125, 12, Msg::RowLimit, 12},
         {"no interest", 25, 0, 1, Msg::WrongEntry, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, period, rate, rowsBefore, message, resultRows] : cases) {
+        SCOPED_TRACE(name);
         StartComparison(mm, sheet);
-        for (int r = 0; r < c.rowsBefore; ++r) ASSERT_TRUE(calculate().added);
-        mm.LoanInputs[2] = c.rate;
-        mm.LoanInputs[3] = c.period;
+        for (int r = 0; r < rowsBefore; ++r) ASSERT_TRUE(calculate().added);
+        mm.LoanInputs[2] = rate;
+        mm.LoanInputs[3] = period;
         const std::string printed = mm.PrintLines[1];
         const ComparisonStored stored = calculate();
-        EXPECT_EQ(
-            std::tuple(stored.added, stored.messages, mm.ResultRowCount, sheet.rowCounter,
-                       mm.PrintLines[1]),
-            std::tuple(false, std::vector<int>{c.message}, c.resultRows, c.rowsBefore, printed));
+        EXPECT_EQ(std::tuple(stored.added, stored.messages, mm.ResultRowCount, sheet.rowCounter,
+                             mm.PrintLines[1]),
+                  std::tuple(false, std::vector<int>{message}, resultRows, rowsBefore, printed));
     }
 }
 

@@ -166,14 +166,10 @@ TEST(TablePrintout, LinesThatChangeWithTheTable) {
 // Page breaks: page 1 holds rows 1 to 29 (standard font) or 32 (Courier New 11), later pages 46
 // or 49; every broken page ends with "Page" and its number at column 40, the last page has none.
 TEST(TablePrintout, PageBreaksByFont) {
-    struct Case {
-        std::int16_t font;
-        int first;
-        int later;
-    };
-    for (const Case c : {Case{0, 29, 46}, Case{1, 32, 49}}) {
+    for (const auto& [font, first, later] :
+         {std::tuple<std::int16_t, int, int>{0, 29, 46}, {1, 32, 49}}) {
         MMODULE mm;
-        const auto pages = Print(Mortgage(2), c.font, 0, &mm);
+        const auto pages = Print(Mortgage(2), font, 0, &mm);
         int expectedFirstRow = 1;
         for (std::size_t n = 0; n < pages.size(); ++n) {
             const auto& p = pages[n];
@@ -185,7 +181,7 @@ TEST(TablePrintout, PageBreaksByFont) {
             }
             EXPECT_EQ(RowNumber(p[rowsStart]), expectedFirstRow) << "page " << n + 1;
             if (!last) {
-                const int rows = n == 0 ? c.first : c.later;
+                const int rows = n == 0 ? first : later;
                 ASSERT_EQ(p.size(), rowsStart + rows + 3) << "page " << n + 1;
                 EXPECT_EQ(RowNumber(p[rowsStart + rows - 1]), expectedFirstRow + rows - 1);
                 EXPECT_EQ(std::vector(p.end() - 3, p.end()),
@@ -201,8 +197,8 @@ TEST(TablePrintout, PageBreaksByFont) {
             }
         }
         // 300 rows: 29 + 5 * 46 = 259 (or 32 + 5 * 49 = 277) before the seventh page.
-        EXPECT_EQ(pages.size(), 7u) << c.font;
-        EXPECT_EQ(mm.LinesPerPage, c.font == 1 ? 56 : 53);
+        EXPECT_EQ(pages.size(), 7u) << font;
+        EXPECT_EQ(mm.LinesPerPage, font == 1 ? 56 : 53);
     }
 }
 
@@ -238,35 +234,31 @@ TEST(TablePrintout, FiveYearTermPrintsSixtyRowsAndTheTermTotal) {
 // counter pass 57, whatever the font: 28 annual rows leave the counter at 52 (52 + 3 + 4 > 57),
 // 25 rows at 49.
 TEST(TablePrintout, AppliedPaymentsListFollowsTheTotalOrGetsItsOwnPage) {
-    struct Case {
-        double period;
-        int rows;  // annual rows on page 1
-        std::int16_t font;
-        std::vector<std::pair<int, double>> amounts;
-        std::vector<std::string> list;
-        std::size_t pages;
-    };
-    const Case cases[] = {
-        {25,
-         20,
-         0,
-         {{2, 5000}, {4, 3000}},  // paid off after 20 years
-         {" Year   2    Month  1    5,000.00", " Year   4    Month  1    3,000.00"},
-         1},
-        {28, 28, 0, {{2, 100}}, {" Year   2    Month  1      100.00"}, 2},
-        {28, 28, 1, {{2, 100}}, {" Year   2    Month  1      100.00"}, 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.period << " years, font " << c.font);
+    // Period, annual rows on page 1, font, amounts by year, the list printed, pages.
+    const std::tuple<double, int, std::int16_t, std::vector<std::pair<int, double>>,
+                     std::vector<std::string>, std::size_t>
+        cases[] = {
+            // Paid off after 20 years.
+            {25,
+             20,
+             0,
+             {{2, 5000}, {4, 3000}},
+             {" Year   2    Month  1    5,000.00", " Year   4    Month  1    3,000.00"},
+             1},
+            {28, 28, 0, {{2, 100}}, {" Year   2    Month  1      100.00"}, 2},
+            {28, 28, 1, {{2, 100}}, {" Year   2    Month  1      100.00"}, 2},
+        };
+    for (const auto& [period, rows, font, amounts, list, pageCount] : cases) {
+        SCOPED_TRACE(::testing::Message() << period << " years, font " << font);
         AmortizationInput in = Mortgage(1);
-        in.period = c.period;
-        for (const auto& [year, amount] : c.amounts)
+        in.period = period;
+        for (const auto& [year, amount] : amounts)
             in.prePayTable[static_cast<std::size_t>(year)] = {Money(), Money::fromDouble(year),
                                                               Money::fromDouble(amount)};
-        const auto pages = Print(in, c.font, static_cast<std::int16_t>(c.amounts.size()));
-        ASSERT_EQ(pages.size(), c.pages);
+        const auto pages = Print(in, font, static_cast<std::int16_t>(amounts.size()));
+        ASSERT_EQ(pages.size(), pageCount);
         std::vector<std::string> tail = {"", " Additional  Payments     Applied", ""};
-        tail.insert(tail.end(), c.list.begin(), c.list.end());
+        tail.insert(tail.end(), list.begin(), list.end());
         tail.push_back("");
         const auto& first = pages[0];
         const auto& last = pages.back();
@@ -274,11 +266,11 @@ TEST(TablePrintout, AppliedPaymentsListFollowsTheTotalOrGetsItsOwnPage) {
         EXPECT_EQ(std::vector<std::string>(last.end() - static_cast<long>(tail.size()), last.end()),
                   tail);
         // Page 1: the rows, rule, empty line and total, then the list or the page number.
-        const auto total = static_cast<std::size_t>(24 + c.rows + 2);
-        EXPECT_EQ(RowNumber(first[total - 3]), c.rows);
+        const auto total = static_cast<std::size_t>(24 + rows + 2);
+        EXPECT_EQ(RowNumber(first[total - 3]), rows);
         EXPECT_EQ(first[total].substr(0, 7), " Total:");
-        EXPECT_EQ(first.size(), total + 1 + (c.pages == 1 ? tail.size() : 3));
-        if (c.pages == 2) {
+        EXPECT_EQ(first.size(), total + 1 + (pageCount == 1 ? tail.size() : 3));
+        if (pageCount == 2) {
             EXPECT_EQ(first.back(), std::string(39, ' ') + "Page 1");
             const std::vector<std::string> headings = {"", "", kHead1, kHeadYear, kRule, ""};
             EXPECT_EQ(std::vector<std::string>(last.begin(), last.begin() + 6), headings);
