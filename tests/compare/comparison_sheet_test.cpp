@@ -46,8 +46,8 @@ TEST(ComparisonSheet, RowsWithAndWithoutAdditionalPayments) {
     ASSERT_TRUE(AddRow(sheet, two));
     EXPECT_EQ(std::tuple(sheet.lowerRows, sheet.largest), std::tuple(13, 11));
     ASSERT_EQ(sheet.graph.size(), 5u);
-    EXPECT_EQ(sheet.graph[4].label, "Row  5");
-    EXPECT_EQ(sheet.printText.substr(0, 4), " 01 ");
+    EXPECT_EQ(std::tuple(sheet.graph[4].label, sheet.printText.substr(0, 4)),
+              std::tuple("Row  5", " 01 "));
     EXPECT_EQ(sheet.printText.find(" 05 "), sheet.printText.size() - 81);
 }
 

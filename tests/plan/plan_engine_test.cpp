@@ -32,72 +32,68 @@ const PlanRow& Row(const PlanResult& r, int k) {
 }
 
 TEST(PlanEngine, WorkedFigures) {
-    struct Case {
-        const char* name;
-        Change set;
-        Cents payment;
-        int payments;
-        Cents totalInterest;
-        std::function<void(const PlanResult&)> more;
-    };
-    const Case cases[] = {
-        {"plain", [](PlanInput&) {}, 1744'81, 300, 223'445'97,
-         [](const PlanResult& r) {
-             EXPECT_EQ(std::tuple(Row(r, 300).regular, r.totalPaid),
-                       std::tuple(1747'78, 300'000'00 + 223'445'97));
-             EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);
-             EXPECT_NEAR(r.effectiveRatePercents.at(0), 5.0625, 1e-9);
-         }},
-        {"renewals", Rates({{5, 5.0}, {5, 6.5}, {0, 7.0}}), 1744'81, 300, 287'559'20,
-         [](const PlanResult& r) {
-             ASSERT_EQ(r.terms.size(), 3u);
-             const Cents pay[] = {1744'81, 1966'19, 2027'19};
-             const Cents interest[] = {70'211'47, 79'395'88, 137'951'85};
-             const Cents end[] = {265'522'87, 226'947'35, 0};
-             for (std::size_t t = 0; t < 3; ++t)
-                 EXPECT_EQ(std::tuple(r.terms[t].payment, r.terms[t].interest, r.terms[t].balance),
-                           std::tuple(pay[t], interest[t], end[t]));
-             EXPECT_EQ(std::tuple(r.terms[1].lastPayment, r.terms[0].principal),
-                       std::tuple(120, 300'000'00 - 265'522'87));
-         }},
-        {"extra 200", [](PlanInput& in) { in.extra = 200'00; }, 1744'81, 246, 177'759'47,
-         [](const PlanResult& r) {
-             EXPECT_EQ(std::tuple(r.savedInterest, r.savedPayments), std::tuple(45'686'50, 54));
-             EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);  // prepaid without fees
-         }},
-        {"upfront fee", [](PlanInput& in) { in.fee = 3000'00; }, 1744'81, 300, 223'445'97,
-         [](const PlanResult& r) { EXPECT_NEAR(r.aprPercent, 5.0495, 0.00005); }},
-        {"lump, privilege, lower",
-         [](PlanInput& in) {
-             in.lumps = {{12, {}, 40'000'00}}, in.privilegePercent = 10,
-             in.after = AfterLump::Lower;
-         },
-         1744'81, 300, -1,
-         [](const PlanResult& r) {
-             ASSERT_EQ(r.cut.size(), 1u);
-             EXPECT_EQ(std::tuple(r.cut[0].paid, r.cut[0].cut, Row(r, 12).lump, Row(r, 13).regular),
-                       std::tuple(30'000'00, 10'000'00, 30'000'00, 1566'63));
-         }},
-        {"biweekly acc", [](PlanInput& in) { in.frequency = Frequency::BiweeklyAcc; }, 872'41, 558,
-         186'141'34, nullptr},
-        {"2 weeks", [](PlanInput& in) { in.frequency = Frequency::TwoWeeks; }, 803'32, 650, -1,
-         nullptr},
-        {"increase 2 %", [](PlanInput& in) { in.increasePercent = 2; }, 1744'81, 228, 176'380'22,
-         [](const PlanResult& r) {
-             EXPECT_EQ(std::tuple(Row(r, 12).regular, Row(r, 13).regular),
-                       std::tuple(1744'81, 1779'71));
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // The change to the base plan, its first payment, payments, total interest (-1: not checked)
+    // and further checks.
+    const std::tuple<const char*, Change, Cents, int, Cents, std::function<void(const PlanResult&)>>
+        cases[] = {
+            {"plain", [](PlanInput&) {}, 1744'81, 300, 223'445'97,
+             [](const PlanResult& r) {
+                 EXPECT_EQ(std::tuple(Row(r, 300).regular, r.totalPaid),
+                           std::tuple(1747'78, 300'000'00 + 223'445'97));
+                 EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);
+                 EXPECT_NEAR(r.effectiveRatePercents.at(0), 5.0625, 1e-9);
+             }},
+            {"renewals", Rates({{5, 5.0}, {5, 6.5}, {0, 7.0}}), 1744'81, 300, 287'559'20,
+             [](const PlanResult& r) {
+                 // Each term's payment, interest and balance at its end.
+                 std::vector<std::tuple<Cents, Cents, Cents>> terms;
+                 for (const auto& t : r.terms) terms.emplace_back(t.payment, t.interest, t.balance);
+                 EXPECT_EQ(terms, (std::vector<std::tuple<Cents, Cents, Cents>>{
+                                      {1744'81, 70'211'47, 265'522'87},
+                                      {1966'19, 79'395'88, 226'947'35},
+                                      {2027'19, 137'951'85, 0}}));
+                 EXPECT_EQ(std::tuple(r.terms[1].lastPayment, r.terms[0].principal),
+                           std::tuple(120, 300'000'00 - 265'522'87));
+             }},
+            {"extra 200", [](PlanInput& in) { in.extra = 200'00; }, 1744'81, 246, 177'759'47,
+             [](const PlanResult& r) {
+                 EXPECT_EQ(std::tuple(r.savedInterest, r.savedPayments), std::tuple(45'686'50, 54));
+                 EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);  // prepaid without fees
+             }},
+            {"upfront fee", [](PlanInput& in) { in.fee = 3000'00; }, 1744'81, 300, 223'445'97,
+             [](const PlanResult& r) { EXPECT_NEAR(r.aprPercent, 5.0495, 0.00005); }},
+            {"lump, privilege, lower",
+             [](PlanInput& in) {
+                 in.lumps = {{12, {}, 40'000'00}}, in.privilegePercent = 10,
+                 in.after = AfterLump::Lower;
+             },
+             1744'81, 300, -1,
+             [](const PlanResult& r) {
+                 ASSERT_EQ(r.cut.size(), 1u);
+                 EXPECT_EQ(
+                     std::tuple(r.cut[0].paid, r.cut[0].cut, Row(r, 12).lump, Row(r, 13).regular),
+                     std::tuple(30'000'00, 10'000'00, 30'000'00, 1566'63));
+             }},
+            {"biweekly acc", [](PlanInput& in) { in.frequency = Frequency::BiweeklyAcc; }, 872'41,
+             558, 186'141'34, nullptr},
+            {"2 weeks", [](PlanInput& in) { in.frequency = Frequency::TwoWeeks; }, 803'32, 650, -1,
+             nullptr},
+            {"increase 2 %", [](PlanInput& in) { in.increasePercent = 2; }, 1744'81, 228,
+             176'380'22,
+             [](const PlanResult& r) {
+                 EXPECT_EQ(std::tuple(Row(r, 12).regular, Row(r, 13).regular),
+                           std::tuple(1744'81, 1779'71));
+             }},
+        };
+    for (const auto& [name, set, payment, payments, totalInterest, more] : cases) {
+        SCOPED_TRACE(name);
         PlanInput in = Base();
-        c.set(in);
+        set(in);
         const PlanResult r = ComputePlan(in);
         ASSERT_TRUE(r.ok()) << r.errorText;
-        EXPECT_EQ(r.firstPayment, c.payment);
-        EXPECT_EQ(r.payments, c.payments);
-        EXPECT_TRUE(c.totalInterest < 0 || r.totalInterest == c.totalInterest) << r.totalInterest;
-        if (c.more) c.more(r);
+        EXPECT_EQ(std::tuple(r.firstPayment, r.payments), std::tuple(payment, payments));
+        EXPECT_TRUE(totalInterest < 0 || r.totalInterest == totalInterest) << r.totalInterest;
+        if (more) more(r);
     }
 }
 

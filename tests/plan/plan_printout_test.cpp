@@ -39,14 +39,13 @@ TEST(PlanPrintout, HeaderTermsAndScheduleRowsInTheirColumns) {
     ASSERT_GT(pages.size(), 5u);  // 300 rows at 56 lines a page at most
     const std::vector<std::string> first = RenderPageLines(pages.front());
     EXPECT_EQ(first[1], " The Smiths' renewal");
-    EXPECT_TRUE(Has(first, " Principal          $300,000.00"));
-    EXPECT_TRUE(Has(first, "5 % for 5 years, 6.5 % for 5 years, 7 % to the end"));
     // Term 2: payments 61 to 120 at 6.5 %, its payment, and the balance after payment 120.
-    EXPECT_TRUE(Has(first, "    2    61 - 120   6.500   1,966.19"));
-    EXPECT_TRUE(Has(first, "226,947.35"));
     // Payment 1: 300,000 x ((1.025)^(1/6) - 1) = 1,237.17 interest, 507.64 principal.
-    EXPECT_TRUE(Has(first, "   1,744.81   1,237.17     507.64       0.00   299,492.36"));
-    EXPECT_TRUE(Has(first, "Page 1"));
+    for (const char* text :
+         {" Principal          $300,000.00", "5 % for 5 years, 6.5 % for 5 years, 7 % to the end",
+          "    2    61 - 120   6.500   1,966.19", "226,947.35",
+          "   1,744.81   1,237.17     507.64       0.00   299,492.36", "Page 1"})
+        EXPECT_TRUE(Has(first, text)) << text;
     const std::vector<std::string> last = RenderPageLines(pages.back());
     EXPECT_TRUE(Has(last, " Total:           587,559.20 287,559.20 300,000.00       0.00"));
     for (const PrintPage& page : pages) EXPECT_LE(page.lines.size(), 56u);
@@ -75,9 +74,10 @@ TEST(PlanTexts, PrepaymentsCutLumpAndErrors) {
     std::tie(in.lumps, in.privilegePercent, in.after, in.fee) =
         std::tuple(std::vector<LumpSum>{{12, QDate(), 40000'00}}, 10.0, AfterLump::Lower, 3000'00);
     const std::vector<std::string> lines = PlanInputLines(in, "$");
-    EXPECT_TRUE(Has(lines, "Lump sum           $40,000.00 after payment 12"));
-    EXPECT_TRUE(Has(lines, "Privilege          10 % a year; after a lump sum: Lower payment"));
-    EXPECT_TRUE(Has(lines, "Fee                $3,000.00 paid upfront"));
+    for (const char* text : {"Lump sum           $40,000.00 after payment 12",
+                             "Privilege          10 % a year; after a lump sum: Lower payment",
+                             "Fee                $3,000.00 paid upfront"})
+        EXPECT_TRUE(Has(lines, text)) << text;
     const std::vector<std::string> cut = CutLumpLines(ComputePlan(in), "$");
     ASSERT_EQ(cut.size(), 1u);
     EXPECT_EQ(cut[0].substr(0, 26), "Lump sum after payment 12 ");

@@ -84,10 +84,8 @@ TEST(BalanceGraph, TwoWeekPaymentsEndInMidYear) {
 TEST(BalanceGraph, LoanPaidWithinAYearShowsTwoBars) {
     for (std::int16_t view : {std::int16_t(1), std::int16_t(2)}) {
         AmortizationInput in;
-        in.tableMode = 2;
-        in.principal = 6000;
-        in.period = 10.0 / 12.0;
-        in.rowView = view;
+        std::tie(in.tableMode, in.principal, in.period, in.rowView) =
+            std::tuple(2, 6000, 10.0 / 12.0, view);
         MMODULE mm = Calculated(in);
         const GraphData d = BalanceGraphData(PrepareBalanceGraph(mm), "t");
         ASSERT_EQ(d.points.size(), 2u) << view;
