@@ -9,7 +9,6 @@
 
 #include "compare/comparison_file.h"
 #include "compare_fixtures.h"
-#include "shell/record_file.h"
 
 namespace bw {
 namespace {
@@ -27,11 +26,9 @@ ComparisonFile ThreeRows() {
     f.prePayCount = 2;
     f.prePayMonth = 12;
     PrePayTableData none{};
-    EXPECT_TRUE(AddRow(f.sheet, none));
-    EXPECT_TRUE(AddRow(f.sheet, f.prePayTable));
-    EXPECT_TRUE(AddRow(f.sheet, none, 12, lists::kFrequency[4]));
-    f.resultRowCount = 3;
-    f.frequency = lists::kFrequency[4];
+    EXPECT_TRUE(AddRow(f.sheet, none) && AddRow(f.sheet, f.prePayTable) &&
+                AddRow(f.sheet, none, 12, lists::kFrequency[4]));
+    std::tie(f.resultRowCount, f.frequency) = std::tuple(3, lists::kFrequency[4]);
     return f;
 }
 
@@ -71,8 +68,7 @@ TEST(ComparisonFile, RoundTripIsByteExact) {
     const std::string bytes = FormatComparisonFile(f);
     const ComparisonFileRead read = ParseComparisonFile(bytes, 5);
     ASSERT_TRUE(read.ok) << read.why;
-    EXPECT_TRUE(read.messages.empty());
-    EXPECT_FALSE(read.previousFormat);
+    EXPECT_TRUE(read.messages.empty() && !read.previousFormat);
     // Everything the file holds comes back: written again, it is the same to the byte.
     EXPECT_EQ(FormatComparisonFile(read.file), bytes);
 
@@ -100,8 +96,8 @@ TEST(ComparisonFile, SaveAndReadFromDisk) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"cmp.kcd"});
 
     EXPECT_EQ(ReadComparisonFile(path + ".missing", 12).messages, std::vector<int>{13});
-    EXPECT_FALSE(WriteComparisonFile(dir.path().toStdString() + "/no/such/folder/x.kcd", f));
-    EXPECT_FALSE(WriteComparisonFile("", f));
+    EXPECT_FALSE(WriteComparisonFile(dir.path().toStdString() + "/no/such/folder/x.kcd", f) ||
+                 WriteComparisonFile("", f));
 }
 
 TEST(ComparisonFile, ACurrencySymbolWithAQuoteStillMakesAReadableFile) {

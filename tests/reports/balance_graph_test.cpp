@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "graph_fixture.h"
+#include "graph_fixture.h"  // (the engine and the shared state)
 #include "reports/balance_graph.h"
-#include "shell/mmodule.h"
-#include "tables/amortization_engine.h"
 
 namespace bw {
 namespace {

@@ -8,13 +8,11 @@
 
 #include <QDate>
 
-#include "reports/page_model.h"
 #include "reports/table_printout.h"
 #include "reports/text_backend.h"
 #include "shell/dates.h"
 #include "shell/mmodule.h"
 #include "tables/amortization_engine.h"
-#include "tables/schedule_texts.h"
 
 namespace bw {
 namespace {
@@ -190,9 +188,9 @@ TEST(TablePrintout, PageBreaksByFont) {
                 expectedFirstRow += rows;
             } else {
                 // The last page: rows up to 300, rule, empty line, total, and no page number.
-                EXPECT_EQ(RowNumber(p[p.size() - 4]), 300);
-                EXPECT_EQ(p[p.size() - 3], kRule);
-                EXPECT_EQ(p.back().substr(0, 7), " Total:");
+                EXPECT_EQ(
+                    std::tuple(RowNumber(p[p.size() - 4]), p[p.size() - 3], p.back().substr(0, 7)),
+                    std::tuple(300, kRule, " Total:"));
                 for (const auto& line : p) EXPECT_EQ(line.find("Page"), std::string::npos);
             }
         }
@@ -207,8 +205,8 @@ TEST(TablePrintout, TwentyNineAnnualRowsPutTheTotalAloneOnPageTwo) {
     in.period = 29;
     const auto pages = Print(in);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(RowNumber(pages[0][24 + 28]), 29);
-    EXPECT_EQ(pages[0].back(), std::string(39, ' ') + "Page 1");
+    EXPECT_EQ(std::tuple(RowNumber(pages[0][24 + 28]), pages[0].back()),
+              std::tuple(29, std::string(39, ' ') + "Page 1"));
     const std::vector<std::string> second = {
         "", "", kHead1, kHeadYear, kRule, "", kRule, "",
         // 348 payments of 891.65 less the principal: 210,294.66 of interest.
@@ -267,9 +265,8 @@ TEST(TablePrintout, AppliedPaymentsListFollowsTheTotalOrGetsItsOwnPage) {
                   tail);
         // Page 1: the rows, rule, empty line and total, then the list or the page number.
         const auto total = static_cast<std::size_t>(24 + rows + 2);
-        EXPECT_EQ(RowNumber(first[total - 3]), rows);
-        EXPECT_EQ(first[total].substr(0, 7), " Total:");
-        EXPECT_EQ(first.size(), total + 1 + (pageCount == 1 ? tail.size() : 3));
+        EXPECT_EQ(std::tuple(RowNumber(first[total - 3]), first[total].substr(0, 7), first.size()),
+                  std::tuple(rows, " Total:", total + 1 + (pageCount == 1 ? tail.size() : 3)));
         if (pageCount == 2) {
             EXPECT_EQ(first.back(), std::string(39, ' ') + "Page 1");
             const std::vector<std::string> headings = {"", "", kHead1, kHeadYear, kRule, ""};
