@@ -111,12 +111,10 @@ TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
             SCOPED_TRACE(frequency + " / " + lists::kCompounding[comp]);
             ComparisonInput in = Defaults();
             std::tie(in.principal, in.rate, in.period) = std::tuple(250000, 7.5, 30);
-            in.frequency = frequency;
-            in.compounding = lists::kCompounding[comp];
-            in.daysInYear = days;
-            in.biWeeklyPeriods = days / 14.0;
-            in.weeklyPeriods = days / 7.0;
-            in.rowCounter = 8;
+            std::tie(in.frequency, in.compounding, in.rowCounter) =
+                std::tuple(frequency, lists::kCompounding[comp], 8);
+            std::tie(in.daysInYear, in.biWeeklyPeriods, in.weeklyPeriods) =
+                std::tuple(days, days / 14.0, days / 7.0);
             const int bound = perYear == 12 ? 360 : (perYear == 52 ? 52 * 30 + 50 : 26 * 30 + 50);
             const Plain plain =
                 PlainSchedule(250000, 0.075, CP[comp], F, qOverIm, 30, monthlyLoop, bound, perYear);

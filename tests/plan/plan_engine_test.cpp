@@ -117,14 +117,11 @@ TEST(PlanEngine, PaymentDatesAndLumpTiming) {
     // A lump by date follows the first payment on or after it; lumps left after the payoff are
     // listed as cut whole; a limited increase grows by at most 1 % of the term's first payment.
     PlanInput in = Base();
-    in.firstDate = QDate(2027, 1, 31);
-    in.frequency = Frequency::OneWeek;
-    in.compounding = Compounding::Annual;
+    std::tie(in.firstDate, in.frequency, in.compounding) =
+        std::tuple(QDate(2027, 1, 31), Frequency::OneWeek, Compounding::Annual);
     in.lumps = {{0, QDate(2027, 2, 8), 1000'00}, {1000, {}, 290'000'00}, {1200, {}, 5'00}};
-    in.increasePercent = 2;
-    in.increaseLimitPercent = 1;
-    in.extra = 10'00;
-    in.extraFrom = 53;
+    std::tie(in.increasePercent, in.increaseLimitPercent, in.extra, in.extraFrom) =
+        std::tuple(2.0, 1.0, 10'00, 53);
     const PlanResult r = ComputePlan(in);
     EXPECT_EQ(Row(r, 52).extra + Row(r, 53).extra, 10'00);
     EXPECT_EQ(Row(r, 3).lump, 1000'00);  // 14 February
@@ -169,8 +166,7 @@ TEST(PlanEngine, Invariants) {
     // "lower": from the next anniversary, the annuity of the balance left over the payments left.
     PlanInput lower = Base();
     lower.lumps = {{30, {}, 20'000'00}, {31, {}, 20'000'00}};  // the second cut to 10,000
-    lower.privilegePercent = 10;
-    lower.after = AfterLump::Lower;
+    std::tie(lower.privilegePercent, lower.after) = std::tuple(10.0, AfterLump::Lower);
     const PlanResult l = ComputePlan(lower);
     const double i = std::pow(1.025, 1.0 / 6) - 1;
     const double left = static_cast<double>(Row(l, 36).balance) / 100;
@@ -180,8 +176,7 @@ TEST(PlanEngine, Invariants) {
 
     // A financed fee is owed: the payment repays principal and fee.
     PlanInput financed = Base();
-    financed.fee = 3000'00;
-    financed.feeFinanced = true;
+    std::tie(financed.fee, financed.feeFinanced) = std::tuple(3000'00, true);
     EXPECT_EQ(ComputePlan(financed).firstPayment,
               RoundCents(303'000 * i / (1 - std::pow(1 + i, -300))));
 

@@ -20,12 +20,10 @@ namespace {
 const std::string kRule = " " + std::string(75, '_');
 const std::string kHead1 =
     "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
-const std::string kHeadYear =
-    "   Year       Payment     Payment       Balance      Interest      Principal";
-const std::string kHeadNumber =
-    " No. Year     Payment     Payment       Balance      Interest      Principal";
-const std::string kHeadDate =
-    "    Date      Payment     Payment       Balance      Interest      Principal";
+const std::string kHeadTail = "Payment     Payment       Balance      Interest      Principal";
+const std::string kHeadYear = "   Year       " + kHeadTail,
+                  kHeadNumber = " No. Year     " + kHeadTail,
+                  kHeadDate = "    Date      " + kHeadTail;
 
 // A calculated table as the tables window leaves it in the shared state, printed into pages of
 // text lines.
