@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "support/file_bytes.h"
 
 namespace bw::cli {
 namespace {
@@ -92,10 +93,8 @@ TEST_F(TableCommandTest, AdditionalPaymentsAndTheirMonth) {
 }
 
 TEST_F(TableCommandTest, SettingsFileGivesSymbolAndCompounding) {
-    QFile f(QDir(dir_.path()).filePath("Personal.Mtg"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("0,\"Ann\",\"\xc2\xa3\",3\r\n");
-    f.close();
+    ASSERT_TRUE(test::WriteBytes(QDir(dir_.path()).filePath("Personal.Mtg").toStdString(),
+                                 "0,\"Ann\",\"\xc2\xa3\",3\r\n"));
     EXPECT_EQ(box({}, "InMonthPI"), QString::fromUtf8("     \u00a3902.91"));
     // The option wins over the file.
     EXPECT_EQ(box({"--compounding", "monthly"}, "InMonthPI"),

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <random>
 
 #include "compare/comparison_file.h"
 #include "compare_fixtures.h"
+#include "support/file_bytes.h"
 
 namespace bw {
 namespace {
@@ -19,12 +19,10 @@ using test::PrePay;
 // Three rows, the second with two additional payments; 25 years of additional payments table.
 ComparisonFile ThreeRows() {
     ComparisonFile f;
-    f.prePayYears = 25;
+    std::tie(f.prePayYears, f.prePayCount, f.prePayMonth) = std::tuple(25, 2, 12);
     f.prePayTable = PrePay({{1, 10000}, {3, 5000}});
     for (int y = 1; y <= 25; ++y)
         f.prePayTable[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
-    f.prePayCount = 2;
-    f.prePayMonth = 12;
     PrePayTableData none{};
     EXPECT_TRUE(AddRow(f.sheet, none) && AddRow(f.sheet, f.prePayTable) &&
                 AddRow(f.sheet, none, 12, lists::kFrequency[4]));
@@ -88,9 +86,7 @@ TEST(ComparisonFile, SaveAndReadFromDisk) {
     ASSERT_TRUE(WriteComparisonFile(path, f));
     // Saving again replaces the file whole.
     ASSERT_TRUE(WriteComparisonFile(path, f));
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), FormatComparisonFile(f));
+    EXPECT_EQ(test::ReadBytes(path), FormatComparisonFile(f));
     const ComparisonFileRead read = ReadComparisonFile(path, 12);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"cmp.kcd"});

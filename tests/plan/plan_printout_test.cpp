@@ -21,9 +21,9 @@ PlanInput RenewalExample() {
 }
 
 bool Has(const std::vector<std::string>& lines, const std::string& text) {
-    for (const std::string& line : lines)
-        if (line.find(text) != std::string::npos) return true;
-    return false;
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.find(text) != std::string::npos;
+    });
 }
 
 TEST(PlanPrintout, HeaderTermsAndScheduleRowsInTheirColumns) {
