@@ -157,8 +157,7 @@ TEST(ComparisonEngine, PrintLineAmountsNeverRunTogether) {
         {99999999.99, 25, " $99,999,999.99  10.125 $917,527.32 $175,258,196.21"}};
     for (const auto& [principal, period, tail] : cases) {
         ComparisonInput in = Defaults();
-        in.principal = principal;
-        in.period = period;
+        std::tie(in.principal, in.period) = std::tuple(principal, period);
         EXPECT_EQ(CalculateComparisonRow(in).printLine.substr(31), tail);
     }
 }

@@ -109,8 +109,7 @@ TEST(PlanEngine, PaymentDatesAndLumpTiming) {
     };
     for (const auto& [frequency, k, date] : dates) {
         PlanInput in = Base();
-        in.frequency = frequency;
-        in.firstDate = QDate(2027, 1, 31);
+        std::tie(in.frequency, in.firstDate) = std::tuple(frequency, QDate(2027, 1, 31));
         EXPECT_EQ(Row(ComputePlan(in), k).date, date) << static_cast<int>(frequency) << " " << k;
     }
 

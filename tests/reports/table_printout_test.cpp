@@ -109,11 +109,8 @@ TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
 // The lines that change with the table: a personal loan's texts, the rows of the all-payments
 // view, payment dates in both views, and amounts wider than their field.
 TEST(TablePrintout, LinesThatChangeWithTheTable) {
-    AmortizationInput loan;
-    loan.tableMode = 2;
-    loan.principal = 20000;
-    loan.period = 4;  // 48 months
-    loan.rowView = 1;
+    AmortizationInput loan = Mortgage(1);  // a loan of 48 months
+    std::tie(loan.tableMode, loan.principal, loan.period) = std::tuple(2, 20000, 4);
     AmortizationInput datesAnnual = Mortgage(1), datesAll = Mortgage(2), wide = Mortgage(1);
     datesAnnual.dateMode = datesAll.dateMode = 1;
     datesAnnual.firstPayDate = datesAll.firstPayDate = "2027-01-01";
