@@ -12,12 +12,8 @@
 namespace bw {
 namespace {
 
-const std::string kMonthly = lists::kFrequency[0];
-const std::string kSemimonthly = lists::kFrequency[1];
-const std::string kTwoWeeks = lists::kFrequency[2];
-const std::string kOneWeek = lists::kFrequency[3];
-const std::string kBiweeklyAcc = lists::kFrequency[4];
-const std::string kWeeklyAcc = lists::kFrequency[5];
+const auto& kFreq = lists::kFrequency;  // monthly, semimonthly, 2 weeks, 1 week, b(a), w(a)
+const std::string kMonthly = kFreq[0];
 
 ComparisonInput Defaults() {
     ComparisonInput in;
@@ -33,39 +29,29 @@ std::string Cents(double v) {
     return FormatNumber(v, "####,,###.00");
 }
 
-struct Worked {
-    const char* name;
-    std::string compounding;
-    std::string frequency;
-    const char* payment;
-    int payments;
-    const char* years;
-    const char* interest;
-};
-
 TEST(ComparisonEngine, WorkedExamples) {
-    const Worked cases[] = {
-        {"monthly", lists::kCompounding[0], kMonthly, "917.53", 300, "25.00", "175,258.20"},
-        {"semiannual", lists::kCompounding[3], kMonthly, "902.91", 300, "25.00", "170,873.89"},
-        {"biweekly acc", lists::kCompounding[0], kBiweeklyAcc, "458.76", 482, "18.54",
-         "120,861.40"},
-        {"two weeks", lists::kCompounding[0], kTwoWeeks, "423.47", 638, "24.54", "169,924.71"},
-        {"semimonthly", lists::kCompounding[0], kSemimonthly, "458.76", 595, "24.79", "172,666.12"},
+    using Figures = std::tuple<std::string, int, std::string, std::string>;
+    // Compounding, frequency, then payment, payments, years and total interest.
+    const std::tuple<int, int, Figures> cases[] = {
+        {0, 0, {"917.53", 300, "25.00", "175,258.20"}},
+        {3, 0, {"902.91", 300, "25.00", "170,873.89"}},
+        {0, 4, {"458.76", 482, "18.54", "120,861.40"}},
+        {0, 2, {"423.47", 638, "24.54", "169,924.71"}},
+        {0, 1, {"458.76", 595, "24.79", "172,666.12"}},
     };
-    for (const Worked& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [compounding, frequency, figures] : cases) {
         ComparisonInput in = Defaults();
-        in.compounding = c.compounding;
-        in.frequency = c.frequency;
+        in.compounding = lists::kCompounding[compounding];
+        in.frequency = kFreq[frequency];
         const ComparisonRow row = CalculateComparisonRow(in);
         ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
         EXPECT_TRUE(row.messages.empty());
-        EXPECT_EQ(Cents(row.payment), c.payment);
-        EXPECT_EQ(row.payments, c.payments);
-        EXPECT_EQ(FormatNumber(row.retiredYears, "###.00"), c.years);
-        EXPECT_EQ(Cents(row.totalInterest.toDouble()), c.interest);
-        EXPECT_EQ(row.cells[7], std::string("$") + c.interest);
-        EXPECT_EQ(row.rowNumber, 1);
+        EXPECT_EQ(
+            Figures(Cents(row.payment), row.payments, FormatNumber(row.retiredYears, "###.00"),
+                    Cents(row.totalInterest.toDouble())),
+            figures);
+        EXPECT_EQ(std::tuple(row.cells[7], row.rowNumber),
+                  std::tuple("$" + std::get<3>(figures), 1));
         // The last payment leaves nothing owed.
         EXPECT_EQ(row.schedule[static_cast<std::size_t>(row.payments)][4], Money());
     }
@@ -107,58 +93,43 @@ Plain PlainSchedule(double P, double r, int CP, double F, double q_over_im, doub
 // Every frequency and compounding against the plain loop, with the days text, row tag and
 // label of the row (row 9 here).
 TEST(ComparisonEngine, AgreesWithAPlainLoopForEveryFrequencyAndDays) {
-    struct Case {
-        std::string frequency;
-        float days;
-        double F;
-        double qOverIm;
-        bool monthlyLoop;
-        int perYear;
-        const char* daysText;
-        const char* tag;
-        const char* inDays;
-    };
-    const Case cases[] = {
-        {kMonthly, 365.25f, 12, 1, true, 12, "Norm", "1m  ", "Normal"},
-        {kSemimonthly, 363, 24, 0.5, false, 24, "Norm", "sm  ", "Normal"},
-        {kTwoWeeks, 365.25f, 365.25 / 14, 12.0 / 26, false, 26, "5.25", "2wk ", "365.25"},
-        {kOneWeek, 364, 52, 12.0 / 52, false, 52, "4.00", "1wk ", "364"},
-        {kBiweeklyAcc, 363, 363.0 / 14, 0.5, false, 26, "3.00", "b(a)", "363"},
-        {kWeeklyAcc, 364.5f, 364.5 / 7, 0.25, false, 52, "4.50", "w(a)", "364.5"},
-    };
+    const std::tuple<std::string, float, double, double, bool, int, const char*, const char*,
+                     const char*>
+        cases[] = {
+            {kFreq[0], 365.25f, 12, 1, true, 12, "Norm", "1m  ", "Normal"},
+            {kFreq[1], 363, 24, 0.5, false, 24, "Norm", "sm  ", "Normal"},
+            {kFreq[2], 365.25f, 365.25 / 14, 12.0 / 26, false, 26, "5.25", "2wk ", "365.25"},
+            {kFreq[3], 364, 52, 12.0 / 52, false, 52, "4.00", "1wk ", "364"},
+            {kFreq[4], 363, 363.0 / 14, 0.5, false, 26, "3.00", "b(a)", "363"},
+            {kFreq[5], 364.5f, 364.5 / 7, 0.25, false, 52, "4.50", "w(a)", "364.5"},
+        };
     const int CP[] = {12, 6, 3, 2, 1};
     const char letter[] = "MBQSA";
-    for (const Case& c : cases) {
+    for (const auto& [frequency, days, F, qOverIm, monthlyLoop, perYear, daysText, tag, inDays] :
+         cases) {
         for (int comp = 0; comp < 5; ++comp) {
-            SCOPED_TRACE(c.frequency + " / " + lists::kCompounding[comp]);
+            SCOPED_TRACE(frequency + " / " + lists::kCompounding[comp]);
             ComparisonInput in = Defaults();
-            in.principal = 250000;
-            in.rate = 7.5;
-            in.period = 30;
-            in.frequency = c.frequency;
-            in.compounding = lists::kCompounding[comp];
-            in.daysInYear = c.days;
-            in.biWeeklyPeriods = c.days / 14.0;
-            in.weeklyPeriods = c.days / 7.0;
-            in.rowCounter = 8;
-            const int bound =
-                c.perYear == 12 ? 360 : (c.perYear == 52 ? 52 * 30 + 50 : 26 * 30 + 50);
-            const Plain plain = PlainSchedule(250000, 0.075, CP[comp], c.F, c.qOverIm, 30,
-                                              c.monthlyLoop, bound, c.perYear);
+            std::tie(in.principal, in.rate, in.period) = std::tuple(250000, 7.5, 30);
+            std::tie(in.frequency, in.compounding, in.rowCounter) =
+                std::tuple(frequency, lists::kCompounding[comp], 8);
+            std::tie(in.daysInYear, in.biWeeklyPeriods, in.weeklyPeriods) =
+                std::tuple(days, days / 14.0, days / 7.0);
+            const int bound = perYear == 12 ? 360 : (perYear == 52 ? 52 * 30 + 50 : 26 * 30 + 50);
+            const Plain plain =
+                PlainSchedule(250000, 0.075, CP[comp], F, qOverIm, 30, monthlyLoop, bound, perYear);
             const ComparisonRow row = CalculateComparisonRow(in);
             ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
             EXPECT_EQ(row.payments, plain.payments);
             EXPECT_NEAR(row.graphInterest, plain.interest, 1e-6);
             EXPECT_NEAR(row.totalInterest.toDouble(), plain.interest, 0.005);
             EXPECT_FLOAT_EQ(row.retiredYears,
-                            static_cast<float>(static_cast<double>(plain.payments) / c.perYear));
-            EXPECT_EQ(row.paymentsPerYear, c.perYear);
-            EXPECT_EQ(row.daysText, c.daysText);
-            EXPECT_EQ(row.rowTag, c.tag);
-            EXPECT_EQ(row.inDaysText, c.inDays);
-            EXPECT_EQ(row.cells[0],
-                      std::string("09 ") + c.daysText + " " + letter[comp] + " " + c.tag);
-            EXPECT_EQ(row.graphLabel, "Row  9");
+                            static_cast<float>(static_cast<double>(plain.payments) / perYear));
+            EXPECT_EQ(std::tuple(row.paymentsPerYear, row.daysText, row.rowTag, row.inDaysText,
+                                 row.cells[0], row.graphLabel),
+                      std::tuple(perYear, daysText, tag, inDays,
+                                 std::string("09 ") + daysText + " " + letter[comp] + " " + tag,
+                                 "Row  9"));
         }
     }
 }
@@ -170,10 +141,9 @@ TEST(ComparisonEngine, CellsPrintLineAndRatesOfTheDefaults) {
     EXPECT_EQ(row.cells, cells);
     EXPECT_EQ(row.printLine,
               " 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20");
-    EXPECT_EQ(row.graphLabel, "Row  1");
+    EXPECT_EQ(std::tuple(row.graphLabel, row.periodicRateText), std::tuple("Row  1", "0.0084375"));
     EXPECT_NEAR(row.graphInterest, 175258.20, 0.005);
     EXPECT_NEAR(row.monthlyRate, 0.0084375, 1e-15);
-    EXPECT_EQ(row.periodicRateText, "0.0084375");
 }
 
 // A figure longer than its field is printed whole, and no amount runs into the one before it: a
@@ -187,8 +157,7 @@ TEST(ComparisonEngine, PrintLineAmountsNeverRunTogether) {
         {99999999.99, 25, " $99,999,999.99  10.125 $917,527.32 $175,258,196.21"}};
     for (const auto& [principal, period, tail] : cases) {
         ComparisonInput in = Defaults();
-        in.principal = principal;
-        in.period = period;
+        std::tie(in.principal, in.period) = std::tuple(principal, period);
         EXPECT_EQ(CalculateComparisonRow(in).printLine.substr(31), tail);
     }
 }
@@ -197,43 +166,37 @@ TEST(ComparisonEngine, PrintLineAmountsNeverRunTogether) {
 // payments 1, 13, ...; biweekly: K = 2 * 3 + 2 = 8 gives the ninth payment of each year); an
 // amount not below the balance is neither applied nor listed.
 TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
-    struct Case {
-        std::string frequency;
-        int prePayMonth;
-        std::vector<double> byYear;
-        std::vector<int> payments;
-        int month;
-    };
-    const Case cases[] = {
+    // Frequency, month, amounts of years 1, 2, ..., then the payments and month they go with.
+    const std::tuple<std::string, int, std::vector<double>, std::vector<int>, int> cases[] = {
         {kMonthly, 12, {10000, 0, 5000}, {1, 25}, 1},
         {kMonthly, 1, {100, 100}, {2, 14}, 2},
-        {kBiweeklyAcc, 3, {1000, 2000, 3000}, {9, 35, 61}, 4},
+        {kFreq[4], 3, {1000, 2000, 3000}, {9, 35, 61}, 4},
         {kMonthly, 12, {200000}, {}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.frequency + " " + std::to_string(c.prePayMonth));
+    for (const auto& [frequency, prePayMonth, byYear, payments, month] : cases) {
+        SCOPED_TRACE(frequency + " " + std::to_string(prePayMonth));
         ComparisonInput in = Defaults();
-        in.frequency = c.frequency;
-        in.prePayMonth = static_cast<std::int16_t>(c.prePayMonth);
-        for (std::size_t y = 1; y <= c.byYear.size(); ++y)
+        in.frequency = frequency;
+        in.prePayMonth = static_cast<std::int16_t>(prePayMonth);
+        for (std::size_t y = 1; y <= byYear.size(); ++y)
             in.prePayTable[y] = {Money(), Money::fromDouble(static_cast<double>(y)),
-                                 Money::fromDouble(c.byYear[y - 1])};
+                                 Money::fromDouble(byYear[y - 1])};
         const ComparisonRow row = CalculateComparisonRow(in);
         ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
         std::map<int, double> extra;
-        ASSERT_EQ(row.applied.size(), c.payments.size());
-        for (std::size_t j = 0, y = 0; j < c.payments.size(); ++j, ++y) {
-            while (c.byYear[y] == 0) ++y;
-            EXPECT_EQ(row.applied[j].payment, c.payments[j]);
-            EXPECT_EQ(row.applied[j].year, Money::fromDouble(static_cast<double>(y + 1)));
-            EXPECT_EQ(row.applied[j].month, c.month);
-            EXPECT_EQ(row.applied[j].amount, Money::fromDouble(c.byYear[y]));
-            extra[c.payments[j]] = c.byYear[y];
+        ASSERT_EQ(row.applied.size(), payments.size());
+        for (std::size_t j = 0, y = 0; j < payments.size(); ++j, ++y) {
+            while (byYear[y] == 0) ++y;
+            const auto& a = row.applied[j];
+            EXPECT_EQ(std::tuple(a.payment, a.year, a.month, a.amount),
+                      std::tuple(payments[j], Money::fromDouble(static_cast<double>(y + 1)), month,
+                                 Money::fromDouble(byYear[y])));
+            extra[payments[j]] = byYear[y];
         }
-        const bool monthly = c.frequency == kMonthly;
+        const bool monthly = frequency == kMonthly;
         const Plain plain = PlainSchedule(
             100000, 0.10125, 12, monthly ? 12 : 365.0 / 14, monthly ? 1 : 0.5, 25, monthly,
-            monthly ? 300 : 700, monthly ? 12 : 26, monthly ? c.prePayMonth % 12 + 1 : 9, extra);
+            monthly ? 300 : 700, monthly ? 12 : 26, monthly ? prePayMonth % 12 + 1 : 9, extra);
         EXPECT_EQ(row.payments, plain.payments);
         // (the plain loop takes every slot's part to currency, also where nothing is added)
         EXPECT_NEAR(row.graphInterest, plain.interest, extra.empty() ? 1e-3 : 1e-4);
@@ -247,14 +210,8 @@ TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
 // The 40-year limit (message 5) comes before the 12-row limit (22); figures that give no
 // schedule stop with message 4.
 TEST(ComparisonEngine, LimitsAndFaults) {
-    struct Case {
-        double principal, rate, period;
-        int rowCounter;
-        ComparisonOutcome outcome;
-        std::vector<int> messages;
-    };
     const auto added = ComparisonOutcome::RowAdded, faulted = ComparisonOutcome::Faulted;
-    const Case cases[] = {
+    const std::tuple<double, double, double, int, ComparisonOutcome, std::vector<int>> cases[] = {
         {100000, 10.125, 40, 0, added, {}},
         {100000, 10.125, 41, 0, ComparisonOutcome::PeriodTooLong, {5}},
         {100000, 10.125, 41, 12, ComparisonOutcome::PeriodTooLong, {5}},
@@ -265,19 +222,16 @@ TEST(ComparisonEngine, LimitsAndFaults) {
         {100000, 10, 0, 0, faulted, {4}},
         {1e300, 10, 25, 0, faulted, {4}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.principal << " " << c.rate << "% " << c.period
-                                          << " y, row " << c.rowCounter + 1);
+    for (const auto& [principal, rate, period, rowCounter, outcome, messages] : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << principal << " " << rate << "% " << period << " y, row " << rowCounter + 1);
         ComparisonInput in = Defaults();
-        in.principal = c.principal;
-        in.rate = c.rate;
-        in.period = c.period;
-        in.rowCounter = c.rowCounter;
+        std::tie(in.principal, in.rate, in.period, in.rowCounter) =
+            std::tuple(principal, rate, period, rowCounter);
         const ComparisonRow row = CalculateComparisonRow(in);
-        EXPECT_EQ(row.outcome, c.outcome);
-        EXPECT_EQ(row.messages, c.messages);
-        if (c.outcome == added) {
-            EXPECT_EQ(row.rowNumber, c.rowCounter + 1);
+        EXPECT_EQ(std::tuple(row.outcome, row.messages), std::tuple(outcome, messages));
+        if (outcome == added) {
+            EXPECT_EQ(row.rowNumber, rowCounter + 1);
         }
     }
 }

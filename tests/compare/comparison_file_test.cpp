@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <random>
 
 #include "compare/comparison_file.h"
 #include "compare_fixtures.h"
-#include "shell/record_file.h"
+#include "support/file_bytes.h"
 
 namespace bw {
 namespace {
@@ -20,18 +19,14 @@ using test::PrePay;
 // Three rows, the second with two additional payments; 25 years of additional payments table.
 ComparisonFile ThreeRows() {
     ComparisonFile f;
-    f.prePayYears = 25;
+    std::tie(f.prePayYears, f.prePayCount, f.prePayMonth) = std::tuple(25, 2, 12);
     f.prePayTable = PrePay({{1, 10000}, {3, 5000}});
     for (int y = 1; y <= 25; ++y)
         f.prePayTable[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
-    f.prePayCount = 2;
-    f.prePayMonth = 12;
     PrePayTableData none{};
-    EXPECT_TRUE(AddRow(f.sheet, none));
-    EXPECT_TRUE(AddRow(f.sheet, f.prePayTable));
-    EXPECT_TRUE(AddRow(f.sheet, none, 12, lists::kFrequency[4]));
-    f.resultRowCount = 3;
-    f.frequency = lists::kFrequency[4];
+    EXPECT_TRUE(AddRow(f.sheet, none) && AddRow(f.sheet, f.prePayTable) &&
+                AddRow(f.sheet, none, 12, lists::kFrequency[4]));
+    std::tie(f.resultRowCount, f.frequency) = std::tuple(3, lists::kFrequency[4]);
     return f;
 }
 
@@ -71,18 +66,16 @@ TEST(ComparisonFile, RoundTripIsByteExact) {
     const std::string bytes = FormatComparisonFile(f);
     const ComparisonFileRead read = ParseComparisonFile(bytes, 5);
     ASSERT_TRUE(read.ok) << read.why;
-    EXPECT_TRUE(read.messages.empty());
-    EXPECT_FALSE(read.previousFormat);
+    EXPECT_TRUE(read.messages.empty() && !read.previousFormat);
     // Everything the file holds comes back: written again, it is the same to the byte.
     EXPECT_EQ(FormatComparisonFile(read.file), bytes);
 
     // The next row continues as row 4 with its slot after the loaded one.
     ComparisonSheet sheet = read.file.sheet;
     ASSERT_TRUE(AddRow(sheet, PrePay({{2, 700}})));
-    EXPECT_EQ(sheet.rowCounter, 4);
-    EXPECT_EQ(sheet.upper[3][0].substr(0, 2), "04");
-    EXPECT_EQ(sheet.lower[0][3], " Row     4");
-    EXPECT_EQ(sheet.lower[1][2], " 2    1");
+    EXPECT_EQ(std::tuple(sheet.rowCounter, sheet.upper[3][0].substr(0, 2), sheet.lower[0][3],
+                         sheet.lower[1][2]),
+              std::tuple(4, "04", " Row     4", " 2    1"));
 }
 
 TEST(ComparisonFile, SaveAndReadFromDisk) {
@@ -93,16 +86,14 @@ TEST(ComparisonFile, SaveAndReadFromDisk) {
     ASSERT_TRUE(WriteComparisonFile(path, f));
     // Saving again replaces the file whole.
     ASSERT_TRUE(WriteComparisonFile(path, f));
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), FormatComparisonFile(f));
+    EXPECT_EQ(test::ReadBytes(path), FormatComparisonFile(f));
     const ComparisonFileRead read = ReadComparisonFile(path, 12);
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"cmp.kcd"});
 
     EXPECT_EQ(ReadComparisonFile(path + ".missing", 12).messages, std::vector<int>{13});
-    EXPECT_FALSE(WriteComparisonFile(dir.path().toStdString() + "/no/such/folder/x.kcd", f));
-    EXPECT_FALSE(WriteComparisonFile("", f));
+    EXPECT_FALSE(WriteComparisonFile(dir.path().toStdString() + "/no/such/folder/x.kcd", f) ||
+                 WriteComparisonFile("", f));
 }
 
 TEST(ComparisonFile, ACurrencySymbolWithAQuoteStillMakesAReadableFile) {
@@ -125,46 +116,32 @@ TEST(ComparisonFile, PreviousFormatOpensAfterMessage9AndKeepsTheMonth) {
     bytes.replace(at, tail.size(), "\r\n");
     const ComparisonFileRead read = ParseComparisonFile(bytes, 9);
     ASSERT_TRUE(read.ok) << read.why;
-    EXPECT_TRUE(read.previousFormat);
-    EXPECT_EQ(read.messages, std::vector<int>{9});
-    EXPECT_EQ(read.file.prePayMonth, 9);
-    EXPECT_EQ(read.file.sheet.printText, f.sheet.printText);
-    EXPECT_EQ(read.file.sheet.lower, f.sheet.lower);
+    EXPECT_EQ(std::tuple(read.previousFormat, read.messages, read.file.prePayMonth),
+              std::tuple(true, std::vector<int>{9}, 9));
+    EXPECT_EQ(std::tuple(read.file.sheet.printText, read.file.sheet.lower),
+              std::tuple(f.sheet.printText, f.sheet.lower));
 }
 
 // Replaces header field `index` (1-based) of a well-formed file.
 std::string WithHeaderField(const std::string& bytes, int index, const std::string& value) {
-    const std::string first = FirstLine(bytes);
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const auto comma = first.find(',', start);
-        fields.push_back(first.substr(start, comma - start));
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    fields[static_cast<std::size_t>(index - 1)] = value;
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) line += (i ? "," : "") + fields[i];
-    return line + bytes.substr(first.size());
+    const std::string first = FirstLine(bytes);  // (no field of the header holds a comma)
+    QStringList fields = QString::fromStdString(first).split(',');
+    fields[index - 1] = QString::fromStdString(value);
+    return fields.join(',').toStdString() + bytes.substr(first.size());
 }
 
 TEST(ComparisonFile, CountsOutOfRangeAreRefusedWith13) {
     const std::string good = FormatComparisonFile(ThreeRows());
-    struct Case {
-        int field;
-        const char* value;
-    };
-    const Case cases[] = {
+    const std::pair<int, const char*> cases[] = {
         {10, "13"},         {10, "-1"},        {10, "2.5"},   {11, "43"},  {12, "25"}, {8, "46"},
         {8, "-1"},          {9, "46"},         {14, "13"},    {14, "4"},   {16, "41"}, {17, "41"},
         {20, "12"},         {21, "13"},        {22, "0"},     {22, "13"},  {6, "5"},   {7, "3"},
         {4, "\"Monthly\""}, {5, "\"Weekly\""}, {11, "30000"}, {12, "1e9"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.field) + " = " + c.value);
+    for (const auto& [field, value] : cases) {
+        SCOPED_TRACE(std::to_string(field) + " = " + value);
         const ComparisonFileRead read =
-            ParseComparisonFile(WithHeaderField(good, c.field, c.value), 12);
+            ParseComparisonFile(WithHeaderField(good, field, value), 12);
         EXPECT_FALSE(read.ok);
         EXPECT_EQ(read.messages, std::vector<int>{13});
     }
@@ -183,8 +160,7 @@ TEST(ComparisonFile, DamagedFilesAreRefusedNeverCrash) {
     }
     // A text where a number belongs makes the header unreadable in either form.
     const ComparisonFileRead typed = ParseComparisonFile(WithHeaderField(good, 1, "\"x\""), 12);
-    EXPECT_FALSE(typed.ok);
-    EXPECT_EQ(typed.messages, (std::vector<int>{9, 13}));
+    EXPECT_EQ(std::tuple(typed.ok, typed.messages), std::tuple(false, std::vector<int>{9, 13}));
     // Random bytes, and random bytes after a good header.
     std::mt19937 gen(7);
     std::uniform_int_distribution<int> byte(0, 255);

@@ -37,25 +37,21 @@ TEST_F(ComparisonStateTest, LoadingSetsTheStartValues) {
 
 TEST_F(ComparisonStateTest, ARowFromTheSharedValuesIsStoredBack) {
     ASSERT_TRUE(calculate().added);
-    EXPECT_EQ(mm.ResultRowCount, 1);
-    EXPECT_EQ(mm.GraphTitle, " Total mortgage interest paid");
+    EXPECT_EQ(std::tuple(mm.ResultRowCount, mm.GraphTitle, mm.PaymentsPerYear, mm.RetiredYears,
+                         mm.PrintLines[1]),
+              std::tuple(1, " Total mortgage interest paid", 12, 25.0f, sheet.printText));
     EXPECT_NEAR(mm.ScheduleTable[300][5].toDouble(), 175258.20, 0.005);
-    EXPECT_EQ(mm.PaymentsPerYear, 12);
-    EXPECT_EQ(mm.RetiredYears, 25.0f);
-    EXPECT_EQ(mm.PrintLines[1], sheet.printText);
 
     // Inputs, days in year and additional payments all come from the shared state: two-week
     // payments at 365 days (worked figure 638 payments), then one with 10,000 in year 1.
     mm.LoanInputs[1] = 100000;
     ASSERT_TRUE(calculate({lists::kCompounding[0], lists::kFrequency[2]}).added);
-    EXPECT_EQ(sheet.upper[1][0], "02 5.00 M 2wk ");
-    EXPECT_EQ(sheet.upper[1][6], "$423.47");
-    EXPECT_EQ(mm.ScheduleTable[638][1], Money::fromDouble(638));
+    EXPECT_EQ(std::tuple(sheet.upper[1][0], sheet.upper[1][6], mm.ScheduleTable[638][1]),
+              std::tuple("02 5.00 M 2wk ", "$423.47", Money::fromDouble(638)));
     mm.PrePayTable = test::PrePay({{1, 10000}});
     mm.LoanInputs[3] = 10;
     ASSERT_TRUE(calculate().added);
-    EXPECT_EQ(sheet.upper[2][2][0], '*');
-    EXPECT_EQ(sheet.upper[2][1], "10");
+    EXPECT_EQ(std::tuple(sheet.upper[2][2][0], sheet.upper[2][1]), std::tuple('*', "10"));
     // The shared schedule is the last row's, of at most 10 years' payments.
     EXPECT_LE(mm.ScheduleTable.size(), 121u);
     EXPECT_EQ(mm.ResultRowCount, 3);
@@ -68,49 +64,38 @@ TEST_F(ComparisonStateTest, OneBarPerRowAndTwoPositionsForOne) {
         for (int r = 0; r < rows; ++r) ASSERT_TRUE(calculate().added);
         const GraphData data = ComparisonGraphData(mm);
         ASSERT_EQ(data.points.size(), points);
-        EXPECT_EQ(data.title, " Total mortgage interest paid");
-        EXPECT_EQ(data.valueAxisTitle, "Value $");
-        EXPECT_EQ(data.points[0].label, "Row  1");
+        EXPECT_EQ(std::tuple(data.title, data.valueAxisTitle, data.points[0].label,
+                             data.points[1].empty, data.points[1].label),
+                  std::tuple(" Total mortgage interest paid", "Value $", "Row  1", rows == 1,
+                             rows == 1 ? "" : "Row  2"));
         EXPECT_NEAR(data.points[0].value, 175258.20, 0.005);
-        EXPECT_EQ(data.points[1].empty, rows == 1);
-        EXPECT_EQ(data.points[1].label, rows == 1 ? "" : "Row  2");
     }
 }
 
 TEST_F(ComparisonStateTest, OutcomesWithoutARow) {
-    struct Case {
-        const char* name;
-        double period, rate;
-        int rowsBefore;
-        int message, resultRows;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, double, int, int, int> cases[] = {
         {"41 years", 41, 10.125, 2, Msg::YearsLimit, 0},
         {"40 years beyond twelve rows", 40, 10.125, 12, Msg::RowLimit, 12},
         {"no interest", 25, 0, 1, Msg::WrongEntry, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, period, rate, rowsBefore, message, resultRows] : cases) {
+        SCOPED_TRACE(name);
         StartComparison(mm, sheet);
-        for (int r = 0; r < c.rowsBefore; ++r) ASSERT_TRUE(calculate().added);
-        mm.LoanInputs[2] = c.rate;
-        mm.LoanInputs[3] = c.period;
+        for (int r = 0; r < rowsBefore; ++r) ASSERT_TRUE(calculate().added);
+        mm.LoanInputs[2] = rate;
+        mm.LoanInputs[3] = period;
         const std::string printed = mm.PrintLines[1];
         const ComparisonStored stored = calculate();
-        EXPECT_FALSE(stored.added);
-        EXPECT_EQ(stored.messages, std::vector<int>{c.message});
-        EXPECT_EQ(mm.ResultRowCount, c.resultRows);
-        EXPECT_EQ(sheet.rowCounter, c.rowsBefore);
-        EXPECT_EQ(mm.PrintLines[1], printed);
+        EXPECT_EQ(std::tuple(stored.added, stored.messages, mm.ResultRowCount, sheet.rowCounter,
+                             mm.PrintLines[1]),
+                  std::tuple(false, std::vector<int>{message}, resultRows, rowsBefore, printed));
     }
 }
 
 TEST_F(ComparisonStateTest, AFileBringsBackWhatWasSaved) {
     mm.PrePayTable = test::PrePay({{1, 10000}, {3, 5000}});
-    mm.PrePayYears = 3;
-    mm.PrePayCount = 2;
-    mm.PrePayMonth = 4;
-    mm.DaysOption = 4;
+    std::tie(mm.PrePayYears, mm.PrePayCount, mm.PrePayMonth, mm.DaysOption) =
+        std::tuple(3, 2, 4, 4);
     calculate();
     const ComparisonLists lists{lists::kCompounding[3], lists::kFrequency[4]};
     calculate(lists);
@@ -121,32 +106,27 @@ TEST_F(ComparisonStateTest, AFileBringsBackWhatWasSaved) {
     StartComparison(other, fresh);
     other.DaysInYear = 364;  // a typed day count is not in the file: the current one stays
     const ComparisonLists shown = TakeComparisonFile(other, fresh, file);
-    EXPECT_EQ(shown.compounding, lists.compounding);
-    EXPECT_EQ(shown.frequency, lists.frequency);
-    EXPECT_EQ(fresh.upper, sheet.upper);
-    EXPECT_EQ(fresh.lower, sheet.lower);
-    EXPECT_EQ(other.PrintLines[1], mm.PrintLines[1]);
-    EXPECT_EQ(other.GraphLabels[2], "Row  2");
-    EXPECT_EQ(other.GraphValues[2], mm.GraphValues[2]);
-    EXPECT_EQ(other.ResultRowCount, 2);
-    EXPECT_EQ(other.PrePayMonth, 4);
-    EXPECT_EQ(other.PrePayTable[3][2], Money::fromDouble(5000));
-    EXPECT_EQ(other.LoanInputs[2], 10.125);
+    EXPECT_EQ(std::tuple(shown.compounding, shown.frequency, fresh.upper, fresh.lower,
+                         other.PrintLines[1], other.GraphValues[2]),
+              std::tuple(lists.compounding, lists.frequency, sheet.upper, sheet.lower,
+                         mm.PrintLines[1], mm.GraphValues[2]));
+    EXPECT_EQ(std::tuple(other.GraphLabels[2], other.ResultRowCount, other.PrePayMonth,
+                         other.PrePayTable[3][2], other.LoanInputs[2]),
+              std::tuple("Row  2", 2, 4, Money::fromDouble(5000), 10.125));
     EXPECT_DOUBLE_EQ(other.BiWeeklyPeriods, 364.0 / 14.0);
     EXPECT_DOUBLE_EQ(other.WeeklyPeriods, 364.0 / 7.0);
 }
 
 TEST_F(ComparisonStateTest, LeavingDiscardsTheTables) {
     calculate();
-    mm.GraphCaller = 1;
-    mm.PrePayMonth = 3;
+    std::tie(mm.GraphCaller, mm.PrePayMonth) = std::tuple(1, 3);
     mm.PrePayTable = test::PrePay({{1, 100}});
     LeaveComparison(mm, sheet);
     EXPECT_EQ(std::tuple(mm.RowView, mm.ResultRowCount, mm.GraphCaller, mm.PrePayMonth),
               std::tuple(0, 0, 0, 12));
     EXPECT_TRUE(mm.ScheduleTable.empty() && mm.PrintLines.empty() && mm.GraphValues.empty());
-    EXPECT_EQ(std::tuple(mm.PrePayTable[1][2], mm.LoanInputs[1]), std::tuple(Money(), 0.0));
-    EXPECT_EQ(sheet.rowCounter, 0);
+    EXPECT_EQ(std::tuple(mm.PrePayTable[1][2], mm.LoanInputs[1], sheet.rowCounter),
+              std::tuple(Money(), 0.0, 0));
 }
 
 }  // namespace

@@ -62,7 +62,8 @@ void ThreeDimensionsPrintedAndBack(PrintContext& c, GraphWindow& w, float first,
     EXPECT_TRUE(w.ThreeDee->isEnabled());
 }
 
-TEST(Graphs3D, TwelveComparisonRows) {
+// Twelve comparison rows, and the balances of forty years.
+TEST(Graphs3D, BothGraphWindows) {
     if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
     PrintContext c;
     c.mm.ResultRowCount = 12;
@@ -75,17 +76,13 @@ TEST(Graphs3D, TwelveComparisonRows) {
     MCGraph w(c.ctx);
     w.setAttribute(Qt::WA_DeleteOnClose, false);
     ThreeDimensionsPrintedAndBack(c, w, 1e6f, "Row  12");
-}
-
-TEST(Graphs3D, BalancesOfFortyYears) {
-    if (!BarGraph::OpenGLAvailable()) GTEST_SKIP() << "no OpenGL on this display";
-    PrintContext c;
+    w.close();
     AmortizationInput in;
     in.period = 40;
     FillFromCalculation(c.mm, in);
-    GraphsAll w(c.ctx);
-    w.setAttribute(Qt::WA_DeleteOnClose, false);
-    ThreeDimensionsPrintedAndBack(c, w, 100000.0f, "40");
+    GraphsAll balances(c.ctx);
+    balances.setAttribute(Qt::WA_DeleteOnClose, false);
+    ThreeDimensionsPrintedAndBack(c, balances, 100000.0f, "40");
 }
 
 }  // namespace

@@ -161,18 +161,15 @@ struct MortCompBoxes {
         return c.openWindow<MortComp>();
     }
     static std::vector<NumberBoxCase> boxes(MortComp& w) {
-        const auto box = [](const char* name, QWidget* control, QLineEdit* edit, NumberBoxRule rule,
-                            QWidget* next, const char* typed, int i) {
-            const std::function<double()> stored = [i] { return mm->LoanInputs[i]; };
-            return NumberBoxCase{name,  control, edit, rule, next, typed, QString(typed).toDouble(),
-                                 stored};
+        const auto input = [](int i) { return [i] { return mm->LoanInputs[i]; }; };
+        const NumberBoxRule money{NumberKind::Decimal, 2}, rate{NumberKind::Decimal, 3},
+            period{NumberKind::Digits, 0};
+        return {
+            {"InPrincipal", w.InPrincipal, w.InPrincipal, money, w.InRate, "1234.5", 1234.5,
+             input(1)},
+            {"InRate", w.InRate, w.InRate->lineEdit(), rate, w.InTerm, "7.125", 7.125, input(2)},
+            {"InTerm", w.InTerm, w.InTerm->lineEdit(), period, w.ComPeriod, "30", 30, input(3)},
         };
-        return {box("InPrincipal", w.InPrincipal, w.InPrincipal, {NumberKind::Decimal, 2}, w.InRate,
-                    "1234.5", 1),
-                box("InRate", w.InRate, w.InRate->lineEdit(), {NumberKind::Decimal, 3}, w.InTerm,
-                    "7.125", 2),
-                box("InTerm", w.InTerm, w.InTerm->lineEdit(), {NumberKind::Digits, 0}, w.ComPeriod,
-                    "30", 3)};
     }
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(MortComp, NumberBoxSuite, ::testing::Types<MortCompBoxes>);

@@ -30,14 +30,13 @@ TEST(PlanCommand, RenewalExampleAsJsonThroughAPlanFile) {
          "--rate", "7", "--first-date", "2027-01-15", "--format", "json", "--save", file});
     ASSERT_EQ(code, 0) << err;
     const QJsonObject r = QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
-    EXPECT_EQ(r["payment"].toDouble(), 1744.81);
-    EXPECT_EQ(r["payments"].toInt(), 300);
-    EXPECT_EQ(r["total_interest"].toDouble(), 287559.20);
-    EXPECT_EQ(r["terms"][1]["payment"].toDouble(), 1966.19);
-    EXPECT_EQ(r["terms"][0]["balance"].toDouble(), 265522.87);
-    EXPECT_EQ(r["effective_rates"][0].toDouble(), 5.0625);
-    EXPECT_EQ(r["rows"][60]["date"].toString(), "2032-01-15");
-    EXPECT_EQ(r["rows"][60]["payment"].toDouble(), 1966.19);  // payment 61 opens term 2
+    EXPECT_EQ(std::tuple(r["payment"].toDouble(), r["payments"].toInt(),
+                         r["total_interest"].toDouble(), r["terms"][1]["payment"].toDouble(),
+                         r["terms"][0]["balance"].toDouble(), r["effective_rates"][0].toDouble()),
+              std::tuple(1744.81, 300, 287559.20, 1966.19, 265522.87, 5.0625));
+    // Payment 61 opens term 2.
+    EXPECT_EQ(std::tuple(r["rows"][60]["date"].toString(), r["rows"][60]["payment"].toDouble()),
+              std::tuple("2032-01-15", 1966.19));
     // The saved inputs give the same plan, here as yearly rows.
     const auto [again, text, none] = Plan({"--open", file, "--view", "annual", "--format", "csv"});
     EXPECT_EQ(again, 0);

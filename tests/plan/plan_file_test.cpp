@@ -11,25 +11,24 @@ namespace bw::plan {
 namespace {
 
 TEST(PlanFile, RoundTripKeepsEveryInput) {
-    PlanInput in;
-    in.principal = 412'345'67;
-    in.years = 30;
-    in.compounding = Compounding::Quarterly;
-    in.frequency = Frequency::WeeklyAcc;
-    in.daysInYear = 365.25;
-    in.firstDate = QDate(2027, 3, 31);
-    in.rates = {{5, 4.79}, {0, 6.125}};
-    in.payment = 999'99;
-    in.extra = 25'05;
-    in.extraFrom = 7;
-    in.increasePercent = 1.5;
-    in.increaseLimitPercent = 3;
-    in.lumps = {{12, {}, 1000'01}, {0, QDate(2029, 2, 1), 5000'00}};
-    in.privilegePercent = 15;
-    in.after = AfterLump::Lower;
-    in.fee = 1234'56;
-    in.feeFinanced = true;
-    in.view = PlanView::Annual;
+    const PlanInput in{.principal = 412'345'67,
+                       .years = 30,
+                       .compounding = Compounding::Quarterly,
+                       .frequency = Frequency::WeeklyAcc,
+                       .daysInYear = 365.25,
+                       .firstDate = QDate(2027, 3, 31),
+                       .rates = {{5, 4.79}, {0, 6.125}},
+                       .extra = 25'05,
+                       .extraFrom = 7,
+                       .increasePercent = 1.5,
+                       .increaseLimitPercent = 3,
+                       .lumps = {{12, {}, 1000'01}, {0, QDate(2029, 2, 1), 5000'00}},
+                       .privilegePercent = 15,
+                       .after = AfterLump::Lower,
+                       .fee = 1234'56,
+                       .feeFinanced = true,
+                       .view = PlanView::Annual,
+                       .payment = 999'99};
 
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("home.KPL").toStdString();
@@ -38,11 +37,9 @@ TEST(PlanFile, RoundTripKeepsEveryInput) {
     const auto back = LoadPlanFile(path, &why);
     ASSERT_TRUE(back) << why;
     EXPECT_EQ(FormatPlanFile(*back), FormatPlanFile(in));
-    EXPECT_EQ(back->principal, in.principal);
-    EXPECT_EQ(back->lumps[1].onOrAfter, in.lumps[1].onOrAfter);
-    EXPECT_EQ(back->rates[1].ratePercent, 6.125);
-    EXPECT_EQ(back->increaseLimitPercent, 3);
-    EXPECT_TRUE(back->feeFinanced);
+    EXPECT_EQ(std::tuple(back->principal, back->lumps[1].onOrAfter, back->rates[1].ratePercent,
+                         back->increaseLimitPercent, back->feeFinanced),
+              std::tuple(in.principal, in.lumps[1].onOrAfter, 6.125, 3.0, true));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     EXPECT_FALSE(SavePlanFile(QDir(dir.path()).filePath("no/such.KPL").toStdString(), in, &why));

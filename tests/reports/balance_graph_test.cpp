@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "graph_fixture.h"
+#include "graph_fixture.h"  // (the engine and the shared state)
 #include "reports/balance_graph.h"
-#include "shell/mmodule.h"
-#include "tables/amortization_engine.h"
 
 namespace bw {
 namespace {
@@ -23,9 +21,9 @@ TEST(BalanceGraph, TwentyFiveYearMortgageShowsTwentyFiveBarsFromThePrincipal) {
     in.rowView = 1;
     MMODULE mm = Calculated(in);
     const BalanceGraph g = PrepareBalanceGraph(mm);
-    EXPECT_EQ(g.years, 25);
     const GraphData d = BalanceGraphData(g, "Mortgage balance at start of each Year");
-    EXPECT_EQ(d.title, "Mortgage balance at start of each Year");
+    EXPECT_EQ(std::tuple(g.years, d.title),
+              std::tuple(25, "Mortgage balance at start of each Year"));
     ASSERT_EQ(d.points.size(), 25u);
     for (int i = 0; i < 25; ++i) EXPECT_EQ(d.points[i].label, std::to_string(i + 1));
     EXPECT_DOUBLE_EQ(d.points[0].value, 100000.0);
@@ -34,36 +32,34 @@ TEST(BalanceGraph, TwentyFiveYearMortgageShowsTwentyFiveBarsFromThePrincipal) {
     EXPECT_NEAR(d.points[24].value, 10429.52, 0.006);  // end of year 24
     // Row Y + 1 holds the end of the loan; it is prepared but not drawn.
     EXPECT_NEAR(g.values[26], 0.0, 0.006);
-    EXPECT_EQ(g.labels[26], 26);
     ASSERT_EQ(mm.GraphValues.size(), 27u);
-    EXPECT_EQ(mm.GraphValues[1], Money::fromDouble(100000));
+    EXPECT_EQ(std::tuple(g.labels[26], mm.GraphValues[1]),
+              std::tuple(26, Money::fromDouble(100000)));
 }
 
 // The all-payments view walks each year's payments; it must give the balances the annual view
 // has, also for frequencies whose loans end in mid-year and with additional payments.
 TEST(BalanceGraph, AllPaymentsViewMatchesTheAnnualView) {
-    struct Case {
-        const char* frequency;
-        double prepayYear2;
-    };
-    for (const Case c : {Case{"      Monthly", 0}, Case{"      2 Weeks", 0},
-                         Case{"      1 Week", 0}, Case{"      Monthly", 7777.77}}) {
+    for (const auto& [frequency, prepayYear2] : {std::pair{"      Monthly", 0.0},
+                                                 {"      2 Weeks", 0.0},
+                                                 {"      1 Week", 0.0},
+                                                 {"      Monthly", 7777.77}}) {
         AmortizationInput in;
-        in.frequency = c.frequency;
-        in.prePayTable[2] = {Money(), Money::fromDouble(2), Money::fromDouble(c.prepayYear2)};
+        in.frequency = frequency;
+        in.prePayTable[2] = {Money(), Money::fromDouble(2), Money::fromDouble(prepayYear2)};
         in.rowView = 1;
         MMODULE annual = Calculated(in);
         in.rowView = 2;
         MMODULE all = Calculated(in);
         const BalanceGraph a = PrepareBalanceGraph(annual);
         const BalanceGraph b = PrepareBalanceGraph(all);
-        ASSERT_EQ(a.years, b.years) << c.frequency;
+        ASSERT_EQ(a.years, b.years) << frequency;
         for (int row = 1; row <= a.years + 1; ++row) {
-            EXPECT_NEAR(a.values[row], b.values[row], 0.00005) << c.frequency << " row " << row;
+            EXPECT_NEAR(a.values[row], b.values[row], 0.00005) << frequency << " row " << row;
             EXPECT_EQ(b.labels[row], row);
         }
         // The row after the last year holds the balance of the payment that paid the loan off.
-        EXPECT_LE(b.values[b.years + 1], 1.00) << c.frequency;
+        EXPECT_LE(b.values[b.years + 1], 1.00) << frequency;
     }
 }
 
@@ -86,10 +82,8 @@ TEST(BalanceGraph, TwoWeekPaymentsEndInMidYear) {
 TEST(BalanceGraph, LoanPaidWithinAYearShowsTwoBars) {
     for (std::int16_t view : {std::int16_t(1), std::int16_t(2)}) {
         AmortizationInput in;
-        in.tableMode = 2;
-        in.principal = 6000;
-        in.period = 10.0 / 12.0;
-        in.rowView = view;
+        std::tie(in.tableMode, in.principal, in.period, in.rowView) =
+            std::tuple(2, 6000, 10.0 / 12.0, view);
         MMODULE mm = Calculated(in);
         const GraphData d = BalanceGraphData(PrepareBalanceGraph(mm), "t");
         ASSERT_EQ(d.points.size(), 2u) << view;

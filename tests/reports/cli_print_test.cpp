@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <sstream>
 #include <tuple>
 
 #include "cli/commands.h"
+#include "support/file_bytes.h"
 
 namespace bw {
 namespace {
@@ -38,11 +38,9 @@ TEST(CliPrint, TextPagesSeparatedByFormFeedsOrAPdfFile) {
                                 out, err),
                   0)
             << err.str();
-        QFile file(QString::fromStdString(pdf));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        EXPECT_TRUE(bytes.startsWith("%PDF-"));
-        EXPECT_TRUE(bytes.contains(expected)) << bytes.left(900).toStdString();
+        const std::string bytes = test::ReadBytes(pdf);
+        EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+        EXPECT_NE(bytes.find(expected), std::string::npos) << bytes.substr(0, 900);
     }
 }
 

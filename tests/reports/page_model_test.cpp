@@ -14,9 +14,8 @@ TEST(PageModel, TextsLandAtTheirCharacterColumns) {
     p.at(2, "ab").at(10, "cd").endLine();
     p.line(0, "x");  // column 0 is column 1
     p.endDocument();
-    const auto pages = p.pages();
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(RenderPageLines(pages[0]), (std::vector<std::string>{" ab      cd", "x"}));
+    ASSERT_EQ(p.pages().size(), 1u);
+    EXPECT_EQ(RenderPageLines(p.pages()[0]), (std::vector<std::string>{" ab      cd", "x"}));
 }
 
 // A text that would overlap or touch the one before moves on, one blank after it.
@@ -62,37 +61,30 @@ TEST(PageModel, EndPrintoutLeavesNoBlankPageAndCountsPages) {
     EXPECT_EQ(p.pages().size(), 2u);  // a page with lines is never dropped
     EndPrintout(p);
     ASSERT_TRUE(p.ended());
-    const auto pages = p.pages();
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[1].number, 2);
-    EXPECT_EQ(RenderText(pages), "first\n\fsecond\n");
+    EXPECT_EQ(std::tuple(p.pages()[1].number, RenderText(p.pages())),
+              std::tuple(2, "first\n\fsecond\n"));
     p.line(1, "after the end");  // ignored
     EXPECT_EQ(p.pages().size(), 2u);
 }
 
 TEST(PageModel, SetPrinterFontStartsThePageAndSetsLinesPerPage) {
-    struct Case {
-        std::int16_t choice;
-        bool accepted;
-        PrintFont font;
-        std::int16_t lines;
-    };
-    const Case cases[] = {
+    // Font choice, printer accepts the font, then the font and lines a page.
+    const std::tuple<std::int16_t, bool, PrintFont, std::int16_t> cases[] = {
         {0, true, PrintFont::Standard, 53},
         {1, true, PrintFont::CourierNew11Bold, 56},
         {1, false, PrintFont::Standard, 53},  // the printer refuses the font
         {7, true, PrintFont::Standard, 53},   // a choice no settings file should hold
     };
-    for (const Case& c : cases) {
+    for (const auto& [choice, accepted, font, lines] : cases) {
         MMODULE mm;
-        mm.PrinterFontChoice = c.choice;
-        Printout p(c.accepted);
+        mm.PrinterFontChoice = choice;
+        Printout p(accepted);
         SetPrinterFont(p, mm);
-        EXPECT_EQ(mm.LinesPerPage, c.lines) << c.choice;
-        EXPECT_EQ(p.font(), c.font) << c.choice;
         ASSERT_EQ(p.pages().size(), 1u);
-        EXPECT_EQ(p.pages()[0].font, c.font);
-        EXPECT_EQ(p.linesOnPage(), 1);  // the empty line
+        // One line on the page: the empty line.
+        EXPECT_EQ(std::tuple(mm.LinesPerPage, p.font(), p.pages()[0].font, p.linesOnPage()),
+                  std::tuple(lines, font, font, 1))
+            << choice;
     }
 }
 

@@ -47,8 +47,7 @@ TEST_F(PrintTest, BalanceGraphOpensFlatAndPrintsAsAnswered) {
     GraphsAll& w = ShowOwned(owned, new GraphsAll(ctx));
     const QBarSet* bars =
         static_cast<QBarSeries*>(w.Graph1->chart()->series().constFirst())->barSets()[0];
-    ASSERT_EQ(bars->count(), 25);
-    EXPECT_DOUBLE_EQ(bars->at(0), 100000.0);
+    ASSERT_EQ(bars->count(), 25);  // (their values: balance_graph_test)
     w.grab().save("/tmp/graphs_all_2d.png");
     ASSERT_FALSE(BarGraph::OpenGLAvailable());
     ASSERT_TRUE(w.ThreeDee->hasFocus());
