@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "shell/messages.h"
 #include "support/file_bytes.h"
 
 namespace bw::cli {
@@ -46,6 +47,7 @@ class TableCommandTest : public ::testing::Test {
     QString box(std::vector<std::string> args, const char* name) {
         return json(std::move(args))["boxes"].toObject()[name].toString();
     }
+    std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
     QTemporaryDir dir_;
 };
 
@@ -93,8 +95,7 @@ TEST_F(TableCommandTest, AdditionalPaymentsAndTheirMonth) {
 }
 
 TEST_F(TableCommandTest, SettingsFileGivesSymbolAndCompounding) {
-    ASSERT_TRUE(test::WriteBytes(QDir(dir_.path()).filePath("Personal.Mtg").toStdString(),
-                                 "0,\"Ann\",\"\xc2\xa3\",3\r\n"));
+    ASSERT_TRUE(test::WriteBytes(path("Personal.Mtg"), "0,\"Ann\",\"\xc2\xa3\",3\r\n"));
     EXPECT_EQ(box({}, "InMonthPI"), QString::fromUtf8("     \u00a3902.91"));
     // The option wins over the file.
     EXPECT_EQ(box({"--compounding", "monthly"}, "InMonthPI"),
@@ -178,6 +179,55 @@ TEST_F(TableCommandTest, NoInputCrashes) {
                 EXPECT_TRUE(r.code == 1 || r.code == 2 || !JsonOf(r.out).isEmpty())
                     << option << " " << v;
             }
+}
+
+// --save and --open: the same files and the same messages as the window.
+TEST_F(TableCommandTest, SavesAndOpensTableFilesWithTheWindowsMessages) {
+    const RunResult saved =
+        run({"--format", "json", "--rate", "5.375", "--frequency", "biweekly-acc", "--prepay",
+             "3=10000", "--prepay-month", "5", "--save", path("t.kmd")});
+    ASSERT_EQ(saved.code, 0) << saved.err;
+    // The month of the additional payments comes back with the file, and saving the opened
+    // table again writes the same bytes (the date text as stored).
+    EXPECT_EQ(run({"--format", "json", "--open", path("t.kmd"), "--save", path("u.kmd")}).out,
+              saved.out);
+    EXPECT_EQ(test::ReadBytes(path("u.kmd")), test::ReadBytes(path("t.kmd")));
+    ASSERT_TRUE(test::WriteBytes(path("bad.kmd"), "100000,7.5,25\r\n"));
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        {{"--open", path("none.kmd")}, 13},
+        {{"--open", path("bad.kmd")}, 13},
+        {{"--save", path("x.old.kmd")}, 14},
+        {{"--save", path("no/such/x.kmd")}, 14},
+        {{"--loan", "--save", path("x.kmd")}, 25}};
+    for (const auto& [args, message] : cases) {
+        const RunResult r = run(args);
+        EXPECT_EQ(std::tie(r.code, r.err), std::tuple(1, MessageText(message) + "\n"))
+            << args.back();
+    }
+}
+
+// --print: the tables window's printout as text pages separated by form feeds, or as a PDF file
+// in the printer font of the settings, centred on the paper asked for: 77 characters of 6 (6.6)
+// points, (595.28 - 462) / 2 and (612 - 508.2) / 2 from the left edge.
+TEST_F(TableCommandTest, PrintsTextPagesOrAPdfFile) {
+    const RunResult r = run({"--view", "all", "--print", "-", "--header", "From a shell"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\f'), 6);  // 300 rows in the standard font
+    EXPECT_EQ(r.out.substr(0, 15), "\n From a shell\n");
+    EXPECT_NE(r.out.find("\n    1  1       843.75       73.78     99,926.22        843.75"),
+              std::string::npos);
+    EXPECT_NE(r.out.find(std::string(39, ' ') + "Page 6\n\f"), std::string::npos);
+    for (const auto& [font, paper, expected] :
+         {std::tuple{"standard", "a4", "/F1 10 Tf 12 TL 100.00 Tz 66.64 801.89 Td"},
+          std::tuple{"courier", "letter", "/F2 11 Tf 12.5 TL 100.00 Tz 51.90 752.00 Td"}}) {
+        std::ostringstream out, err;
+        ASSERT_EQ(RunSettings({"--font", font, "--folder", dir_.path().toStdString()}, out, err),
+                  0);
+        ASSERT_EQ(run({"--loan", "--print", path("table.pdf"), "--paper", paper}).code, 0);
+        const std::string bytes = test::ReadBytes(path("table.pdf"));
+        EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+        EXPECT_NE(bytes.find(expected), std::string::npos) << bytes.substr(0, 900);
+    }
 }
 
 // Batch mode: one JSON object a line, in input order, each line on its own.
