@@ -25,20 +25,16 @@ TEST(MessageText, EveryNumberedMessage) {
         {29, "Bad filename, must be in the form MYFILE.KCD"},
         {34,
          "Term now greater than the number of years to final payment. Term will be reset to "
-         "All Years."},
-    };
+         "All Years."}};
     for (const auto& [code, text] : table) EXPECT_EQ(MessageText(code), text) << code;
     for (int code : {0, 2, 3, 6, 8, 11, 33, 35, -1, 32767})
         EXPECT_EQ(MessageText(code), "") << code;
 }
 
 TEST(QuestionText, QuestionsBeginWithABlank) {
-    EXPECT_EQ(QuestionText(1), " Continue with Printout.");
-    EXPECT_EQ(QuestionText(2), " Print in Color.");
-    EXPECT_EQ(QuestionText(0), "");
-    EXPECT_EQ(QuestionText(3), "");
-    EXPECT_EQ(kAnswerYes, 6);
-    EXPECT_EQ(kAnswerNo, 0);
+    EXPECT_EQ(std::tuple(QuestionText(0), QuestionText(1), QuestionText(2), QuestionText(3)),
+              std::tuple("", " Continue with Printout.", " Print in Color.", ""));
+    EXPECT_EQ(std::pair(kAnswerYes, kAnswerNo), std::pair(6, 0));
 }
 
 }  // namespace
