@@ -10,50 +10,31 @@
 namespace bw {
 namespace {
 
-struct FormatCase {
-    double value;
-    const char* pattern;
-    const char* text;
-};
-
-class FormatNumberTest : public ::testing::TestWithParam<FormatCase> {};
-
-TEST_P(FormatNumberTest, ShowsValueAsPatternAsks) {
-    const FormatCase& c = GetParam();
-    EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << " with " << c.pattern;
+// Amounts group digits at any comma, doubled or not (a doubled comma does not scale by a
+// thousand), with two decimals and no leading zero; rates and factors; fixed and optional
+// decimals; whole numbers rounded, never cut, zero showing nothing with "#" only; negative values
+// keep their sign unless they round to zero.
+TEST(FormatNumber, ShowsValueAsPatternAsks) {
+    // clang-format off
+    const std::tuple<double, const char*, std::string> cases[] = {
+        {102562.144, "####,,###.00", "102,562.14"}, {0.5, "####,,###.00", ".50"},
+        {0, "####,,###.00", ".00"}, {999.995, "####,,###.00", "1,000.00"},
+        {1234567.891, "####,,###.00", "1,234,567.89"}, {917.5273207627645, "###,,###.00", "917.53"},
+        {275258.1967, "###,,###.00", "275,258.20"}, {1500, "###,###.00", "1,500.00"},
+        {0, "###,###.00", ".00"}, {12345.6, "##,,###.00", "12,345.60"},
+        {5000000, "##,,###.00", "5,000,000.00"}, {10.125, "###.000", "10.125"},
+        {7.5, "###.000", "7.500"}, {0.0084375, "0.########", "0.0084375"},
+        {0.003874756983303307, "0.########", "0.00387476"}, {0, "0.########", "0."},
+        {25, "###.00", "25.00"}, {18.538461538, "###.00", "18.54"}, {25, "##.00", "25.00"},
+        {22.929, "##.##", "22.93"}, {25, "##.##", "25."}, {0.5, "##.##", ".5"},
+        {365.25, "###.##", "365.25"}, {364.5, "###.##", "364.5"}, {365, "###", "365"},
+        {12, "##", "12"}, {2.0833, "###", "2"}, {1.5, "###", "2"}, {123456, "##", "123456"},
+        {300, "####", "300"}, {0, "####", ""}, {5, "00", "05"}, {12, "00", "12"}, {0, "00", "00"},
+        {-1234.567, "####,,###.00", "-1,234.57"}, {-0.001, "###.00", ".00"}};
+    // clang-format on
+    for (const auto& [value, pattern, text] : cases)
+        EXPECT_EQ(FormatNumber(value, pattern), text) << value << " with " << pattern;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, FormatNumberTest,
-    ::testing::Values(
-        // Amounts: grouping switched on by a comma (doubled or not), two decimals, no leading zero.
-        FormatCase{102562.144, "####,,###.00", "102,562.14"},
-        FormatCase{0.5, "####,,###.00", ".50"}, FormatCase{0, "####,,###.00", ".00"},
-        FormatCase{999.995, "####,,###.00", "1,000.00"},
-        FormatCase{1234567.891, "####,,###.00", "1,234,567.89"},
-        FormatCase{917.5273207627645, "###,,###.00", "917.53"},
-        FormatCase{275258.1967, "###,,###.00", "275,258.20"},
-        FormatCase{1500, "###,###.00", "1,500.00"}, FormatCase{0, "###,###.00", ".00"},
-        FormatCase{12345.6, "##,,###.00", "12,345.60"},
-        // A doubled comma does not scale the value by a thousand.
-        FormatCase{5000000, "##,,###.00", "5,000,000.00"},
-        // Rates and factors.
-        FormatCase{10.125, "###.000", "10.125"}, FormatCase{7.5, "###.000", "7.500"},
-        FormatCase{0.0084375, "0.########", "0.0084375"},
-        FormatCase{0.003874756983303307, "0.########", "0.00387476"},
-        FormatCase{0, "0.########", "0."},
-        // Fixed and optional decimals.
-        FormatCase{25, "###.00", "25.00"}, FormatCase{18.538461538, "###.00", "18.54"},
-        FormatCase{25, "##.00", "25.00"}, FormatCase{22.929, "##.##", "22.93"},
-        FormatCase{25, "##.##", "25."}, FormatCase{0.5, "##.##", ".5"},
-        FormatCase{365.25, "###.##", "365.25"}, FormatCase{364.5, "###.##", "364.5"},
-        // Whole numbers: rounded, never cut, zero shows nothing with "#" only.
-        FormatCase{365, "###", "365"}, FormatCase{12, "##", "12"}, FormatCase{2.0833, "###", "2"},
-        FormatCase{1.5, "###", "2"}, FormatCase{123456, "##", "123456"},
-        FormatCase{300, "####", "300"}, FormatCase{0, "####", ""}, FormatCase{5, "00", "05"},
-        FormatCase{12, "00", "12"}, FormatCase{0, "00", "00"},
-        // Negative values keep their sign; a value that rounds to zero does not.
-        FormatCase{-1234.567, "####,,###.00", "-1,234.57"}, FormatCase{-0.001, "###.00", ".00"}));
 
 TEST(FormatNumber, MoneyIsFormattedByItsExactDecimalValue) {
     EXPECT_EQ(FormatNumber(Money::fromTicks(12345675), "####,,###.00"), "1,234.57");

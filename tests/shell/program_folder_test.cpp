@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "shell/program_folder.h"
@@ -11,13 +10,6 @@
 
 namespace bw {
 namespace {
-
-bool Writable(const std::string&) {
-    return true;
-}
-bool ReadOnly(const std::string&) {
-    return false;
-}
 
 TEST(ProgramFolder, OptionThenWritableExecutableFolderThenUserDataFolder) {
     enum Where { Option, Executable, Data };
@@ -42,18 +34,17 @@ TEST(ProgramFolder, OptionThenWritableExecutableFolderThenUserDataFolder) {
         const QString option = root.filePath("chosen/./");
         QDir().mkpath(exe);
         if (c.installed) QDir().mkpath(root.filePath("share/brindlewood"));
-        if (c.besideExe) {
-            ASSERT_TRUE(WriteSettings(QDir(exe).filePath(kSettingsFileName).toStdString(),
-                                      {0, c.besideExe, "$", 0}));
-        }
-        if (c.inData) {
-            QDir().mkpath(data);
-            ASSERT_TRUE(WriteSettings(QDir(data).filePath(kSettingsFileName).toStdString(),
-                                      {0, c.inData, "$", 0}));
-        }
+        for (const auto& [where, user] : {std::pair{exe, c.besideExe}, std::pair{data, c.inData}})
+            if (user) {
+                QDir().mkpath(where);
+                ASSERT_TRUE(WriteSettings(QDir(where).filePath(kSettingsFileName).toStdString(),
+                                          {0, user, "$", 0}));
+            }
+        const auto mayWrite = c.writable ? +[](const std::string&) { return true; }
+                                         : +[](const std::string&) { return false; };
         const std::string folder = ResolveProgramFolder(
             c.option ? std::optional<std::string>(option.toStdString()) : std::nullopt,
-            exe.toStdString(), data.toStdString(), c.writable ? Writable : ReadOnly);
+            exe.toStdString(), data.toStdString(), mayWrite);
         const QString expected[] = {root.filePath("chosen"), exe, data};
         EXPECT_EQ(folder, expected[c.expected].toStdString()) << c.what;
         EXPECT_EQ(QDir(data).exists(), c.expected == Data) << c.what;
