@@ -18,20 +18,14 @@ TEST(Dates, SerialCountsDaysFromTheEndOf1899) {
 
 // Months clamp the day to the month's end; days step across months and years.
 TEST(Dates, AddingMonthsAndDays) {
-    struct Case {
-        QDate from;
-        int months;
-        QDate to;
-    };
-    const Case cases[] = {
+    const std::tuple<QDate, int, QDate> cases[] = {
         {QDate(2024, 1, 31), 1, QDate(2024, 2, 29)},  {QDate(2023, 1, 31), 1, QDate(2023, 2, 28)},
         {QDate(2024, 1, 31), 2, QDate(2024, 3, 31)},  {QDate(2024, 1, 31), 3, QDate(2024, 4, 30)},
         {QDate(2024, 3, 31), -1, QDate(2024, 2, 29)}, {QDate(2024, 2, 29), 12, QDate(2025, 2, 28)},
         {QDate(2024, 8, 15), 12, QDate(2025, 8, 15)}, {QDate(2024, 1, 31), -12, QDate(2023, 1, 31)},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(AddMonths(c.from, c.months), c.to)
-            << c.from.toString().toStdString() << " + " << c.months;
+    for (const auto& [from, months, to] : cases)
+        EXPECT_EQ(AddMonths(from, months), to) << from.toString().toStdString() << " + " << months;
     EXPECT_EQ(AddDays(QDate(2024, 2, 22), 7), QDate(2024, 2, 29));
     EXPECT_EQ(AddDays(QDate(2024, 1, 1), -14), QDate(2023, 12, 18));
 }
@@ -41,10 +35,7 @@ TEST(Dates, ShortDateTextReadsBack) {
                            QDate(1999, 2, 28)};
     for (const QDate& d : dates) {
         const std::string text = ShortDateText(d);
-        EXPECT_FALSE(text.empty());
-        const auto back = ParseDateText(text);
-        ASSERT_TRUE(back.has_value()) << text;
-        EXPECT_EQ(*back, d) << text;
+        EXPECT_EQ(ParseDateText(text), d) << text;
     }
     // Schedules run for decades: the year is written out in full.
     EXPECT_NE(ShortDateText(QDate(2031, 12, 1)).find("2031"), std::string::npos);

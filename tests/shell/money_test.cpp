@@ -37,10 +37,9 @@ TEST(Money, AddsExactlyWhereDoublesDrift) {
 }
 
 TEST(Money, RefusesValuesOutsideItsRange) {
-    EXPECT_THROW(Money::fromDouble(1e15), CurrencyOverflow);
-    EXPECT_THROW(Money::fromDouble(-1e15), CurrencyOverflow);
-    EXPECT_THROW(Money::fromDouble(std::numeric_limits<double>::quiet_NaN()), CurrencyOverflow);
-    EXPECT_THROW(Money::fromDouble(std::numeric_limits<double>::infinity()), CurrencyOverflow);
+    for (double v : {1e15, -1e15, std::numeric_limits<double>::quiet_NaN(),
+                     std::numeric_limits<double>::infinity()})
+        EXPECT_THROW(Money::fromDouble(v), CurrencyOverflow) << v;
     EXPECT_NO_THROW(Money::fromDouble(9e14));
     const Money top = Money::fromTicks(std::numeric_limits<std::int64_t>::max());
     const Money bottom = Money::fromTicks(std::numeric_limits<std::int64_t>::min());

@@ -26,9 +26,9 @@ struct Case {
 
 TEST(NumberBoxRule, EntryKeys) {
     const Case cases[] = {
-        // The first key of an amount box meets the emptied box: any digit goes in.
+        // The first key of an amount box meets the emptied box: any digit goes in. Judged
+        // against the full text first, it is refused, and the box is emptied all the same.
         {'5', "12.34", true, kAmount, true, true, false},
-        // Judged against the full text first: refused, and the box is emptied all the same.
         {'5', "12.34", true, kAmountFilterFirst, true, false, true},
         {'5', "12.3", true, kAmountFilterFirst, true, true, false},
         {'5', "12.34", false, kAmount, false, false, true},
@@ -37,10 +37,9 @@ TEST(NumberBoxRule, EntryKeys) {
         {'.', "12.3", false, kAmount, false, true, false},
         {kKeyBackspace, "12.34", false, kAmount, false, true, false},
         {'a', "", true, kAmount, true, false, true},
-        // Rates take a third decimal, every time, not once.
+        // Rates take a third decimal, every time, not once; an allowance below two means two.
         {'5', "6.50", false, kRate, false, true, false},
         {'5', "6.500", false, kRate, false, false, true},
-        // An allowance below two still means two.
         {'5', "6.5", false, kOneDecimal, false, true, false},
         {'5', "6.50", false, kOneDecimal, false, false, true},
         // Whole numbers: digits only, whichever order.
@@ -48,15 +47,14 @@ TEST(NumberBoxRule, EntryKeys) {
         {'.', "25", false, kYears, false, false, true},
         {'a', "25", true, kYears, true, false, true},
         {'a', "25", true, kYearsEmptyFirst, true, false, true},
-        {'3', "25", true, kYears, true, true, false},
-    };
+        {'3', "25", true, kYears, true, true, false}};
     for (const Case& c : cases) {
         const EntryStep step = EntryKey(c.key, c.text, c.untouched, c.rule);
         const std::string where = std::string(1, static_cast<char>(c.key)) + " on \"" + c.text +
                                   "\" untouched " + std::to_string(c.untouched);
-        EXPECT_EQ(step.emptyBox, c.emptyBox) << where;
-        EXPECT_EQ(step.accept, c.accept) << where;
-        EXPECT_EQ(step.beep, c.beep) << where;
+        EXPECT_EQ(std::tuple(step.emptyBox, step.accept, step.beep),
+                  std::tuple(c.emptyBox, c.accept, c.beep))
+            << where;
     }
 }
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "shell/settings_file.h"
+#include "support/file_bytes.h"
 
 namespace bw {
 namespace {
@@ -14,11 +14,6 @@ namespace {
 class SettingsFileTest : public ::testing::Test {
   protected:
     std::string path() const { return QDir(dir_.path()).filePath(kSettingsFileName).toStdString(); }
-    void write(const QByteArray& bytes) {
-        QFile f(QString::fromStdString(path()));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     QTemporaryDir dir_;
 };
 
@@ -42,7 +37,7 @@ TEST_F(SettingsFileTest, ReadsFieldsUpToTheFirstFailure) {
     };
     EXPECT_EQ(ReadSettings(path()).currencySymbol, "$");  // no file
     for (const Case& c : cases) {
-        write(c.bytes);
+        ASSERT_TRUE(test::WriteBytes(path(), c.bytes.toStdString()));
         EXPECT_EQ(SettingsLine(ReadSettings(path())), SettingsLine(c.expected))
             << c.bytes.toStdString();
     }
