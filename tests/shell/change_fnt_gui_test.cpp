@@ -32,9 +32,10 @@ TEST_F(Personalize, ShowsTheSettingsTakesChoicesAtOnceAndWritesThemOnExit) {
     auto d = openWindow<ChangeFnt>();
     EXPECT_EQ(frame.frameCaption(), " Personalize");
     EXPECT_TRUE(d->CPeriod[3]->isChecked() && d->PtrFt[1]->isChecked());
-    EXPECT_EQ(d->InSy->text() + d->InMyName->text(), "$Kim");
-    EXPECT_EQ(QApplication::focusWidget(), d->InMyName);
-    EXPECT_EQ(d->pos(), QPoint(267, 133));  // 4000, 2000 twips from the frame's corner
+    // 4000, 2000 twips from the frame's corner.
+    EXPECT_EQ(
+        std::tuple(d->InSy->text() + d->InMyName->text(), QApplication::focusWidget(), d->pos()),
+        std::tuple("$Kim", (QWidget*)d->InMyName, QPoint(267, 133)));
     test::PickOption(d->CPeriod[4]);
     test::PickOption(d->PtrFt[0]);
     EXPECT_EQ(mm.DefaultCompounding * 10 + mm.PrinterFontChoice, 40);
@@ -48,9 +49,8 @@ TEST_F(Personalize, ShowsTheSettingsTakesChoicesAtOnceAndWritesThemOnExit) {
     test::TypeKeys(d->InMyName, " \"Ann\" \n");
     EXPECT_EQ(written(), "");  // written only on exit
     QTest::keyClick(d->ExitFonts, Qt::Key_Return);
-    EXPECT_EQ(written(), "0,\" Ann \",\"\",4\r\n");
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(frame.frameCaption(), " Brindlewood Menu");
+    EXPECT_EQ(std::tuple(written(), d->result(), frame.frameCaption()),
+              std::tuple("0,\" Ann \",\"\",4\r\n", int(QDialog::Accepted), " Brindlewood Menu"));
 }
 
 // Closed another way the dialog writes no file; a file that cannot be written is passed over.
@@ -59,13 +59,11 @@ TEST_F(Personalize, ClosedAnotherWayOrUnwritableWritesNothing) {
     auto d = openWindow<ChangeFnt>();
     for (QRadioButton* b : d->CPeriod) EXPECT_FALSE(b->isChecked());
     d->close();
-    EXPECT_EQ(d->result(), QDialog::Rejected);
-    EXPECT_EQ(written(), "");
+    EXPECT_EQ(std::pair(d->result(), written()), std::pair(int(QDialog::Rejected), std::string()));
     mm.ProgramFolder = folder.filePath("no/such/folder").toStdString();
     d = openWindow<ChangeFnt>();
     d->ExitFonts->click();
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_TRUE(port.messages.empty());
+    EXPECT_TRUE(d->result() == QDialog::Accepted && port.messages.empty());
 }
 
 }  // namespace

@@ -31,8 +31,9 @@ TEST_F(MessageDialogs, MessageShowsItsTextFromTheFrameCorner) {
     mm.FrameClass = 8500;
     test::ModalDriver<AMsgbox> driver([](AMsgbox& box) {
         EXPECT_EQ(box.TextMsg->toPlainText().toStdString(), MessageText(Msg::MonthsLimit));
-        EXPECT_EQ(box.pos(), QPoint(390, 223));  // 3600, 2000 twips in the small frame
-        EXPECT_EQ(box.focusWidget(), box.AMsgExit);
+        // 3600, 2000 twips in the small frame.
+        EXPECT_EQ(std::pair(box.pos(), box.focusWidget()),
+                  std::pair(QPoint(390, 223), (QWidget*)box.AMsgExit));
         QTest::keyClick(box.AMsgExit, Qt::Key_Return);
     });
     dialogs.showMessage(Msg::MonthsLimit);
@@ -43,39 +44,22 @@ TEST_F(MessageDialogs, MessageShowsItsTextFromTheFrameCorner) {
 // Questions sit 3500, 2000 twips from the corner in the small frame, 4500, 3000 in the large one;
 // one closed without an answer keeps its number: a no.
 TEST_F(MessageDialogs, QuestionShowsItsTextFromTheFrameCornerAndGivesTheAnswer) {
-    struct Case {
-        int question, frameClass;
-        QPoint place;
-        std::function<void(AllYesNo&)> answer;
-        int code;
-    };
-    const Case cases[] = {
-        {Question::PrintInColor,
-         8500,
-         {383, 223},
-         [](AllYesNo& d) { d.AllYes->click(); },
-         kAnswerYes},
-        {Question::ContinuePrintout,
-         8670,
-         {450, 290},
-         [](AllYesNo& d) { QTest::keyClick(d.AllNo, Qt::Key_Return); },
-         kAnswerNo},
-        {Question::PrintInColor,
-         8670,
-         {450, 290},
-         [](AllYesNo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
-         Question::PrintInColor},
-    };
-    for (const Case& c : cases) {
-        mm.FrameClass = c.frameClass;
-        test::ModalDriver<AllYesNo> driver([&c](AllYesNo& d) {
-            EXPECT_EQ(d.Label1->text().toStdString(), QuestionText(c.question));
-            EXPECT_EQ(d.pos(), c.place);
-            EXPECT_EQ(d.focusWidget(), d.AllYes);
-            c.answer(d);
+    enum Answer { ClickYes, EnterOnNo, Escape };
+    const std::tuple<int, int, QPoint, Answer, int> cases[] = {
+        {Question::PrintInColor, 8500, {383, 223}, ClickYes, kAnswerYes},
+        {Question::ContinuePrintout, 8670, {450, 290}, EnterOnNo, kAnswerNo},
+        {Question::PrintInColor, 8670, {450, 290}, Escape, Question::PrintInColor}};
+    for (const auto& [question, frameClass, place, answer, code] : cases) {
+        mm.FrameClass = frameClass;
+        test::ModalDriver<AllYesNo> driver([&](AllYesNo& d) {
+            EXPECT_EQ(d.Label1->text().toStdString(), QuestionText(question));
+            EXPECT_EQ(std::pair(d.pos(), d.focusWidget()), std::pair(place, (QWidget*)d.AllYes));
+            if (answer == ClickYes) d.AllYes->click();
+            if (answer == EnterOnNo) QTest::keyClick(d.AllNo, Qt::Key_Return);
+            if (answer == Escape) QTest::keyClick(&d, Qt::Key_Escape);
         });
-        EXPECT_EQ(dialogs.askQuestion(c.question), c.code == kAnswerYes) << c.question;
-        EXPECT_EQ(mm.AnswerCode, c.code) << c.question;
+        EXPECT_EQ(dialogs.askQuestion(question), code == kAnswerYes) << question;
+        EXPECT_EQ(mm.AnswerCode, code) << question;
     }
 }
 
