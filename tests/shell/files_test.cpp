@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <array>
 
 #include "shell/program_folder.h"
 #include "shell/record_file.h"
@@ -188,10 +189,10 @@ TEST(ProgramFolder, OptionThenWritableExecutableFolderThenUserDataFolder) {
             c.option ? std::optional<std::string>(option.toStdString()) : std::nullopt,
             exe.toStdString(), data.toStdString(), mayWrite);
         const QString expected[] = {root.filePath("chosen"), exe, data};
-        EXPECT_EQ(folder, expected[c.expected].toStdString()) << c.what;
-        EXPECT_EQ(QDir(data).exists(), c.expected == Data) << c.what;
         const Settings after = ReadSettings(QDir(data).filePath(kSettingsFileName).toStdString());
-        EXPECT_EQ(after.userName, c.dataAfter) << c.what;
+        EXPECT_EQ(std::tuple(folder, QDir(data).exists(), after.userName),
+                  std::tuple(expected[c.expected].toStdString(), c.expected == Data, c.dataAfter))
+            << c.what;
     }
     // The running program without a --folder: its own folder, where a build may write.
     EXPECT_EQ(ProgramFolderFor(std::nullopt), QDir::currentPath().toStdString());
@@ -200,9 +201,7 @@ TEST(ProgramFolder, OptionThenWritableExecutableFolderThenUserDataFolder) {
 }
 
 TEST(ProgramFolder, FileDialogOpensInDocumentsInsteadOfTheDataFolder) {
-    struct Case {
-        std::string program, data, documents, expected;
-    };
+    using Case = std::array<std::string, 4>;  // program, data, documents, expected
     const std::string data = "/home/u/.local/share/Brindlewood";
     const std::string docs = QDir::tempPath().toStdString(), home = QDir::homePath().toStdString();
     const Case cases[] = {
@@ -210,17 +209,13 @@ TEST(ProgramFolder, FileDialogOpensInDocumentsInsteadOfTheDataFolder) {
         {data, data, "/nonexistent", home}, {data, data, "", home},
         {"/opt/bw", data, docs, "/opt/bw"}, {"", data, docs, ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(DialogStartFolder(c.program, c.data, c.documents), c.expected) << c.program;
+    for (const auto& [program, dataFolder, documents, expected] : cases)
+        EXPECT_EQ(DialogStartFolder(program, dataFolder, documents), expected) << program;
     EXPECT_EQ(DialogStartFolder("/opt/bw"), "/opt/bw");
 }
 
 TEST(ProgramFolder, HelpFileIsLookedForInOrderAndNamedWhenMissing) {
-    struct Case {
-        std::string program, executable;
-        std::vector<std::string> expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, std::string, std::vector<std::string>> cases[] = {
         {"/home/u/.local/share/Brindlewood",
          "/usr/bin",
          {"/home/u/.local/share/Brindlewood/H.hlp", "/usr/bin/H.hlp",
@@ -228,8 +223,8 @@ TEST(ProgramFolder, HelpFileIsLookedForInOrderAndNamedWhenMissing) {
         {"/opt/bw/bin/", "/opt/bw/bin", {"/opt/bw/bin/H.hlp", "/opt/bw/share/brindlewood/H.hlp"}},
         {"", "", {}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(HelpFilePlaces(c.program, c.executable, "H.hlp"), c.expected) << c.program;
+    for (const auto& [program, executable, expected] : cases)
+        EXPECT_EQ(HelpFilePlaces(program, executable, "H.hlp"), expected) << program;
 
     QTemporaryDir dir;
     const std::string missing = dir.filePath("a.hlp").toStdString();
