@@ -151,28 +151,23 @@ TEST(PlainNumber, ShortestFormThatKeepsTheValue) {
 // is used up by the key it lets through after the point, given by value it stays. The filter
 // looks at the whole text, not the caret; a second point passes (the value reader stops at it).
 TEST(DecimalKeyFilter, DecimalsAllowedAfterThePoint) {
-    struct Case {
-        int key;
-        const char* text;
-        int decimals;  // allowed before the key
-        int passed;    // the key, or 0 when refused with a beep
-        int after;     // the allowance given by reference, afterwards
-    };
+    // The key, the text, the decimals allowed before the key, the key passed (0: refused with a
+    // beep) and the allowance given by reference afterwards.
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<int, const char*, int, int, int> cases[] = {
         {'5', "12.3", 0, '5', 0}, {'5', "12.34", 0, 0, 0}, {'7', "1234", 0, '7', 0},
         {'7', "", 0, '7', 0}, {'7', "12.", 0, '7', 0}, {'1', "0.5", 1, '1', 1},
         {'1', "0.55", 1, 0, 1}, {'5', "10.12", 3, '5', 0}, {'5', "10.125", 3, 0, 0},
         {'5', "10", 3, '5', 3}, {'1', "5.25", 0, 0, 0}, {'.', "5.2", 0, '.', 0},
         {kKeyBackspace, "12.34", 0, kKeyBackspace, 0}, {kKeyDelete, "1.23", 0, kKeyDelete, 0}};
     // clang-format on
-    for (const Case& c : cases) {
-        std::int16_t decimals = static_cast<std::int16_t>(c.decimals);
-        const KeyVerdict byRef = DecimalKeyFilter(c.key, c.text, decimals);
-        const int byValue = DecimalKeyFilter(c.key, c.text, int{c.decimals}).key;
+    for (const auto& [key, text, allowed, passed, after] : cases) {
+        std::int16_t decimals = static_cast<std::int16_t>(allowed);
+        const KeyVerdict byRef = DecimalKeyFilter(key, text, decimals);
+        const int byValue = DecimalKeyFilter(key, text, int{allowed}).key;
         EXPECT_EQ(std::tuple(byRef.key, byRef.beep, int(decimals), byValue),
-                  std::tuple(c.passed, c.passed == 0, c.after, c.passed))
-            << c.key << " on " << c.text;
+                  std::tuple(passed, passed == 0, after, passed))
+            << key << " on " << text;
     }
 }
 
@@ -195,16 +190,10 @@ constexpr NumberBoxRule kOneDecimal{NumberKind::Decimal, 1, FilterOrder::EmptyFi
 constexpr NumberBoxRule kYears{NumberKind::Digits, 0, FilterOrder::FilterFirst};
 constexpr NumberBoxRule kYearsEmptyFirst{NumberKind::Digits, 0, FilterOrder::EmptyFirst};
 
-struct Case {
-    int key;
-    const char* text;
-    bool untouched;
-    NumberBoxRule rule;
-    bool emptyBox, accept, beep;
-};
-
+// The key, the text, whether the box is untouched, its rule, and the step: empty the box, accept
+// the key, beep.
 TEST(NumberBoxRule, EntryKeys) {
-    const Case cases[] = {
+    const std::tuple<int, const char*, bool, NumberBoxRule, bool, bool, bool> cases[] = {
         // The first key of an amount box meets the emptied box: any digit goes in. Judged
         // against the full text first, it is refused, and the box is emptied all the same.
         {'5', "12.34", true, kAmount, true, true, false},
@@ -227,13 +216,11 @@ TEST(NumberBoxRule, EntryKeys) {
         {'a', "25", true, kYears, true, false, true},
         {'a', "25", true, kYearsEmptyFirst, true, false, true},
         {'3', "25", true, kYears, true, true, false}};
-    for (const Case& c : cases) {
-        const EntryStep step = EntryKey(c.key, c.text, c.untouched, c.rule);
-        const std::string where = std::string(1, static_cast<char>(c.key)) + " on \"" + c.text +
-                                  "\" untouched " + std::to_string(c.untouched);
+    for (const auto& [key, text, untouched, rule, emptyBox, accept, beep] : cases) {
+        const EntryStep step = EntryKey(key, text, untouched, rule);
         EXPECT_EQ(std::tuple(step.emptyBox, step.accept, step.beep),
-                  std::tuple(c.emptyBox, c.accept, c.beep))
-            << where;
+                  std::tuple(emptyBox, accept, beep))
+            << char(key) << " on \"" << text << "\" untouched " << untouched;
     }
 }
 
