@@ -119,11 +119,7 @@ class SettingsFileTest : public ::testing::Test {
 
 // Every failure is passed over: the fields read before it are kept, an empty symbol is "$".
 TEST_F(SettingsFileTest, ReadsFieldsUpToTheFirstFailure) {
-    struct Case {
-        QByteArray bytes;
-        Settings expected;
-    };
-    const Case cases[] = {
+    const std::pair<QByteArray, Settings> cases[] = {
         {"1,\"Jane Doe\",\"\xc2\xa3\",3\r\n", {1, "Jane Doe", "\u00a3", 3}},
         {"0,\"\",\"\",2\r\n", {0, "", "$", 2}},
         {"1,\"Ann\"", {1, "Ann", "$", 0}},
@@ -136,10 +132,9 @@ TEST_F(SettingsFileTest, ReadsFieldsUpToTheFirstFailure) {
         {"0,\"Bob\",\"kr\",4,\"more\",99\r\n", {0, "Bob", "kr", 4}},
     };
     EXPECT_EQ(ReadSettings(path()).currencySymbol, "$");  // no file
-    for (const Case& c : cases) {
-        ASSERT_TRUE(test::WriteBytes(path(), c.bytes.toStdString()));
-        EXPECT_EQ(SettingsLine(ReadSettings(path())), SettingsLine(c.expected))
-            << c.bytes.toStdString();
+    for (const auto& [bytes, expected] : cases) {
+        ASSERT_TRUE(test::WriteBytes(path(), bytes.toStdString()));
+        EXPECT_EQ(SettingsLine(ReadSettings(path())), SettingsLine(expected)) << bytes.data();
     }
 }
 
