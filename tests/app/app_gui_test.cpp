@@ -79,14 +79,14 @@ TEST(Program, StartsWithTheMenuAndOpensTheFeatureWindowsFromIt) {
     EXPECT_TRUE(p.menu().isVisible() && p.state().CurrencySymbol == "$");
     EXPECT_EQ(std::tuple(p.frame().windowTitle(), QDir::currentPath()),
               std::tuple(QString(" Brindlewood Menu"), QDir(folder.path()).canonicalPath()));
-    // clang-format off
     const std::tuple<bool, const char*, const char*, const char*, int> cases[] = {
         {DesktopProgram::HasTablesWindow(), "MortCalc", " Mortgage Tables", "MExit", 1},
         {DesktopProgram::HasTablesWindow(), "PersonalLoan", " Loan Tables", "MExit", 2},
-        {DesktopProgram::HasComparisonWindow(), "CompMort", " Mortgage Comparison Tables", "MCExit", 0},
-        {DesktopProgram::HasAffordabilityWindow(), "MFindFactor", " Mortgage Affordability", "MFExit", 0},
+        {DesktopProgram::HasComparisonWindow(), "CompMort", " Mortgage Comparison Tables", "MCExit",
+         0},
+        {DesktopProgram::HasAffordabilityWindow(), "MFindFactor", " Mortgage Affordability",
+         "MFExit", 0},
         {DesktopProgram::HasPlannerWindow(), "MPlanner", " Mortgage Planner", "PExit", 0}};
-    // clang-format on
     for (const auto& [present, button, caption, exitButton, mode] : cases) {
         if (!present) continue;
         SCOPED_TRACE(button);

@@ -109,8 +109,8 @@ TEST(RightAlign, PadsOnTheLeftOrKeepsTheFirstCharacters) {
     // clang-format off
     const std::tuple<const char*, int, std::string> cases[] = {
         {"12345", 14, std::string(9, ' ') + "12345"}, {"abcdefghijklmnopqrst", 12, "abcdefghijkl"},
-        {"", 3, "   "}, {"abc", 3, "abc"}, {"abc", 0, ""}, {"\u00a3917.53", 12, "     \u00a3917.53"},
-        {"\u20ac12", 2, "\u20ac1"}};
+        {"", 3, "   "}, {"abc", 3, "abc"}, {"abc", 0, ""},
+        {"\u00a3917.53", 12, "     \u00a3917.53"}, {"\u20ac12", 2, "\u20ac1"}};
     // clang-format on
     for (const auto& [text, width, shown] : cases)
         EXPECT_EQ(RightAlign(text, width), shown) << text;
@@ -266,24 +266,20 @@ TEST(Dates, ParseAcceptsIsoAndRefusesNonsense) {
 }
 
 TEST(MessageText, EveryNumberedMessage) {
+    // clang-format off
     const std::pair<int, const char*> table[] = {
-        {1, "No data to print. Calculate."},
-        {4, "Wrong entry, try again."},
-        {5, "Wrong entry, 40 Years limit."},
-        {7, "No Data to work with. Calculate."},
+        {1, "No data to print. Calculate."}, {4, "Wrong entry, try again."},
+        {5, "Wrong entry, 40 Years limit."}, {7, "No Data to work with. Calculate."},
         {9, "Wrong format, if in previous format will open it."},
         {10, "Not a valid date, try again."},
         {13, "File not found or wrong format. Check Filename and/or Directory."},
-        {14, "Bad Filename. Must be in the form MYFILE.KMD"},
-        {15, "No Records to save."},
-        {16, "Wrong entry, 480 Month limit."},
-        {19, "Must be between 363 and 365.25 days"},
-        {22, "12 Row limit."},
-        {25, "Bad filename, must be in the form MYFILE.KLD"},
+        {14, "Bad Filename. Must be in the form MYFILE.KMD"}, {15, "No Records to save."},
+        {16, "Wrong entry, 480 Month limit."}, {19, "Must be between 363 and 365.25 days"},
+        {22, "12 Row limit."}, {25, "Bad filename, must be in the form MYFILE.KLD"},
         {29, "Bad filename, must be in the form MYFILE.KCD"},
-        {34,
-         "Term now greater than the number of years to final payment. Term will be reset to "
-         "All Years."}};
+        {34, "Term now greater than the number of years to final payment. Term will be reset to "
+             "All Years."}};
+    // clang-format on
     for (const auto& [code, text] : table) EXPECT_EQ(MessageText(code), text) << code;
     for (int code : {0, 2, 3, 6, 8, 11, 33, 35, -1, 32767})
         EXPECT_EQ(MessageText(code), "") << code;
