@@ -74,8 +74,7 @@ TYPED_TEST_P(NumberBoxSuite, TypedValueIsStoredAndTheFirstKeyReplacesIt) {
         this->enter(box);
         QTest::keyClick(box.control, Qt::Key_End);
         QTest::keyClick(box.control, '7');
-        EXPECT_EQ(box.edit->text(), "7");
-        EXPECT_EQ(this->mm.TypingFlag, 1);
+        EXPECT_EQ(std::tuple(box.edit->text(), this->mm.TypingFlag), std::tuple(QString("7"), 1));
         this->leave(box);
         EXPECT_NEAR(box.stored(), 7.0, 1e-9);
         if (box.next == nullptr) continue;
@@ -102,8 +101,8 @@ TYPED_TEST_P(NumberBoxSuite, OnlyTypedNumbersEnterTheBox) {
         this->enter(box);
         int beepsBefore = this->port.beeps;
         TypeKeys(box.control, "1a-,");
-        EXPECT_EQ(box.edit->text(), "1");
-        EXPECT_EQ(this->port.beeps - beepsBefore, 3);
+        EXPECT_EQ(std::tuple(box.edit->text(), this->port.beeps - beepsBefore),
+                  std::tuple(QString("1"), 3));
         this->leave(box);
         const QString shown = this->fill(box);
         this->enter(box);
@@ -121,8 +120,8 @@ TYPED_TEST_P(NumberBoxSuite, OnlyTypedNumbersEnterTheBox) {
         QApplication::sendEvent(box.edit, &drag);
         QDropEvent drop(QPointF(middle), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(box.edit, &drop);
-        EXPECT_EQ(this->port.beeps - beepsBefore, 6);
-        EXPECT_EQ(this->mm.TypingFlag, 0);
+        EXPECT_EQ(std::tuple(this->port.beeps - beepsBefore, int(this->mm.TypingFlag)),
+                  std::tuple(6, 0));
         QTest::keyClick(box.control, Qt::Key_End);
         QTest::keyClick(box.control, Qt::Key_Delete);
         this->mm.TypingFlag = 1;

@@ -1,7 +1,6 @@
 #pragma once
-// For tests of the windows that print: everything printed goes into a PDF file in a temporary
-// folder; the window context printing there; showing a window the test owns; and how much of a
-// picture is ink.
+// For tests of the windows that print: the window context printing into a PDF file, showing a
+// window the test owns, and how much of a picture is ink.
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -11,19 +10,13 @@
 
 namespace bw::test {
 
-// While it lives, the printer is the PDF file `pdf` in a folder of its own.
-struct PrintToPdf {
-    explicit PrintToPdf(const QString& name = "out.pdf") : pdf(dir.filePath(name)) {
-        SetPrintToPdfFile(pdf);
-    }
-    ~PrintToPdf() { SetPrintToPdfFile(QString()); }
+// The context of a window under test; while it lives, the printer is the PDF file `pdf` in a
+// folder of its own.
+struct PrintContext : WindowContext {
+    PrintContext() { SetPrintToPdfFile(pdf); }
+    ~PrintContext() { SetPrintToPdfFile(QString()); }
     QTemporaryDir dir;
-    QString pdf;
-};
-
-// The context of a window under test, printing into `pdf`.
-struct PrintContext : PrintToPdf, WindowContext {
-    explicit PrintContext(const QString& name = "out.pdf") : PrintToPdf(name) {}
+    QString pdf = dir.filePath("out.pdf");
 };
 
 // Hands `window` to `owner` (the window no longer deletes itself on closing), shows it and waits

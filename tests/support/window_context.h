@@ -105,13 +105,6 @@ inline void TypeKeys(QWidget* w, const QString& keys) {
                     : QTest::keyClick(w, c.toLatin1());
 }
 
-// Gives a box the focus first (as a click would), then types into it.
-inline void TypeInto(QWidget* box, const QString& keys) {
-    box->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
-    TypeKeys(box, keys);
-}
-
 // Clicks an option button on its round indicator.
 inline void PickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
@@ -164,7 +157,12 @@ struct WindowContext {
     std::unique_ptr<W> openWindow(Args&&... args) {
         return ShowActive(std::make_unique<W>(ctx, std::forward<Args>(args)...));
     }
-    static void typeInto(QWidget* box, const QString& keys) { TypeInto(box, keys); }
+    // Gives a box the focus first (as a click would), then types into it.
+    static void typeInto(QWidget* box, const QString& keys) {
+        box->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        TypeKeys(box, keys);
+    }
     static void typeKeys(QWidget* target, const QString& keys) { TypeKeys(target, keys); }
     static void pressKey(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(target, key, modifiers);

@@ -1,4 +1,0 @@
-#pragma once
-// Now part of the one window test context.
-
-#include "support/window_context.h"
