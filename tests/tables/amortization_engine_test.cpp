@@ -5,7 +5,6 @@
 #include <map>
 
 #include "schedule_fixtures.h"
-#include "shell/number_format.h"
 
 namespace bw {
 namespace {
@@ -178,16 +177,6 @@ TEST(Dates, StepsOfEachFrequencyAndView) {
                 EXPECT_EQ(MakeScheduleTexts(r, ViewOf(in)).rows[1][0], ShortDateText(date));
             }
         }
-    }
-}
-
-TEST(YearNumbers, EachPaymentCarriesItsYear) {
-    for (const std::string& f : {kMonthly, kBiweeklyAcc}) {
-        const AmortizationResult r = CalculateSchedule(DefaultMortgage(f));
-        for (int k = 1; k <= r.payments; ++k)
-            EXPECT_EQ(FormatNumber(RowOf(r, k)[0], "###"),
-                      std::to_string((k - 1) / r.paymentsPerYear + 1))
-                << k;
     }
 }
 
