@@ -66,12 +66,7 @@ PrintLine ScheduleLine(const PlanRow& row) {
 
 // The foot of a full page and the headings of the next, as the table printout breaks its pages.
 void BreakPage(Printout& printer, MMODULE& mm, PlanView view) {
-    printer.endLine();
-    printer.endLine();
-    printer.line(40, "Page " + std::to_string(printer.page()));
-    printer.newPage();
-    SetPrinterFont(printer, mm);
-    printer.endLine();
+    TurnPage(printer, mm);
     printer.line(ScheduleHeading(view));
     printer.line(2, kRule);
     printer.endLine();

@@ -112,6 +112,15 @@ void SetPrinterFont(Printout& printer, MMODULE& mm) {
     }
 }
 
+void TurnPage(Printout& printer, MMODULE& mm) {
+    printer.endLine();
+    printer.endLine();
+    printer.line(40, "Page " + std::to_string(printer.page()));
+    printer.newPage();
+    SetPrinterFont(printer, mm);
+    printer.endLine();
+}
+
 void EndPrintout(Printout& printer) {
     printer.newPage();
     printer.endDocument();

@@ -93,6 +93,10 @@ class Printout {
 // printer refuses the font). Called at the start of a printout and after every page break.
 void SetPrinterFont(Printout& printer, MMODULE& mm);
 
+// Turns a full page: two empty lines and "Page N" at column 40 at its foot, then a new page started
+// by SetPrinterFont and one empty line, ready for the column headings.
+void TurnPage(Printout& printer, MMODULE& mm);
+
 // Finishes the document: a new page followed by the end of the document (no blank page results).
 void EndPrintout(Printout& printer);
 

@@ -96,12 +96,7 @@ std::string Amount(Money value) {
 // The page break of the schedule: the page number at the foot of the page, then a new page with
 // the column headings. The line counter starts again at 7.
 void BreakPage(Printout& printer, MMODULE& mm, int& lineCount) {
-    printer.endLine();
-    printer.endLine();
-    printer.line(40, "Page " + std::to_string(printer.page()));
-    printer.newPage();
-    SetPrinterFont(printer, mm);
-    printer.endLine();
+    TurnPage(printer, mm);
     printer.line(2, kHeading1);
     printer.line(2, Heading2(mm.RowView, mm.DateMode));
     printer.line(2, kRule);
