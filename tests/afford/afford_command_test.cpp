@@ -2,28 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
-#include <sstream>
-
-#include "cli/commands.h"
+#include "support/cli_run.h"
 
 namespace bw::cli {
 namespace {
 
-// Exit code, output and errors of one run; no settings file: "$" and monthly compounding.
-std::tuple<int, std::string, std::string> Afford(std::vector<std::string> args) {
+// No settings file: "$" and monthly compounding.
+test::CliRun Afford(std::vector<std::string> args) {
     static QTemporaryDir folder;
-    args.insert(args.end(), {"--folder", folder.path().toStdString()});
-    std::ostringstream out, err;
-    const int code = RunAfford(args, out, err);
-    return {code, out.str(), err.str()};
+    return test::RunCli(RunAfford, std::move(args), folder);
 }
 
 const QJsonObject Json(std::vector<std::string> args) {
     args.insert(args.end(), {"--format", "json"});
-    return QJsonDocument::fromJson(QByteArray::fromStdString(std::get<1>(Afford(args)))).object();
+    return Afford(std::move(args)).json();
 }
 
 TEST(AffordCommand, FiguresAndBoxesAsJsonOrText) {
@@ -32,11 +24,10 @@ TEST(AffordCommand, FiguresAndBoxesAsJsonOrText) {
     EXPECT_EQ(r["boxes"]["MFInMthPayment"].toString(), "         $675.21");
     const QJsonObject p = Json({"--solve", "principal", "--payment", "675.21"});
     EXPECT_NEAR(p["principal"].toDouble(), 100000.42, 0.005);
-    const std::string out = std::get<1>(Afford({"--solve", "years", "--payment", "700"}));
+    const std::string out = Afford({"--solve", "years", "--payment", "700"}).out;
     EXPECT_NE(out.find("Amortization period in years.             22.93"), std::string::npos);
     // Whole years as the window's box shows them.
-    EXPECT_NE(std::get<1>(Afford({}))
-                  .find("Amortization period in years." + std::string(16, ' ') + "25\n"),
+    EXPECT_NE(Afford({}).out.find("Amortization period in years." + std::string(16, ' ') + "25\n"),
               std::string::npos);
 }
 
@@ -48,9 +39,9 @@ TEST(AffordCommand, FailuresAndBadOptions) {
                                                              {{"--rate", "-1"}, 2},
                                                              {{"--format", "csv"}, 2},
                                                              {{"--principal", "0"}, 1}};
-    for (const auto& [args, code] : rows) EXPECT_EQ(std::get<0>(Afford(args)), code) << args[1];
-    EXPECT_EQ(std::get<2>(Afford({"--years", "45"})), "Wrong entry, 40 Years limit.\n");
-    EXPECT_EQ(std::get<2>(Afford({"--days", "362"})), "Must be between 363 and 365.25 days\n");
+    for (const auto& [args, code] : rows) EXPECT_EQ(Afford(args).code, code) << args[1];
+    EXPECT_EQ(Afford({"--years", "45"}).err, "Wrong entry, 40 Years limit.\n");
+    EXPECT_EQ(Afford({"--days", "362"}).err, "Must be between 363 and 365.25 days\n");
     EXPECT_EQ(Json({"--days", "364.5", "--frequency", "1week"})["boxes"]["MFDaysinYear"].toString(),
               "364.5");
 }

@@ -12,17 +12,14 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include "cli/commands.h"
 #include "shell/messages.h"
+#include "support/cli_run.h"
 #include "support/file_bytes.h"
 
 namespace bw::cli {
 namespace {
 
-struct RunResult {
-    int code;
-    std::string out, err;
-};
+using RunResult = test::CliRun;
 
 QJsonObject JsonOf(const std::string& text) {
     return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
@@ -30,13 +27,14 @@ QJsonObject JsonOf(const std::string& text) {
 
 class TableCommandTest : public ::testing::Test {
   protected:
-    // Every run gets a folder of its own, so that no settings file of the machine is read.
+    // `input` is the standard input of a batch.
     RunResult run(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.end(), {"--folder", dir_.path().toStdString()});
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        const int code = RunTable(args, in, out, err);
-        return {code, out.str(), err.str()};
+        const auto table = [&input](const std::vector<std::string>& a, std::ostream& out,
+                                    std::ostream& err) {
+            std::istringstream in(input);
+            return RunTable(a, in, out, err);
+        };
+        return test::RunCli(table, std::move(args), dir_);
     }
     QJsonObject json(std::vector<std::string> args) {
         args.insert(args.end(), {"--format", "json"});

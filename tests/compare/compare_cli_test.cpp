@@ -2,28 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <sstream>
-
-#include "cli/commands.h"
+#include "support/cli_run.h"
 #include "support/file_bytes.h"
 
 namespace bw {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-    bool has(const std::string& text) const { return out.find(text) != std::string::npos; }
-};
+using test::CliRun;
 
 class CompareCliTest : public ::testing::Test {
   protected:
     CliRun run(std::vector<std::string> args) {
-        args.insert(args.end(), {"--folder", dir.path().toStdString()});
-        std::ostringstream out, err;
-        const int code = cli::RunCompare(args, out, err);
-        return {code, out.str(), err.str()};
+        return test::RunCli(cli::RunCompare, std::move(args), dir);
     }
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
     QTemporaryDir dir;
