@@ -80,9 +80,7 @@ TEST(RecordReader, WrongTypesAndMissingFieldsAreErrors) {
     EXPECT_FALSE(RecordReader("1e15").money().has_value());
     EXPECT_FALSE(RecordReader("3.5e38,").single().has_value());
     RecordReader shortLine("1,2\r\n");
-    EXPECT_EQ(shortLine.number(), 1);
-    EXPECT_EQ(shortLine.number(), 2);
-    EXPECT_FALSE(shortLine.number().has_value());
+    EXPECT_TRUE(shortLine.number() == 1 && shortLine.number() == 2 && !shortLine.number());
 }
 
 TEST(RecordReader, ExtraFieldsOfALineCanBeSkipped) {

@@ -117,12 +117,12 @@ TEST(RightAlign, PadsOnTheLeftOrKeepsTheFirstCharacters) {
 }
 
 TEST(LeadingNumber, TakesTheNumberAtTheStartOfTheText) {
-    const std::pair<const char*, double> cases[] = {{"100000", 100000},  {"  10.125", 10.125},
-                                                    {"10.125%", 10.125}, {"12.34.56", 12.34},
-                                                    {".5", 0.5},         {"1,500", 1},
-                                                    {"25 years", 25},    {"", 0},
-                                                    {"$100,000.00", 0},  {".", 0},
-                                                    {"abc", 0}};
+    // clang-format off
+    const std::pair<const char*, double> cases[] = {
+        {"100000", 100000}, {"  10.125", 10.125}, {"10.125%", 10.125}, {"12.34.56", 12.34},
+        {".5", 0.5}, {"1,500", 1}, {"25 years", 25}, {"", 0}, {"$100,000.00", 0}, {".", 0},
+        {"abc", 0}};
+    // clang-format on
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
     const double huge = LeadingNumber(std::string(400, '9'));
     EXPECT_TRUE(std::isfinite(huge) && huge > 1e300);
@@ -248,12 +248,9 @@ TEST(Dates, AddingMonthsAndDays) {
 }
 
 TEST(Dates, ShortDateTextReadsBack) {
-    const QDate dates[] = {QDate(2024, 1, 31), QDate(2031, 12, 1), QDate(2099, 7, 4),
-                           QDate(1999, 2, 28)};
-    for (const QDate& d : dates) {
-        const std::string text = ShortDateText(d);
-        EXPECT_EQ(ParseDateText(text), d) << text;
-    }
+    for (const QDate& d :
+         {QDate(2024, 1, 31), QDate(2031, 12, 1), QDate(2099, 7, 4), QDate(1999, 2, 28)})
+        EXPECT_EQ(ParseDateText(ShortDateText(d)), d) << ShortDateText(d);
     // Schedules run for decades: the year is written out in full.
     EXPECT_NE(ShortDateText(QDate(2031, 12, 1)).find("2031"), std::string::npos);
 }
