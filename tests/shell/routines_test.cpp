@@ -31,13 +31,8 @@ TEST(Money, RoundsToTheNearestTenThousandth) {
 
 TEST(Money, AddsExactlyWhereDoublesDrift) {
     Money sum;
-    double drift = 0;
-    for (int k = 0; k < 1000; ++k) {
-        sum += Money::fromDouble(0.1);
-        drift += 0.1;
-    }
+    for (int k = 0; k < 1000; ++k) sum += Money::fromDouble(0.1);
     EXPECT_EQ(sum, Money::fromDouble(100));
-    EXPECT_NE(drift, 100.0);
     EXPECT_EQ((Money::fromDouble(5) - Money::fromDouble(7.5)).ticks(), -25000);
     EXPECT_EQ((-Money::fromDouble(2.5)).ticks(), -25000);
     EXPECT_LT(Money::fromDouble(1.0001), Money::fromDouble(1.0002));
