@@ -268,26 +268,16 @@ class Frame : public ::testing::Test {
 };
 
 // The frame keeps its start size, though the menu is larger, with the menu's border out of sight
-// and no close button; its height decides FrameClass and where the active window goes (567 px =
-// 8505 twips: the large frame).
-TEST_F(Frame, HeightDecidesFrameClassAndMovesTheActiveWindow) {
+// and no close button; it grows to show a larger window whole. Its height decides FrameClass and
+// where the active window goes: grown past the boundary, further in, with the same margin on every
+// side. A window may ask for no title bar.
+TEST_F(Frame, GrowsToShowALargerWindowWholeAndItsHeightDecidesFrameClass) {
     QMdiSubWindow* sub = frame.subWindowOf(menu);
     // 9615 x 6810 twips.
     EXPECT_EQ(std::tuple(QRect(frame.pos(), frame.size()), sub->contentsRect().size()),
               std::tuple(QRect(0, 0, 641, 454), QSize(700, 480)));
     EXPECT_FALSE(sub->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint));
-    const std::tuple<int, int, QPoint> cases[] = {{567, 8670, {67, 67}}, {566, 6810, {-4, -2}}};
-    for (const auto& [heightPx, frameClass, place] : cases) {
-        frame.resize(frame.width(), heightPx);
-        Settle();
-        EXPECT_EQ(std::tuple(mm.FrameClass, sub->pos()), std::tuple(frameClass, place)) << heightPx;
-    }
-}
-
-// The frame grows to show a larger window whole; grown past the boundary it places the window
-// further in, with the same margin on every side. A window may ask for no title bar.
-TEST_F(Frame, GrowsToShowALargerWindowWhole) {
-    QMdiSubWindow* sub = show(Window(700, 500));
+    sub = show(Window(700, 500));
     const QMargins m = sub->contentsMargins();
     EXPECT_EQ(std::tuple(frame.size(), sub->pos()),
               std::tuple(QSize(-4 + sub->width() - m.right(), -2 + sub->height() - m.bottom()),
@@ -297,6 +287,9 @@ TEST_F(Frame, GrowsToShowALargerWindowWhole) {
     EXPECT_EQ(frame.size(), wanted.boundedTo(frame.screen()->availableGeometry().size()));
     EXPECT_EQ(std::tuple(mm.FrameClass, sub->pos(), frame.area()->currentSubWindow()),
               std::tuple(8670, QPoint(67, 67), sub));
+    frame.resize(frame.width(), 566);  // 8490 twips
+    Settle();
+    EXPECT_EQ(std::tuple(mm.FrameClass, sub->pos()), std::tuple(6810, QPoint(-4, -2)));
     QWidget* bare = Window(300, 200);
     bare->setProperty(kNoTitleBar, true);
     EXPECT_EQ(show(bare)->contentsMargins(), QMargins());
@@ -436,8 +429,7 @@ TEST_F(Grid, RowSourceFormatsOnlyTheRowsReadAndGivesWayToWrittenTexts) {
 // text as a tooltip.
 TEST_F(Grid, HeadingsShowWholeAndNarrowCellsGiveTheirTextAsTooltip) {
     grid.setHeadingsWrap(true);
-    grid.setRowHeightTwips(0, 225);
-    EXPECT_EQ(grid.rowHeightTwips(0), 225);
+    grid.setRowHeightTwips(0, 225);  // lower than three lines
     const QFontMetrics metrics(grid.horizontalHeader()->font());
     grid.setColumnWidth(1, metrics.horizontalAdvance("Compound") + 12);
     grid.setTextAt(0, 1, "Row, Days Compound Frequency");
