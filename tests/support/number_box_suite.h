@@ -41,15 +41,11 @@ class NumberBoxSuite : public ::testing::Test, public WindowContext {
         box.control->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
-    static void leave(const NumberBoxCase& box) {
-        QTest::keyClick(box.control, Qt::Key_Tab);
-        QApplication::processEvents();
-    }
     // Enters the box, types `typed` and leaves; the text then shown.
     static QString fill(const NumberBoxCase& box) {
         enter(box);
         TypeKeys(box.control, box.typed);
-        leave(box);
+        tabAway();
         return box.edit->text();
     }
 
@@ -74,7 +70,7 @@ TYPED_TEST_P(NumberBoxSuite, TypedValueIsStoredAndTheFirstKeyReplacesIt) {
         QTest::keyClick(box.control, Qt::Key_End);
         QTest::keyClick(box.control, '7');
         EXPECT_EQ(std::tuple(box.edit->text(), this->mm.TypingFlag), std::tuple(QString("7"), 1));
-        this->leave(box);
+        this->tabAway();
         EXPECT_NEAR(box.stored(), 7.0, 1e-9);
         if (box.next == nullptr) continue;
         this->enter(box);
@@ -102,7 +98,7 @@ TYPED_TEST_P(NumberBoxSuite, OnlyTypedNumbersEnterTheBox) {
         TypeKeys(box.control, "1a-,");
         EXPECT_EQ(std::tuple(box.edit->text(), this->port.beeps - beepsBefore),
                   std::tuple(QString("1"), 3));
-        this->leave(box);
+        this->tabAway();
         const QString shown = this->fill(box);
         this->enter(box);
         beepsBefore = this->port.beeps;
@@ -124,7 +120,7 @@ TYPED_TEST_P(NumberBoxSuite, OnlyTypedNumbersEnterTheBox) {
         QTest::keyClick(box.control, Qt::Key_End);
         QTest::keyClick(box.control, Qt::Key_Delete);
         this->mm.TypingFlag = 1;
-        this->leave(box);
+        this->tabAway();
         EXPECT_EQ(box.edit->text(), shown);
         EXPECT_NEAR(box.stored(), box.expected, 1e-9);
     }
