@@ -43,15 +43,14 @@ class MainMenu : public ::testing::Test, public test::WindowContext {
     QString previousFolder = QDir::currentPath();
 };
 
-// Loading makes the program's folder current and sets the start-up values, then takes the
-// settings file where there is one; its name shows under the title.
+// Loading sets the start-up values (the folder made current: the program's test), then takes
+// the settings file where there is one; its name shows under the title.
 TEST_F(MainMenu, StartUpTakesTheSettingsFile) {
     mm.PrePayMonth = 3;
     mm.FirstPayDate.clear();
     auto menu = load();
-    EXPECT_EQ(
-        std::tuple(QDir::currentPath(), mm.PrePayMonth, mm.FirstPayDate),
-        std::tuple(QDir(folder.path()).canonicalPath(), 12, ShortDateText(QDate::currentDate())));
+    EXPECT_EQ(std::tuple(mm.PrePayMonth, mm.FirstPayDate),
+              std::tuple(12, ShortDateText(QDate::currentDate())));
     EXPECT_TRUE(menu->MyName->isHidden());
     test::WriteBytes(file("Personal.Mtg").toStdString(), "1,\"Jane Q. Public\",\"\xC2\xA3\",3\r\n");
     menu = load();
