@@ -156,15 +156,12 @@ TEST_F(Personalize, OutsideChoicesOrUnwritableShowsAndWritesNothing) {
     EXPECT_TRUE(d->result() == QDialog::Accepted && port.messages.empty());
 }
 
-// A frame whose top-left corner lies away from the screen's corner.
-struct MovedFrame : test::TestFrame {
-    QPoint frameOrigin() const override { return {150, 90}; }
-};
-
+// The frame's corner lies away from the screen's corner.
 class MessageDialogs : public ::testing::Test {
   protected:
+    MessageDialogs() { frame.origin = {150, 90}; }
     MMODULE mm;
-    MovedFrame frame;
+    test::TestFrame frame;
     DialogMessagePort dialogs{mm, frame};
 };
 

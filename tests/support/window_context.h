@@ -53,7 +53,7 @@ class RecordingMessagePort : public MessagePort {
 };
 
 // A stand-in frame: remembers the caption and how often the menu was asked for, and shows child
-// windows as plain top-level windows.
+// windows as plain top-level windows; its corner is `origin`.
 class TestFrame : public AppFrame {
   public:
     void setFrameCaption(const QString& text) override { caption = text; }
@@ -63,12 +63,13 @@ class TestFrame : public AppFrame {
         window->show();
     }
     void showMainMenu() override { ++menuShown; }
-    QPoint frameOrigin() const override { return {0, 0}; }
+    QPoint frameOrigin() const override { return origin; }
     QWidget* dialogParent() override { return nullptr; }
 
     std::vector<QWidget*> children;
     int menuShown = 0;
     QString caption = " Brindlewood Menu";
+    QPoint origin;
 };
 
 // Acts on the next modal window of type T (a dialog shown with exec(), a message box) as soon as
