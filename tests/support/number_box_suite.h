@@ -8,7 +8,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "shell/number_box_rule.h"
+#include "shell/number_box.h"
 #include "support/window_context.h"
 
 namespace bw::test {
@@ -18,7 +18,7 @@ struct NumberBoxCase {
     QString name;                    // shown in failure messages
     QWidget* control = nullptr;      // takes the focus and the keys (the box or its list)
     QLineEdit* edit = nullptr;       // holds the text
-    NumberBoxRule rule;              // filter, decimals and order (the core's NumberBoxRule test)
+    NumberBoxRule rule;              // the rule the box's NumberBox must have
     QWidget* next = nullptr;         // where Enter moves the focus; nullptr: not checked
     QString typed;                   // a value typed in a test, e.g. "1234.5"
     double expected = 0;             // the value stored after `typed` was typed and left
@@ -63,6 +63,11 @@ TYPED_TEST_P(NumberBoxSuite, TypedValueIsStoredAndTheFirstKeyReplacesIt) {
         SCOPED_TRACE(box.name.toStdString());
         const QString name = box.control->accessibleName();
         EXPECT_TRUE(!name.isEmpty() && !name.contains('&')) << name.toStdString();
+        const auto* numberBox = box.control->findChild<NumberBox*>({}, Qt::FindDirectChildrenOnly);
+        ASSERT_NE(numberBox, nullptr);
+        const NumberBoxRule& rule = numberBox->rule();
+        EXPECT_EQ(std::tuple(rule.kind, rule.decimals, rule.order),
+                  std::tuple(box.rule.kind, box.rule.decimals, box.rule.order));
         this->fill(box);
         EXPECT_NEAR(box.stored(), box.expected, 1e-9);
         EXPECT_EQ(this->mm.TypingFlag, 0);
