@@ -80,7 +80,6 @@ TEST(ComparisonFile, RoundTripIsByteExact) {
 
 TEST(ComparisonFile, SaveAndReadFromDisk) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const std::string path = QDir(dir.path()).filePath("cmp.kcd").toStdString();
     const ComparisonFile f = ThreeRows();
     ASSERT_TRUE(WriteComparisonFile(path, f));

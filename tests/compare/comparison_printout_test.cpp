@@ -48,7 +48,6 @@ TEST(ComparisonPrintout, OneRowWithoutAdditionalPayments) {
         expected.end(),
         {" 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  $175,258.20", "", ""});
     EXPECT_EQ(pages[0], expected);
-    EXPECT_EQ(mm.LinesPerPage, 53);
 }
 
 TEST(ComparisonPrintout, SixRowsWithAdditionalPaymentsPrintTwoBlocks) {
