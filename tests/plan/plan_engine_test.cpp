@@ -33,15 +33,14 @@ const PlanRow& Row(const PlanResult& r, int k) {
 
 TEST(PlanEngine, WorkedFigures) {
     // The change to the base plan, its first payment, payments, total interest (-1: not checked)
-    // and further checks.
+    // and further checks (the APR, effective rate, savings and cut lump of these plans as the
+    // result boxes and printout show them: plan_printout_test).
     const std::tuple<const char*, Change, Cents, int, Cents, std::function<void(const PlanResult&)>>
         cases[] = {
             {"plain", [](PlanInput&) {}, 1744'81, 300, 223'445'97,
              [](const PlanResult& r) {
                  EXPECT_EQ(std::tuple(Row(r, 300).regular, r.totalPaid),
                            std::tuple(1747'78, 300'000'00 + 223'445'97));
-                 EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);
-                 EXPECT_NEAR(r.effectiveRatePercents.at(0), 5.0625, 1e-9);
              }},
             {"renewals", Rates({{5, 5.0}, {5, 6.5}, {0, 7.0}}), 1744'81, 300, 287'559'20,
              [](const PlanResult& r) {
@@ -57,7 +56,6 @@ TEST(PlanEngine, WorkedFigures) {
              }},
             {"extra 200", [](PlanInput& in) { in.extra = 200'00; }, 1744'81, 246, 177'759'47,
              [](const PlanResult& r) {
-                 EXPECT_EQ(std::tuple(r.savedInterest, r.savedPayments), std::tuple(45'686'50, 54));
                  EXPECT_NEAR(r.aprPercent, 4.9487, 0.00005);  // prepaid without fees
              }},
             {"upfront fee", [](PlanInput& in) { in.fee = 3000'00; }, 1744'81, 300, 223'445'97,
@@ -69,10 +67,8 @@ TEST(PlanEngine, WorkedFigures) {
              },
              1744'81, 300, -1,
              [](const PlanResult& r) {
-                 ASSERT_EQ(r.cut.size(), 1u);
-                 EXPECT_EQ(
-                     std::tuple(r.cut[0].paid, r.cut[0].cut, Row(r, 12).lump, Row(r, 13).regular),
-                     std::tuple(30'000'00, 10'000'00, 30'000'00, 1566'63));
+                 EXPECT_EQ(std::tuple(Row(r, 12).lump, Row(r, 13).regular),
+                           std::tuple(30'000'00, 1566'63));
              }},
             {"biweekly acc", [](PlanInput& in) { in.frequency = Frequency::BiweeklyAcc; }, 872'41,
              558, 186'141'34, nullptr},
