@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <map>
-#include <tuple>
 
 #include "compare/comparison_engine.h"
 #include "shell/number_format.h"

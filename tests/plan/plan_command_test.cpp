@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QJsonArray>
 
 #include "support/cli_run.h"
 

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
-#include <tuple>
 
 #include "plan/plan_engine.h"
 

@@ -6,13 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QDate>
-
 #include "reports/table_printout.h"
 #include "reports/text_backend.h"
 #include "shell/dates.h"
-#include "shell/mmodule.h"
-#include "tables/amortization_engine.h"
 
 namespace bw {
 namespace {
