@@ -23,9 +23,8 @@ ComparisonFile ThreeRows() {
     f.prePayTable = PrePay({{1, 10000}, {3, 5000}});
     for (int y = 1; y <= 25; ++y)
         f.prePayTable[static_cast<std::size_t>(y)][1] = Money::fromDouble(y);
-    PrePayTableData none{};
-    EXPECT_TRUE(AddRow(f.sheet, none) && AddRow(f.sheet, f.prePayTable) &&
-                AddRow(f.sheet, none, 12, lists::kFrequency[4]));
+    EXPECT_TRUE(AddRow(f.sheet, {}) && AddRow(f.sheet, f.prePayTable) &&
+                AddRow(f.sheet, {}, 12, lists::kFrequency[4]));
     std::tie(f.resultRowCount, f.frequency) = std::tuple(3, lists::kFrequency[4]);
     return f;
 }
@@ -86,8 +85,7 @@ TEST(ComparisonFile, SaveAndReadFromDisk) {
     // Saving again replaces the file whole.
     ASSERT_TRUE(WriteComparisonFile(path, f));
     EXPECT_EQ(test::ReadBytes(path), FormatComparisonFile(f));
-    const ComparisonFileRead read = ReadComparisonFile(path, 12);
-    ASSERT_TRUE(read.ok);
+    ASSERT_TRUE(ReadComparisonFile(path, 12).ok);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"cmp.kcd"});
 
     EXPECT_EQ(ReadComparisonFile(path + ".missing", 12).messages, std::vector<int>{13});

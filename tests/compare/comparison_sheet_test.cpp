@@ -13,8 +13,7 @@ using test::PrePay;
 
 TEST(ComparisonSheet, RowsWithAndWithoutAdditionalPayments) {
     ComparisonSheet sheet;
-    PrePayTableData none{};
-    ASSERT_TRUE(AddRow(sheet, none));
+    ASSERT_TRUE(AddRow(sheet, {}));
     EXPECT_EQ(std::tuple(sheet.slot, sheet.largest), std::tuple(0, 0));
     for (const auto& line : sheet.lower)
         for (const auto& cell : line) EXPECT_EQ(cell, "");
@@ -33,7 +32,7 @@ TEST(ComparisonSheet, RowsWithAndWithoutAdditionalPayments) {
               std::tuple(1, 2, 10, 8));
 
     // A row without payments adds nothing; the next row with them takes the next column pair.
-    ASSERT_TRUE(AddRow(sheet, none));
+    ASSERT_TRUE(AddRow(sheet, {}));
     PrePayTableData many{};
     for (int y = 1; y <= 11; ++y) many = PrePay({{y, 100.0 * y}}, many);
     ASSERT_TRUE(AddRow(sheet, many, 1));
