@@ -86,8 +86,7 @@ TEST(TablePrintout, FirstPageBlockOfTheDefaultMortgageLineByLine) {
     };
     // Rows 1 to 25, the rule, an empty line and the total line; nothing after.
     ASSERT_EQ(p.size(), 24u + 25u + 3u);
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(p[i], expected[i]) << "line " << i + 1;
+    EXPECT_EQ(std::vector(p.begin(), p.begin() + 25), expected);
     EXPECT_EQ(
         std::vector(p.begin() + 48, p.end()),
         (std::vector<std::string>{
