@@ -60,8 +60,7 @@ TEST(ComparisonSheet, BlockCopiesFollowTheSlots) {
     EXPECT_EQ(std::tuple(sheet.slot, sheet.largestSlot, sheet.lowerCols, sheet.largest),
               std::tuple(12, 11, 24, 4));
     // Slots 0-4 saw counts 1,2,3,4,1; 5-9 saw 2,3,4,1,2 (largest 4 already); 10-11: 3,4.
-    EXPECT_EQ(std::tuple(sheet.blockLargest[0], sheet.blockLargest[1], sheet.blockLargest[2]),
-              std::tuple(4, 4, 4));
+    EXPECT_EQ(sheet.blockLargest, (std::array<int, 3>{4, 4, 4}));
 }
 
 }  // namespace

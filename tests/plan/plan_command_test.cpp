@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include "support/cli_run.h"
 
 namespace bw::cli {
@@ -16,7 +14,7 @@ test::CliRun Plan(std::vector<std::string> args) {
 
 TEST(PlanCommand, RenewalExampleAsJsonThroughAPlanFile) {
     QTemporaryDir dir;
-    const std::string file = QDir(dir.path()).filePath("renewal.KPL").toStdString();
+    const std::string file = dir.filePath("renewal.KPL").toStdString();
     const test::CliRun run = Plan({"--principal", "300000", "--compounding", "semiannual", "--rate",
                                    "5=5", "--rate", "5=6.5", "--rate", "7", "--first-date",
                                    "2027-01-15", "--format", "json", "--save", file});
