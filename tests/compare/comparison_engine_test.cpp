@@ -29,10 +29,9 @@ TEST(ComparisonEngine, WorkedExamples) {
         {0, 1, {"458.76", 595, "24.79", "172,666.12"}},
     };
     for (const auto& [compounding, frequency, figures] : cases) {
-        ComparisonInput in;  // 100,000 at 10.125 % over 25 years, monthly
-        in.compounding = lists::kCompounding[compounding];
-        in.frequency = kFreq[frequency];
-        const ComparisonRow row = CalculateComparisonRow(in);
+        // (the input's defaults: 100,000 at 10.125 % over 25 years, monthly)
+        const ComparisonRow row = CalculateComparisonRow(
+            {.compounding = lists::kCompounding[compounding], .frequency = kFreq[frequency]});
         ASSERT_EQ(row.outcome, ComparisonOutcome::RowAdded);
         EXPECT_EQ(
             Figures(Cents(row.payment), row.payments, FormatNumber(row.retiredYears, "###.00"),
@@ -141,9 +140,9 @@ TEST(ComparisonEngine, PrintLineAmountsNeverRunTogether) {
         {20000000, 25, " $20,000,000.00  10.125 $183,505.46 $35,051,639.25"},
         {99999999.99, 25, " $99,999,999.99  10.125 $917,527.32 $175,258,196.21"}};
     for (const auto& [principal, period, tail] : cases) {
-        ComparisonInput in;
-        std::tie(in.principal, in.period) = std::tuple(principal, period);
-        EXPECT_EQ(CalculateComparisonRow(in).printLine.substr(31), tail);
+        EXPECT_EQ(
+            CalculateComparisonRow({.principal = principal, .period = period}).printLine.substr(31),
+            tail);
     }
 }
 
@@ -160,9 +159,8 @@ TEST(ComparisonEngine, AdditionalPaymentsInTheChosenMonth) {
     };
     for (const auto& [frequency, prePayMonth, byYear, payments, month] : cases) {
         SCOPED_TRACE(frequency + " " + std::to_string(prePayMonth));
-        ComparisonInput in;
-        in.frequency = frequency;
-        in.prePayMonth = static_cast<std::int16_t>(prePayMonth);
+        ComparisonInput in{.frequency = frequency,
+                           .prePayMonth = static_cast<std::int16_t>(prePayMonth)};
         for (std::size_t y = 1; y <= byYear.size(); ++y)
             in.prePayTable[y] = {Money(), Money::fromDouble(static_cast<double>(y)),
                                  Money::fromDouble(byYear[y - 1])};
@@ -210,10 +208,8 @@ TEST(ComparisonEngine, LimitsAndFaults) {
     for (const auto& [principal, rate, period, rowCounter, outcome, messages] : cases) {
         SCOPED_TRACE(::testing::Message()
                      << principal << " " << rate << "% " << period << " y, row " << rowCounter + 1);
-        ComparisonInput in;
-        std::tie(in.principal, in.rate, in.period, in.rowCounter) =
-            std::tuple(principal, rate, period, rowCounter);
-        const ComparisonRow row = CalculateComparisonRow(in);
+        const ComparisonRow row = CalculateComparisonRow(
+            {.principal = principal, .rate = rate, .period = period, .rowCounter = rowCounter});
         EXPECT_EQ(std::tuple(row.outcome, row.messages), std::tuple(outcome, messages));
     }
 }

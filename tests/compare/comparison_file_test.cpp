@@ -91,9 +91,7 @@ TEST(ComparisonFile, SaveAndReadFromDisk) {
 
 TEST(ComparisonFile, ACurrencySymbolWithAQuoteStillMakesAReadableFile) {
     ComparisonFile f;
-    ComparisonInput in;
-    in.currencySymbol = "\"";
-    ASSERT_TRUE(f.sheet.addRow(CalculateComparisonRow(in)));
+    ASSERT_TRUE(f.sheet.addRow(CalculateComparisonRow({.currencySymbol = "\""})));
     const ComparisonFileRead read = ParseComparisonFile(FormatComparisonFile(f), 12);
     ASSERT_TRUE(read.ok) << read.why;
     EXPECT_EQ(read.file.sheet.upper[0][7], "'175,258.20");

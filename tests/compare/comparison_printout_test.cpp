@@ -92,10 +92,9 @@ TEST(ComparisonPrintout, LargeAdditionalPaymentsKeepCentsAndTheirBlanks) {
 
     MMODULE mm;
     ComparisonSheet sheet;
-    ComparisonInput in;
-    in.principal = 5000000;
-    in.prePayTable = PrePay({{1, 1234567.89}});
-    in.prePayMonth = 11;  // paid with the twelfth payment
+    // The amount of month 11 is paid with the twelfth payment.
+    ComparisonInput in{
+        .principal = 5000000, .prePayTable = PrePay({{1, 1234567.89}}), .prePayMonth = 11};
     for (int r = 0; r < 2; ++r) {
         in.rowCounter = sheet.rowCounter;
         ASSERT_TRUE(sheet.addRow(CalculateComparisonRow(in)));
