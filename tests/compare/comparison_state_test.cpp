@@ -30,7 +30,7 @@ TEST_F(ComparisonStateTest, LoadingSetsTheStartValues) {
               std::tuple(365.0f, 365.0 / 14, 365.0 / 7));
     EXPECT_EQ(std::tuple(mm.RowView, mm.GridRows, mm.ScheduleTable.size(), mm.PrintLines.size()),
               std::tuple(2, 13, 2101u, 4u));
-    const std::pair<int, int> compounding[] = {{0, 0}, {1, 1}, {4, 4}, {5, 0}};
+    const std::pair<int, int> compounding[] = {{-1, 0}, {0, 0}, {1, 1}, {4, 4}, {5, 0}};
     for (const auto& [setting, index] : compounding)
         EXPECT_EQ(StartCompoundingIndex(setting), index) << setting;
 }

@@ -71,6 +71,7 @@ TEST(PageModel, SetPrinterFontStartsThePageAndSetsLinesPerPage) {
         {0, true, PrintFont::Standard, 53},
         {1, true, PrintFont::CourierNew11Bold, 56},
         {1, false, PrintFont::Standard, 53},  // the printer refuses the font
+        {7, true, PrintFont::Standard, 53},   // a choice no settings file should hold
     };
     for (const auto& [choice, accepted, font, lines] : cases) {
         MMODULE mm;

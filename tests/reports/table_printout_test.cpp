@@ -118,6 +118,7 @@ TEST(TablePrintout, LinesThatChangeWithTheTable) {
         {Mortgage(2), 21, kHeadNumber},
         {Mortgage(2), 24,
          "    1  1       843.75       73.78     99,926.22        843.75          73.78"},
+        {Mortgage(2), 36, "   13  2"},
         // With annual rows the heading keeps "Year" while the rows show dates.
         {datesAnnual, 21, kHeadYear},
         {datesAnnual, 25, year2 + std::string(12 - year2.size(), ' ') + " 9,984.34"},
