@@ -7,7 +7,6 @@
 #include "afford/mort_find_factor.h"
 #include "shell/messages.h"
 #include "shell/twips.h"
-#include "support/file_bytes.h"
 #include "support/number_box_suite.h"
 #include "support/print_context.h"
 

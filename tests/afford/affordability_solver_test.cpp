@@ -16,10 +16,7 @@ const auto& kComp = lists::kCompounding;
 const double kJ = static_cast<float>(0.065);
 
 AffordInput Input(AffordSolve solve, double principal, double payment, double years = 25) {
-    AffordInput in;
-    in.solve = solve;
-    in.values = {0, principal, 6.5, years, payment};
-    return in;
+    return {.solve = solve, .values = {0, principal, 6.5, years, payment}};
 }
 
 TEST(MFSetRates, CompoundingAndFrequencyTables) {

@@ -81,10 +81,7 @@ TEST_F(CompareCliTest, TextAndPrintout) {
               "       Payments\n01 Norm M 1m         40    40.00      12  $400,000.00    "
               "10.125  $3,435.89  $1,249,225.79\n"));
     r = run({"--row", "", "--print", "-", "--header", "Smith family"});
-    EXPECT_EQ(r.out.substr(0, 15), "\n Smith family\n");
-    EXPECT_TRUE(
-        r.has("\n 01 Norm M 1m   25   25.00   12   $100,000.00  10.125    $917.53  "
-              "$175,258.20\n"));
+    EXPECT_EQ(r.out.substr(0, 15), "\n Smith family\n");  // (its lines: comparison_printout_test)
     const std::string pdf = path("cmp.pdf");
     ASSERT_EQ(run({"--row", "", "--prepay", "1=100", "--print", pdf}).code, 0);
     const std::string bytes = test::ReadBytes(pdf);

@@ -20,13 +20,11 @@ inline PrePayTableData PrePay(std::initializer_list<std::pair<int, double>> amou
 // Calculates a row of the default mortgage with these additional payments and adds it.
 inline bool AddRow(ComparisonSheet& sheet, const PrePayTableData& prePay, int prePayMonth = 12,
                    const std::string& frequency = lists::kFrequency[0]) {
-    ComparisonInput in;
-    in.prePayTable = prePay;
-    in.prePayMonth = static_cast<std::int16_t>(prePayMonth);
-    in.frequency = frequency;
-    in.rowCounter = sheet.rowCounter;
-    const ComparisonRow row = CalculateComparisonRow(in);
-    return sheet.addRow(row);
+    return sheet.addRow(
+        CalculateComparisonRow({.frequency = frequency,
+                                .prePayTable = prePay,
+                                .prePayMonth = static_cast<std::int16_t>(prePayMonth),
+                                .rowCounter = sheet.rowCounter}));
 }
 
 }  // namespace bw::test

@@ -13,8 +13,7 @@ using test::PrePay;
 
 TEST(ComparisonSheet, RowsWithAndWithoutAdditionalPayments) {
     ComparisonSheet sheet;
-    PrePayTableData none{};
-    ASSERT_TRUE(AddRow(sheet, none));
+    ASSERT_TRUE(AddRow(sheet, {}));
     EXPECT_EQ(std::tuple(sheet.slot, sheet.largest), std::tuple(0, 0));
     for (const auto& line : sheet.lower)
         for (const auto& cell : line) EXPECT_EQ(cell, "");
@@ -33,7 +32,7 @@ TEST(ComparisonSheet, RowsWithAndWithoutAdditionalPayments) {
               std::tuple(1, 2, 10, 8));
 
     // A row without payments adds nothing; the next row with them takes the next column pair.
-    ASSERT_TRUE(AddRow(sheet, none));
+    ASSERT_TRUE(AddRow(sheet, {}));
     PrePayTableData many{};
     for (int y = 1; y <= 11; ++y) many = PrePay({{y, 100.0 * y}}, many);
     ASSERT_TRUE(AddRow(sheet, many, 1));
@@ -61,8 +60,7 @@ TEST(ComparisonSheet, BlockCopiesFollowTheSlots) {
     EXPECT_EQ(std::tuple(sheet.slot, sheet.largestSlot, sheet.lowerCols, sheet.largest),
               std::tuple(12, 11, 24, 4));
     // Slots 0-4 saw counts 1,2,3,4,1; 5-9 saw 2,3,4,1,2 (largest 4 already); 10-11: 3,4.
-    EXPECT_EQ(std::tuple(sheet.blockLargest[0], sheet.blockLargest[1], sheet.blockLargest[2]),
-              std::tuple(4, 4, 4));
+    EXPECT_EQ(sheet.blockLargest, (std::array<int, 3>{4, 4, 4}));
 }
 
 }  // namespace

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QFile>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "compare/mc_graph.h"
@@ -14,7 +11,6 @@
 #include "files/file_info.h"
 #include "reports/printer_header_input.h"
 #include "shell/ms_grid.h"
-#include "support/file_bytes.h"
 #include "support/number_box_suite.h"
 #include "support/print_context.h"
 #include "tables/mort_irf_table.h"

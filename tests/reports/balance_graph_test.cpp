@@ -28,7 +28,6 @@ TEST(BalanceGraph, TwentyFiveYearMortgageShowsTwentyFiveBarsFromThePrincipal) {
     for (int i = 0; i < 25; ++i) EXPECT_EQ(d.points[i].label, std::to_string(i + 1));
     EXPECT_DOUBLE_EQ(d.points[0].value, 100000.0);
     EXPECT_NEAR(d.points[1].value, 99072.41, 0.006);   // end of year 1
-    EXPECT_NEAR(d.points[5].value, 94267.99, 0.006);   // end of year 5
     EXPECT_NEAR(d.points[24].value, 10429.52, 0.006);  // end of year 24
     // Row Y + 1 holds the end of the loan; it is prepared but not drawn.
     EXPECT_NEAR(g.values[26], 0.0, 0.006);
@@ -74,7 +73,6 @@ TEST(BalanceGraph, TwoWeekPaymentsEndInMidYear) {
     EXPECT_NEAR(g.values[25], mm.ScheduleTable[24 * 26][4].toDouble(), 1e-9);
     EXPECT_GT(g.values[25], 1.00);
     EXPECT_NEAR(g.values[26], mm.ScheduleTable[638][4].toDouble(), 1e-9);
-    EXPECT_EQ(BalanceGraphData(g, "t").points.size(), 25u);
 }
 
 // A loan paid off within a year shows two bars: the principal and the balance at the start of

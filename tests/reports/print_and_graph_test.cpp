@@ -8,11 +8,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTextDocument>
