@@ -128,10 +128,9 @@ TEST(DisplayTerm, LongerThanThePeriodOrTheRows) {
         in.displayTerm = term;
         in.rowView = gridRows < 0 ? 1 : 2;
         const AmortizationResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.outcome, outcome);
-        EXPECT_EQ(r.messages, reset ? std::vector<int>{34} : std::vector<int>{});
-        EXPECT_EQ(r.displayTerm, reset ? 0 : term);
-        EXPECT_EQ(gridRows > 0 ? r.gridRows : -1, gridRows);
+        EXPECT_EQ(std::tuple(r.outcome, r.messages, r.displayTerm, gridRows > 0 ? r.gridRows : -1),
+                  std::tuple(outcome, reset ? std::vector<int>{34} : std::vector<int>{},
+                             reset ? 0 : term, gridRows));
     }
 }
 

@@ -101,8 +101,6 @@ TEST(AppliedList, YearsOneAndFourInMonthOne) {
               "Additional  Payments     Applied\r\n\r\n"
               " Year   1    Month  1    5,000.00\r\n"
               " Year   4    Month  1    3,000.00\r\n");
-    ASSERT_EQ(t.applied.size(), 2u);
-    EXPECT_EQ(t.applied[1].amount, Money::fromDouble(3000));
 }
 
 // The month listed is the month of the payment the amount went with; an amount too large to be
