@@ -143,44 +143,30 @@ TEST(TableFileRead, TruncatedAndMutatedFiles) {
     EXPECT_GT(read, 50);
 }
 
-// Options 0 to 3 replace the stored day count with their own; option 4 (typed) keeps it.
-TEST(TableFileRestore, DaysAreReDerivedFromTheOption) {
-    const std::tuple<const char*, const char*, float, double> cases[] = {
-        {"0", "300", 365.25f, 26.08928571},
-        {"3", "300", 363.0f, 25.92857143},
-        {"4", "364.5", 364.5f, 364.5 / 14}};
-    for (const auto& [option, stored, days, biWeekly] : cases) {
-        MMODULE mm;
-        RestoreTableFile(mm, ParseTableFile(Line1({{8, option}, {13, stored}})).value());
-        EXPECT_EQ(mm.DaysInYear, days) << option;
-        EXPECT_DOUBLE_EQ(mm.BiWeeklyPeriods, biWeekly) << option;
-        EXPECT_NEAR(mm.WeeklyPeriods, 2 * biWeekly, 1e-7) << option;
-    }
-}
-
-TEST(TableFileRestore, ReCreatesTheAdditionalPaymentsAndReadsTheDate) {
+// Options 0 to 3 replace the stored day count with their own (option 4, typed, keeps it: the
+// round trip below).
+TEST(TableFileRestore, ReCreatesTheAdditionalPaymentsAndTheDaysAndReadsTheDate) {
     MMODULE mm;
     for (auto& row : mm.PrePayTable) row = {Money::fromDouble(9), Money(), Money::fromDouble(9)};
-    RestoreTableFile(
-        mm,
-        ParseTableFile(Line1({{3, "2.5"}, {6, "\"2031-05-01\""}, {10, "2"}, {11, "7"}, {12, "2"}}) +
-                       "1,0\r\n2,750.25\r\n")
-            .value());
+    const std::string file =
+        Line1({{3, "2.5"}, {6, "\"2031-05-01\""}, {8, "3"}, {10, "2"}, {12, "2"}, {13, "300"}});
+    RestoreTableFile(mm, ParseTableFile(file + "1,0\r\n2,750.25\r\n").value());
     // The count comes from the year lines; a 30-month loan.
     EXPECT_EQ(std::tuple(mm.PrePayYears, mm.PrePayCount, mm.TableMode, mm.LoanInputs[3] * 12,
-                         mm.FirstPayDate),
-              std::tuple(2, 1, 2, 30, "2031-05-01"));
+                         mm.FirstPayDate, mm.DaysOption, mm.DaysInYear, mm.BiWeeklyPeriods,
+                         mm.WeeklyPeriods),
+              std::tuple(2, 1, 2, 30, "2031-05-01", 3, 363.0f, 25.92857143, 51.85714286));
     EXPECT_EQ(mm.PrePayTable[1], (std::array{Money(), Money::fromDouble(1), Money()}));
     EXPECT_EQ(std::tuple(mm.PrePayTable[2][2], mm.PrePayTable[3][0], mm.PrePayTable[45][2]),
               std::tuple(Money::fromDouble(750.25), Money(), Money()));
 }
 
-// Restored and captured again, a file gives the same bytes: a date this locale cannot read is
-// kept as stored, and the month of the additional payments (the last field of line 1) comes back;
-// a file of the old layout (0 there) leaves the month as it is. The schedule counts such a date
-// as today, and reads one it can read as this locale does.
+// Restored and captured again, a file gives the same bytes: typed days, a date this locale cannot
+// read kept as stored, and the month of the additional payments (the last field of line 1) comes
+// back; a file of the old layout (0 there) leaves the month as it is. The schedule counts such a
+// date as today, and reads one it can read as this locale does.
 TEST(TableFileRestore, RestoredAndCapturedAgainGivesTheSameBytes) {
-    const std::string bytes = Line1({{6, "\"31/02/26\""}, {15, "4"}});
+    const std::string bytes = Line1({{6, "\"31/02/26\""}, {8, "4"}, {13, "364.5"}, {15, "4"}});
     MMODULE mm;
     RestoreTableFile(mm, ParseTableFile(bytes).value());
     EXPECT_EQ(FormatTableFile(CaptureTableFile(mm, lists::kCompounding[0], lists::kFrequency[0])),
