@@ -95,7 +95,6 @@ TEST(AnnualView, YearRowsSumThePaymentsUpToAPartialLastYear) {
     // Nothing past the last row.
     EXPECT_EQ(std::tuple(years.payments, years.lastRow, years.gridRows, years.schedule.size()),
               std::tuple(292, 25, 25, 26u));
-    EXPECT_EQ(years.totalPaid, payments.totalPaid);
     for (int y = 1; y <= 25; ++y) {
         Money interest, principal;
         const int last = std::min(y * 12, 292);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <QString>
 
 #include "shell/messages.h"
 #include "tables/quick_help.h"
@@ -111,11 +111,8 @@ TEST(QuickHelp, TextsOfEachMode) {
     };
     for (const auto& [mode, lineBreaks, start] : cases) {
         const std::string text = QuickHelpText(mode);
-        int breaks = 0;
-        for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 1))
-            ++breaks;
-        EXPECT_EQ(std::tuple(breaks, std::count(text.begin(), text.end(), '\r'),
-                             std::count(text.begin(), text.end(), '\n')),
+        const QString q = QString::fromStdString(text);
+        EXPECT_EQ(std::tuple(q.count("\r\n"), q.count('\r'), q.count('\n')),
                   std::tuple(lineBreaks, lineBreaks, lineBreaks));
         EXPECT_EQ(text.substr(0, start.size()), start);
         EXPECT_EQ(text.substr(text.size() - 59),
