@@ -110,14 +110,12 @@ TEST(DaysChoice, ExitAcceptsCountsFrom363To365Point25) {
 }
 
 TEST(TermChoice, OptionsAndATermLongerThanThePeriod) {
-    const char* captions[] = {"All Years", "1 Year",  "2 Years", "3 Years",
-                              "4 Years",   "5 Years", "10 Years"};
-    const std::int16_t terms[] = {0, 1, 2, 3, 4, 5, 10};
+    std::string options;
     for (int i = 0; i < kTermOptions; ++i) {
-        EXPECT_EQ(TermOptionCaption(i), captions[i]);
-        EXPECT_EQ(TermForOption(i), terms[i]);
-        EXPECT_EQ(TermOptionForTerm(terms[i]), i);
+        options += TermOptionCaption(i) + "=" + std::to_string(TermForOption(i)) + "|";
+        EXPECT_EQ(TermOptionForTerm(TermForOption(i)), i);
     }
+    EXPECT_EQ(options, "All Years=0|1 Year=1|2 Years=2|3 Years=3|4 Years=4|5 Years=5|10 Years=10|");
     // Terms no option offers, as a damaged file may hold them, show "All Years".
     EXPECT_EQ(std::tuple(TermOptionForTerm(7), TermOptionForTerm(-2)), std::tuple(0, 0));
     // 4.5: a 54-month loan; a term equal to the period is accepted.
