@@ -35,19 +35,6 @@ class TablesTest : public ::testing::Test, public test::WindowContext {
     std::unique_ptr<MortgageCalc> w;
 };
 
-// The term goes back to all years, without results; the period takes the limit, without extras.
-TEST_F(TablesTest, TermAndPeriodTooLongGiveTheirMessages) {
-    open().FreqPmt->setCurrentIndex(4);  // " Biweekly(Acc)": paid off in 19 years
-    mm.DisplayTerm = 20;
-    clickButton(w->MCalc);
-    EXPECT_TRUE(noResults() && mm.DisplayTerm == 0);
-    mm.PrePayTable[2][2] = Money::fromDouble(5000);
-    mm.PrePayCount = 1;
-    typeInto(w->InTerm, "45\n");
-    EXPECT_EQ(port.messages, (std::vector<int>{Msg::TermReset, Msg::YearsLimit}));
-    EXPECT_TRUE(mm.LoanInputs[3] == 40 && mm.PrePayCount == 0 && amount(2) == 0);
-}
-
 // Enter walks through the lists to "&Calculate", which fills the screen; every edit empties it, a
 // wrong entry gives its message and no results; "E&xit" discards the tables and shows the menu.
 TEST_F(TablesTest, CalculateFillsTheScreenUntilTheNextEditAndExitDiscardsIt) {
@@ -127,8 +114,17 @@ TEST_F(TablesTest, DaysOptionsAndTheTypedCountCheckedOnExit) {
     EXPECT_EQ(mm.WeeklyPeriods, 52.07142857142857);
 }
 
-// A term longer than the period goes back to all years; a wrong date to the previous one.
-TEST_F(TablesTest, TermLongerThanThePeriodAndAWrongDateAreRefused) {
+// A term longer than the period goes back to all years, in the window without results and in
+// its dialog; a period too long takes the limit, without extras; a wrong date the previous one.
+TEST_F(TablesTest, TermPeriodAndDateTooLongOrWrongGiveTheirMessages) {
+    open().FreqPmt->setCurrentIndex(4);  // " Biweekly(Acc)": paid off in 19 years
+    mm.DisplayTerm = 20;
+    clickButton(w->MCalc);
+    EXPECT_TRUE(noResults() && mm.DisplayTerm == 0);
+    mm.PrePayTable[2][2] = Money::fromDouble(5000);
+    mm.PrePayCount = 1;
+    typeInto(w->InTerm, "45\n");
+    EXPECT_TRUE(mm.LoanInputs[3] == 40 && mm.PrePayCount == 0 && amount(2) == 0);
     mm.LoanInputs[3] = 3;
     const std::string before = mm.FirstPayDate;
     auto term = openWindow<MSelTerm>();
@@ -140,7 +136,8 @@ TEST_F(TablesTest, TermLongerThanThePeriodAndAWrongDateAreRefused) {
     typeKeys(date->InDate, "31/02");
     date->grab().save("/tmp/mort_date_input.png");
     clickButton(date->OkExit);
-    EXPECT_EQ(port.messages, (std::vector<int>{Msg::TermReset, Msg::BadDate}));
+    EXPECT_EQ(port.messages,
+              (std::vector<int>{Msg::TermReset, Msg::YearsLimit, Msg::TermReset, Msg::BadDate}));
     EXPECT_EQ(date->InDate->text().toStdString(), before);
 }
 

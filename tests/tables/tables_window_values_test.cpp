@@ -75,10 +75,9 @@ TEST(TablesState, LoadingAndLeavingTheWindow) {
         LoadTablesState(mm);
         EXPECT_EQ(
             std::tuple(mm.ScheduleTable.size(), mm.PrintLines.size(), mm.PrePayTable[2][2],
-                       mm.TypingFlag + mm.HelpShown + mm.DateMode + mm.DisplayTerm, mm.GridRows),
-            std::tuple(2101u, 4u, Money(), 0, 26));
-        EXPECT_EQ(std::tuple(mm.DaysOption, mm.DaysInYear, mm.BiWeeklyPeriods, mm.WeeklyPeriods),
-                  std::tuple(1, 365.0f, 26.07142857, 52.14285714));
+                       mm.TypingFlag + mm.HelpShown + mm.DateMode + mm.DisplayTerm, mm.GridRows,
+                       mm.DaysOption, mm.DaysInYear, mm.BiWeeklyPeriods, mm.WeeklyPeriods),
+            std::tuple(2101u, 4u, Money(), 0, 26, 1, 365.0f, 26.07142857, 52.14285714));
         EXPECT_EQ(mm.LoanInputs, (std::array<double, 6>{0, mode == 1 ? 100000.0 : 20000.0, 10.125,
                                                         mode == 1 ? 25.0 : 4.0, 0, 0}));
         mm.ResultRowCount = 25;
