@@ -73,9 +73,7 @@ TEST(ResultBoxes, CurrencySymbolAndSavingsBelowTen) {
     // Semimonthly payments save a little interest; under 10 shows as nothing saved.
     AmortizationInput semi = DefaultMortgage(kSemimonthly);
     semi.principal = 100;
-    const AmortizationResult r = CalculateSchedule(semi);
-    EXPECT_LT(r.normalTotal - r.totalPaid.toDouble(), 10);
-    EXPECT_EQ(MakeScheduleTexts(r, ViewOf(semi)).boxes.TotSavd, "        $.00");
+    EXPECT_EQ(TextsOf(semi).boxes.TotSavd, "        $.00");
 }
 
 TEST(AppliedList, YearsOneAndFourInMonthOne) {
