@@ -255,11 +255,9 @@ TEST(Rows, AmountsAreTheNearestTenThousandth) {
         in.principal = principal;
         const AmortizationResult r = CalculateSchedule(in);
         ASSERT_EQ(r.outcome, EngineOutcome::Completed) << principal;
-        const double i = r.monthlyRate;
-        const double interest1 = principal * i;
+        const double i = r.monthlyRate, interest1 = principal * i;
         const double principal1 = Money::fromDouble(r.payment - interest1).toDouble();
-        const double balance1 = principal - principal1;
-        const double interest2 = i * balance1;
+        const double balance1 = principal - principal1, interest2 = i * balance1;
         const double principal2 = r.payment - interest2;
         const double expected[2][5] = {{interest1, principal1, balance1, interest1, principal1},
                                        {interest2, principal2, balance1 - principal2,

@@ -71,8 +71,7 @@ TEST(PrePayEditBuffer, KeysTypedIntoACell) {
     PrePayEditBuffer b;
     for (const auto& [key, action, amount] : steps) {
         const PrePayKeyResult r = b.key(key);
-        EXPECT_EQ(r.action, action) << key;
-        EXPECT_DOUBLE_EQ(r.amount.toDouble(), amount) << key;
+        EXPECT_EQ(std::tuple(r.action, r.amount.toDouble()), std::tuple(action, amount)) << key;
     }
     b.clear();
     EXPECT_DOUBLE_EQ(b.key('7').amount.toDouble(), 7);

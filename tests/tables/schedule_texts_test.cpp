@@ -124,9 +124,8 @@ TEST(DaysInYear, OptionsAndTypedDays) {
         {4, 364.5f, 364.5f, 26.035714285714285, 52.07142857142857}};
     for (const auto& [option, typed, days, bi, weekly] : cases) {
         const DaysSetting d = DaysForOption(option, typed);
-        EXPECT_EQ(std::tuple(d.option, d.daysInYear), std::tuple(option, days));
-        EXPECT_DOUBLE_EQ(d.biWeeklyPeriods, bi) << option;
-        EXPECT_DOUBLE_EQ(d.weeklyPeriods, weekly) << option;
+        EXPECT_EQ(std::tuple(d.option, d.daysInYear, d.biWeeklyPeriods, d.weeklyPeriods),
+                  std::tuple(option, days, bi, weekly));
     }
 }
 

@@ -56,10 +56,9 @@ TEST(TablesBoxes, PeriodLimitsOfEachMode) {
         {500, 2, 480, Msg::MonthsLimit, 40}, {480, 2, 480, 0, 40}, {41, 2, 41, 0, 41.0 / 12},
     };
     for (const auto& [typed, mode, shown, message, years] : cases) {
-        SCOPED_TRACE(testing::Message() << typed << " mode " << mode);
         const PeriodEntry e = CheckPeriod(typed, mode);
-        EXPECT_EQ(std::tuple(e.shown, e.message), std::tuple(shown, message));
-        EXPECT_DOUBLE_EQ(e.years, years);
+        EXPECT_EQ(std::tuple(e.shown, e.message, e.years), std::tuple(shown, message, years))
+            << typed << " mode " << mode;
     }
 }
 
