@@ -199,9 +199,7 @@ TEST_F(TableCommandTest, PrintsTextPagesOrAPdfFile) {
     for (const auto& [font, paper, expected] :
          {std::tuple{"standard", "a4", "/F1 10 Tf 12 TL 100.00 Tz 66.64 801.89 Td"},
           std::tuple{"courier", "letter", "/F2 11 Tf 12.5 TL 100.00 Tz 51.90 752.00 Td"}}) {
-        std::ostringstream out, err;
-        ASSERT_EQ(RunSettings({"--font", font, "--folder", dir_.path().toStdString()}, out, err),
-                  0);
+        ASSERT_EQ(test::RunCli(RunSettings, {"--font", font}, dir_).code, 0);
         ASSERT_EQ(run({"--loan", "--print", path("table.pdf"), "--paper", paper}).code, 0);
         const std::string bytes = test::ReadBytes(path("table.pdf"));
         EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
