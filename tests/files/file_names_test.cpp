@@ -9,23 +9,21 @@ namespace bw {
 namespace {
 
 TEST(FileNames, KindsAndExtensions) {
-    EXPECT_STREQ(FileKindOf(2).typeText, "Loan Database (*.kld)");
-    EXPECT_STREQ(FileKindOf(3).missing, "Must use .KCD");
-    EXPECT_STREQ(FileKindOf(0).pattern, "*.kmd");
-    EXPECT_STREQ(FileKindOf(4).typeText, "Plan Database (*.kpl)");
-    EXPECT_STREQ(FileKindOf(4).missing, "Must use .KPL");
-    EXPECT_STREQ(FileKindOf(5).extension, ".KMD");
+    EXPECT_EQ(std::string(FileKindOf(2).typeText) + "|" + FileKindOf(3).missing + "|" +
+                  FileKindOf(0).pattern + "|" + FileKindOf(4).typeText + "|" +
+                  FileKindOf(4).missing + "|" + FileKindOf(5).extension,
+              "Loan Database (*.kld)|Must use .KCD|*.kmd|Plan Database (*.kpl)|Must use .KPL|.KMD");
     // The extension starts at the first point of the name: loan1.old.kmd is refused.
     const std::pair<const char*, const char*> extensions[] = {
         {"loan1", ""},     {"loan1.kmd", ".KMD"},        {"loan1.old.kmd", ".OLD.KMD"},
         {"*.kmd", ".KMD"}, {"my.dir/Loan1.Kld", ".KLD"}, {"", ""}};
     for (const auto& [typed, extension] : extensions)
         EXPECT_EQ(TypedExtension(typed), extension) << typed;
-    EXPECT_TRUE(MatchesPattern("HOUSE.KMD", "*.kmd"));
-    EXPECT_TRUE(MatchesPattern("loan1.kmd", "loan?.kmd"));
-    EXPECT_FALSE(MatchesPattern("loan12.kmd", "loan?.kmd"));
-    EXPECT_FALSE(MatchesPattern("house.kmd.bak", "*.kmd"));
-    EXPECT_TRUE(MatchesPattern("x.old", "*.kmd;*.old"));
+    EXPECT_EQ(std::tuple(
+                  MatchesPattern("HOUSE.KMD", "*.kmd"), MatchesPattern("loan1.kmd", "loan?.kmd"),
+                  MatchesPattern("loan12.kmd", "loan?.kmd"),
+                  MatchesPattern("house.kmd.bak", "*.kmd"), MatchesPattern("x.old", "*.kmd;*.old")),
+              std::tuple(true, true, false, false, true));
 }
 
 TEST(FileNames, WhatOpenAndSaveMakeOfATypedName) {
@@ -46,9 +44,9 @@ TEST(FileNames, WhatOpenAndSaveMakeOfATypedName) {
     };
     for (const Case& c : cases) {
         const TypedName t = SplitTypedName(c.typed);
-        EXPECT_EQ(t.folder, c.folder) << c.typed;
-        EXPECT_EQ(t.name, c.name) << c.typed;
-        EXPECT_EQ(OutcomeOfTypedName(t, c.saving, c.listed), c.outcome) << c.typed;
+        EXPECT_EQ(std::tuple(t.folder, t.name, OutcomeOfTypedName(t, c.saving, c.listed)),
+                  std::tuple(QString(c.folder), QString(c.name), c.outcome))
+            << c.typed;
     }
 }
 

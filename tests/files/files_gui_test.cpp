@@ -77,9 +77,8 @@ TEST_F(FilesTest, DialogOpensFirstInTheProgramsFolderAndListsTheFilesOfTheKindOr
     mm.DialogFileName = "OTHER.KMD";
     FileInfo& d = openDialog();
     d.grab().save("/tmp/file_info_open.png");
-    EXPECT_EQ(d.folder(), root);
-    EXPECT_EQ(d.FileListBox->count(), 2);  // not loan.kld
-    EXPECT_EQ(d.TextBox->text(), "OTHER.KMD");
+    EXPECT_EQ(std::tuple(d.folder(), d.FileListBox->count(), d.TextBox->text()),
+              std::tuple(root, 2, "OTHER.KMD"));  // not loan.kld
     typeAndPress("o*.KMD");
     EXPECT_TRUE(d.FileListBox->count() == 1 && d.FileListBox->item(0)->text() == "OTHER.KMD");
     typeAndPress("nosuch/x.kmd");

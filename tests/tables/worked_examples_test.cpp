@@ -10,45 +10,43 @@ namespace {
 using namespace bw::test;
 
 TEST(WorkedExamples, FiguresAndResultBoxes) {
-    struct Example {
-        std::int16_t tableMode;
-        double principal, period;
-        std::string compounding, frequency;
-        int payments;
-        double totalPaid, savings;
-        // InDays, PeriodicR, NumPmtsYear, InMonthPI, EndMortYear, AllPayments, TotSavd
-        const char* boxes;
-    } examples[] = {
-        {1, 100000, 25, kMonthlyComp, kMonthly, 300, 275258.20, 0,
-         "      Normal|0.0084375|          12|     $917.53|       25.00| $275,258.20|        $.00"},
-        {1, 100000, 25, kMonthlyComp, kBiweeklyAcc, 482, 220861.40, 54396.79,
-         "365|0.00387476|          26|     $458.76|       18.54| $220,861.40|  $54,396.79"},
-        {1, 100000, 25, kMonthlyComp, kTwoWeeks, 638, 269924.71, 5333.49,
-         "365|0.00387476|          26|     $423.47|       24.54| $269,924.71|   $5,333.49"},
-        {1, 100000, 25, lists::kCompounding[3], kMonthly, 300, 270873.89, 0,
-         "      Normal|0.00826484|          12|     $902.91|       25.00| $270,873.89|        "
-         "$.00"},
-        {2, 20000, 4, kMonthlyComp, kMonthly, 48, 24405.75, 0,
-         "      Normal|0.0084375|          12|     $508.45|       48.00|  $24,405.75|        $.00"},
-    };
-    for (const Example& e : examples) {
-        SCOPED_TRACE(e.boxes);
-        AmortizationInput in;
-        in.tableMode = e.tableMode;
-        in.principal = e.principal;
-        in.period = e.period;
-        in.compounding = e.compounding;
-        in.frequency = e.frequency;
+    // Mode, principal, period, compounding, frequency, payments, total paid, savings and the boxes
+    // InDays, PeriodicR, NumPmtsYear, InMonthPI, EndMortYear, AllPayments, TotSavd.
+    const std::tuple<std::int16_t, double, double, std::string, std::string, int, double, double,
+                     const char*>
+        examples[] = {
+            {1, 100000, 25, kMonthlyComp, kMonthly, 300, 275258.20, 0,
+             "      Normal|0.0084375|          12|     $917.53|       25.00| $275,258.20|        "
+             "$.00"},
+            {1, 100000, 25, kMonthlyComp, kBiweeklyAcc, 482, 220861.40, 54396.79,
+             "365|0.00387476|          26|     $458.76|       18.54| $220,861.40|  $54,396.79"},
+            {1, 100000, 25, kMonthlyComp, kTwoWeeks, 638, 269924.71, 5333.49,
+             "365|0.00387476|          26|     $423.47|       24.54| $269,924.71|   $5,333.49"},
+            {1, 100000, 25, lists::kCompounding[3], kMonthly, 300, 270873.89, 0,
+             "      Normal|0.00826484|          12|     $902.91|       25.00| $270,873.89|        "
+             "$.00"},
+            {2, 20000, 4, kMonthlyComp, kMonthly, 48, 24405.75, 0,
+             "      Normal|0.0084375|          12|     $508.45|       48.00|  $24,405.75|        "
+             "$.00"},
+        };
+    for (const auto& [mode, principal, period, compounding, frequency, payments, totalPaid, savings,
+                      boxes] : examples) {
+        SCOPED_TRACE(boxes);
+        AmortizationInput in = DefaultMortgage(frequency);
+        in.tableMode = mode;
+        in.principal = principal;
+        in.period = period;
+        in.compounding = compounding;
         const AmortizationResult r = CalculateSchedule(in);
         ASSERT_EQ(r.outcome, EngineOutcome::Completed);
         EXPECT_EQ(std::tuple(r.messages.size(), r.payments, r.gridRows, Cents(r.totalPaid),
                              Cents(r.savings)),
-                  std::tuple(0u, e.payments, e.payments, e.totalPaid, e.savings));
+                  std::tuple(0u, payments, payments, totalPaid, savings));
         // The last row: a balance of exactly zero, all of the principal paid.
         const ScheduleRow& last = RowOf(r, r.payments);
         EXPECT_EQ(std::tuple(last[4], last[6], last[5] + last[6]),
-                  std::tuple(Money(), Money::fromDouble(e.principal), r.totalPaid));
-        EXPECT_EQ(BoxesOf(MakeScheduleTexts(r, ViewOf(in))), e.boxes);
+                  std::tuple(Money(), Money::fromDouble(principal), r.totalPaid));
+        EXPECT_EQ(BoxesOf(MakeScheduleTexts(r, ViewOf(in))), boxes);
     }
 }
 
