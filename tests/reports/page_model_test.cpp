@@ -57,7 +57,8 @@ TEST(PageModel, EndPrintoutLeavesNoBlankPageAndCountsPages) {
     p.newPage();
     EXPECT_EQ(p.page(), 2);
     p.line(1, "second");
-    EndPrintout(p);  // a page with lines is never dropped
+    EXPECT_EQ(p.pages().size(), 2u);  // a page with lines is never dropped
+    EndPrintout(p);
     ASSERT_TRUE(p.ended());
     EXPECT_EQ(std::tuple(p.pages()[1].number, RenderText(p.pages())),
               std::tuple(2, "first\n\fsecond\n"));
